@@ -1,0 +1,75 @@
+#include "foundation.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace vm {
+namespace {
+
+const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
+const SelRef mutableCopy{"mutableCopy"};
+
+// NSPropertyListSerialization's option and format values (shared by both platforms).
+constexpr unsigned long kMutableContainers = 1;
+constexpr unsigned long kXMLFormat = 100;
+
+}  // namespace
+
+id nsString(const char* utf8) {
+  if (utf8 == nullptr) return nil;
+  return send<id>(cls::NSString.get(), sel::stringWithUTF8String_, utf8);
+}
+
+std::string stdString(id string) {
+  const char* bytes = send<const char*>(string, sel::UTF8String);
+  return bytes == nullptr ? std::string() : std::string(bytes);
+}
+
+bool isKindOf(id object, Class cls) {
+  if (object == nil || cls == nullptr) return false;
+  return send<BOOL>(object, sel::isKindOfClass_, asId(cls)) != NO;
+}
+
+AutoreleasePool::AutoreleasePool()
+    : pool_(send<id>(send<id>(cls::NSAutoreleasePool.get(), sel::alloc), sel::init)) {}
+
+AutoreleasePool::~AutoreleasePool() { release(pool_); }
+
+id copyDictionaryAtPath(id path) {
+  // NSData + NSPropertyListSerialization rather than -initWithContentsOfFile:, which
+  // reads no binary lists and logs on failure in GNUstep.
+  id data = send<id>(cls::NSData.get(), sel::dataWithContentsOfFile_, path);
+  if (data == nil || send<NSUInteger>(data, sel::length) == 0) return nil;
+  id plist = send<id>(cls::NSPropertyListSerialization.get(),
+                      sel::propertyListWithData_options_format_error_, data, kMutableContainers,
+                      static_cast<void*>(nullptr), static_cast<id*>(nullptr));
+  if (!isKindOf(plist, cls::NSDictionary)) return nil;
+  // Immutable roots come back from some readers; the caller is promised a mutable one.
+  if (isKindOf(plist, cls::NSMutableDictionary)) return retain(plist);
+  return send<id>(plist, mutableCopy);
+}
+
+bool writeDictionaryAtPath(id dictionary, id path) {
+  id data = send<id>(cls::NSPropertyListSerialization.get(),
+                     sel::dataWithPropertyList_format_options_error_, dictionary, kXMLFormat, 0UL,
+                     static_cast<id*>(nullptr));
+  if (data == nil) return false;
+  return send<BOOL>(data, writeToFile_atomically_, path, static_cast<BOOL>(YES)) != NO;
+}
+
+void logf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  int needed = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  std::vector<char> text(needed > 0 ? static_cast<size_t>(needed) + 1 : 1, '\0');
+  if (needed > 0) std::vsnprintf(text.data(), text.size(), format, args);
+  va_end(args);
+  AutoreleasePool pool;
+  NSLog(nsString("%s"), text.data());
+}
+
+}  // namespace vm

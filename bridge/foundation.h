@@ -1,0 +1,73 @@
+// Thin typed helpers over Foundation for the operations the whole tree repeats: strings,
+// reference counting, autorelease pools, property-list files and the platform log.
+#pragma once
+
+#include <objc/runtime.h>
+
+#include <string>
+
+#include "objc_send.h"
+#include "selectors.h"
+
+#if !defined(__APPLE__)
+// GNUstep-base's NSLog; the format is an NSString.
+extern "C" void NSLog(id format, ...);
+#endif
+
+namespace vm {
+
+namespace cls {
+inline const ClassRef NSObject{"NSObject"};
+inline const ClassRef NSString{"NSString"};
+inline const ClassRef NSMutableString{"NSMutableString"};
+inline const ClassRef NSArray{"NSArray"};
+inline const ClassRef NSMutableArray{"NSMutableArray"};
+inline const ClassRef NSDictionary{"NSDictionary"};
+inline const ClassRef NSMutableDictionary{"NSMutableDictionary"};
+inline const ClassRef NSNumber{"NSNumber"};
+inline const ClassRef NSData{"NSData"};
+inline const ClassRef NSPropertyListSerialization{"NSPropertyListSerialization"};
+inline const ClassRef NSAutoreleasePool{"NSAutoreleasePool"};
+inline const ClassRef NSURL{"NSURL"};
+}  // namespace cls
+
+// An autoreleased NSString holding the UTF-8 text (nil for a null pointer or text that is
+// not UTF-8).
+id nsString(const char* utf8);
+inline id nsString(const std::string& utf8) { return nsString(utf8.c_str()); }
+
+// The UTF-8 bytes of an NSString; empty for nil.
+std::string stdString(id string);
+
+bool isKindOf(id object, Class cls);
+inline bool isString(id object) { return isKindOf(object, cls::NSString); }
+
+inline id retain(id object) { return send<id>(object, sel::retain); }
+inline void release(id object) { send<void>(object, sel::release); }
+inline unsigned long retainCount(id object) { return send<unsigned long>(object, sel::retainCount); }
+
+// Every thread that makes Foundation objects needs a pool, as the device's run loops
+// provide one; this one lives for a scope.
+class AutoreleasePool {
+ public:
+  AutoreleasePool();
+  ~AutoreleasePool();
+  AutoreleasePool(const AutoreleasePool&) = delete;
+  AutoreleasePool& operator=(const AutoreleasePool&) = delete;
+
+ private:
+  id pool_;
+};
+
+// Reads the property list at `path` (XML, binary or old-style text) and returns a new
+// mutable dictionary that the caller owns (+1), or nil when the file is missing,
+// unreadable, not a property list or its root is not a dictionary. Logs nothing.
+id copyDictionaryAtPath(id path);
+
+// Writes a dictionary as an XML property list to `path`, replacing the file atomically.
+bool writeDictionaryAtPath(id dictionary, id path);
+
+// The platform log, with a printf-style format.
+void logf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace vm

@@ -1,0 +1,29 @@
+// Each test case runs against a device root of its own, made fresh and removed after.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vm::test {
+
+class DeviceRootTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The host path of a device path under this case's root.
+  std::string path(const std::string& devicePath) const { return root_ + devicePath; }
+  const std::string& root() const { return root_; }
+
+  // Writes `contents` to the device path, making the folders it needs.
+  void writeFile(const std::string& devicePath, const std::string& contents) const;
+
+ private:
+  std::string root_;
+};
+
+// An XML property list of a dictionary from plain "<key>..</key><value>" body text.
+std::string xmlPlist(const std::string& body);
+
+}  // namespace vm::test
