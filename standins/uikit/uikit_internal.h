@@ -1,0 +1,88 @@
+// Shared pieces of the UIKit stand-in's class definitions: the registration steps, the
+// selectors only the stand-in sends, and the ownership helpers every setter uses.
+#pragma once
+
+#include <objc/runtime.h>
+
+#include "bridge/class_builder.h"
+#include "bridge/foundation.h"
+#include "bridge/objc_send.h"
+#include "bridge/selectors.h"
+#include "standins/uikit/uikit.h"
+
+namespace vm::uisel {
+inline const SelRef copy{"copy"};
+inline const SelRef hash{"hash"};
+inline const SelRef array{"array"};
+inline const SelRef arrayWithArray_{"arrayWithArray:"};
+inline const SelRef removeObjectIdenticalTo_{"removeObjectIdenticalTo:"};
+inline const SelRef set{"set"};
+inline const SelRef null{"null"};
+inline const SelRef colorWithWhite_alpha_{"colorWithWhite:alpha:"};
+inline const SelRef greenColor{"greenColor"};
+inline const SelRef initWithRed_green_blue_alpha_{"initWithRed:green:blue:alpha:"};
+inline const SelRef lastOpenedURL{"lastOpenedURL"};
+inline const SelRef sharedApplication{"sharedApplication"};
+inline const SelRef imageNamed_{"imageNamed:"};
+inline const SelRef secondaryColor{"secondaryColor"};
+inline const SelRef updateText{"updateText"};
+inline const SelRef effectView{"effectView"};
+}  // namespace vm::uisel
+
+namespace vm::uikit {
+
+// Registration steps, in the order VMRegisterUIKitClasses runs them (superclasses first).
+void registerColorClasses();
+void registerLayerClass();
+void registerViewClass();
+void registerTextClasses();
+void registerScreenAndApplication();
+void registerImageClass();
+void registerActivityIndicator();
+void registerGlintyStringView();
+void registerLegibilityClasses();
+void registerStatusBarClasses();
+void registerRefreshControlContentView();
+
+// A new Core Graphics colour with one owner, the caller.
+CGColorRef createCGColor(const Rgba& rgba);
+
+// Stores `value` in `slot`, retaining the new object before releasing the old one, so
+// assigning an object to the slot that already holds it is safe.
+inline void assignRetained(id& slot, id value) {
+  id old = slot;
+  slot = retain(value);
+  release(old);
+}
+
+// Stores a copy, as UIKit does for its string properties.
+inline void assignCopied(id& slot, id value) {
+  id old = slot;
+  slot = send<id>(value, uisel::copy);
+  release(old);
+}
+
+inline void releaseAndClear(id& slot) {
+  id old = slot;
+  slot = nil;
+  release(old);
+}
+
+// alloc + init of `c`, owned by the caller (+1).
+inline id newInstance(Class c) {
+  return send<id>(send<id>(c, sel::alloc), sel::init);
+}
+inline id newView(Class c, CGRect frame) {
+  return send<id>(send<id>(c, sel::alloc), sel::initWithFrame_, frame);
+}
+
+inline id autoreleased(id object) {
+  return send<id>(object, sel::autorelease);
+}
+
+// Autoreleased colours for the stand-in's own defaults.
+inline id rgbaColor(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
+  return send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, r, g, b, a);
+}
+
+}  // namespace vm::uikit
