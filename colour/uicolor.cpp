@@ -1,0 +1,33 @@
+#include "colour/uicolor.h"
+
+#include "bridge/objc_send.h"
+#include "bridge/selectors.h"
+
+namespace vm::colour {
+namespace {
+
+const ClassRef UIColor{"UIColor"};
+
+// The byte is divided in single precision, then widened: the colour must carry the same
+// component values on both device widths.
+CGFloat component(unsigned char byte) {
+  return static_cast<CGFloat>(static_cast<float>(byte) / 255.0f);
+}
+
+}  // namespace
+
+id colourFromBytes(unsigned char red, unsigned char green, unsigned char blue) {
+  return send<id>(UIColor.get(), sel::colorWithRed_green_blue_alpha_, component(red),
+                  component(green), component(blue), CGFloat{1.0});
+}
+
+id colourFromHsb(const Hsb& hsb) {
+  return send<id>(UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_, CGFloat{hsb.hue},
+                  CGFloat{hsb.saturation}, CGFloat{hsb.brightness}, CGFloat{1.0});
+}
+
+id colourWithAlpha(id colour, CGFloat alpha) {
+  return send<id>(colour, sel::colorWithAlphaComponent_, alpha);
+}
+
+}  // namespace vm::colour
