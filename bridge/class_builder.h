@@ -13,6 +13,12 @@
 
 namespace vm {
 
+// A C function as a method implementation.
+template <typename F>
+IMP toImp(F* fn) {
+  return reinterpret_cast<IMP>(reinterpret_cast<void (*)()>(fn));
+}
+
 class ClassBuilder {
  public:
   // Starts a class named `name` under `superclassName`. If a class of that name already
@@ -30,12 +36,12 @@ class ClassBuilder {
 
   template <typename R, typename... Args>
   ClassBuilder& method(const char* selector, R (*fn)(id, SEL, Args...)) {
-    return addMethod(false, selector, reinterpret_cast<IMP>(fn), methodTypeEncoding(fn));
+    return addMethod(false, selector, toImp(fn), methodTypeEncoding(fn));
   }
 
   template <typename R, typename... Args>
   ClassBuilder& classMethod(const char* selector, R (*fn)(id, SEL, Args...)) {
-    return addMethod(true, selector, reinterpret_cast<IMP>(fn), methodTypeEncoding(fn));
+    return addMethod(true, selector, toImp(fn), methodTypeEncoding(fn));
   }
 
   // Registers the class (once) and returns it; nil if the superclass does not exist.

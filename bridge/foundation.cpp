@@ -1,5 +1,7 @@
 #include "foundation.h"
 
+#include <sys/stat.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -37,6 +39,10 @@ AutoreleasePool::AutoreleasePool()
 AutoreleasePool::~AutoreleasePool() { release(pool_); }
 
 id copyDictionaryAtPath(id path) {
+  // Only a regular file: a pipe in its place would block the caller, a directory or
+  // device has nothing to read.
+  struct stat info {};
+  if (stat(stdString(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nil;
   // NSData + NSPropertyListSerialization rather than -initWithContentsOfFile:, which
   // reads no binary lists and logs on failure in GNUstep.
   id data = send<id>(cls::NSData.get(), sel::dataWithContentsOfFile_, path);

@@ -85,7 +85,8 @@ constexpr bool kNeedsStret =
 template <typename R, typename... Args>
 R callImp(IMP imp, id receiver, SEL selector, Args... args) {
   using Fn = R (*)(id, SEL, Args...);
-  return reinterpret_cast<Fn>(imp)(receiver, selector, args...);
+  // Through void(*)() : the one sanctioned way to change a function pointer's type.
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(imp))(receiver, selector, args...);
 }
 
 // send<R>(receiver, selector, args...): a message with result type R. A message to nil
