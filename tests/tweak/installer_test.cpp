@@ -1,0 +1,135 @@
+// The hook table as data, and what installing it does to the process's classes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "bridge/objc_send.h"
+#include "tests/tweak/springboard_process.h"
+#include "tweak/hook_table.h"
+#include "tweak/installer.h"
+
+namespace {
+
+using velmotint::HookRow;
+using velmotint::hookTable;
+using velmotint::MethodKind;
+
+Class targetOf(const HookRow& row) {
+  Class cls = objc_getClass(row.className);
+  if (row.kind == MethodKind::Class && cls != nullptr) return object_getClass(vm::asId(cls));
+  return cls;
+}
+
+IMP currentImplementation(const HookRow& row) {
+  Method method = class_getInstanceMethod(targetOf(row), sel_registerName(row.selector));
+  return method == nullptr ? nullptr : method_getImplementation(method);
+}
+
+TEST(HookTable, HasSixtyThreeRowsInInstallOrderOnTwentyEightClassesStandingTogether) {
+  const auto& table = hookTable();
+  ASSERT_EQ(table.size(), 63u);
+  std::set<std::pair<std::string, std::string>> pairs;
+  std::set<IMP> replacements;
+  std::set<IMP*> slots;
+  std::vector<std::string> classOrder;
+  for (size_t i = 0; i < table.size(); ++i) {
+    const HookRow& row = table[i];
+    EXPECT_EQ(row.number, static_cast<int>(i) + 1);
+    EXPECT_TRUE(pairs.emplace(row.className, row.selector).second)
+        << row.className << " " << row.selector << " appears twice";
+    EXPECT_TRUE(replacements.insert(row.replacement).second) << "row " << row.number;
+    EXPECT_TRUE(slots.insert(row.saved).second) << "row " << row.number;
+    if (classOrder.empty() || classOrder.back() != row.className)
+      classOrder.push_back(row.className);
+  }
+  EXPECT_EQ(classOrder.size(), 28u) << "a class's rows must stand together";
+  EXPECT_EQ(std::set<std::string>(classOrder.begin(), classOrder.end()).size(), 28u);
+  EXPECT_EQ(classOrder.front(), "SBIconBadgeView");
+  EXPECT_EQ(classOrder.back(), "UIStatusBarNewUIStyleAttributes");
+
+  int classMethods = 0;
+  for (const HookRow& row : table) classMethods += row.kind == MethodKind::Class;
+  EXPECT_EQ(classMethods, 1);
+  EXPECT_EQ(table[2].kind, MethodKind::Class);
+  EXPECT_STREQ(table[2].selector, "_defaultGrabberColor");
+}
+
+TEST(HookTable, SlotsAreEmptyBeforeInstallation) {
+  for (const HookRow& row : hookTable()) EXPECT_EQ(*row.saved, nullptr) << "row " << row.number;
+}
+
+class InstallerTest : public vm::test::SpringBoardProcessTest {};
+
+TEST_F(InstallerTest, EveryRowTakesHoldAndSavesTheFormerImplementation) {
+  std::map<int, IMP> before;
+  for (const HookRow& row : hookTable()) {
+    before[row.number] = currentImplementation(row);
+    ASSERT_NE(before[row.number], nullptr)
+        << "the platform lacks " << row.className << " " << row.selector;
+  }
+  installHooks();
+  for (const HookRow& row : hookTable()) {
+    SCOPED_TRACE(std::string(row.className) + " " + row.selector);
+    EXPECT_EQ(*row.saved, before[row.number]) << "saved slot holds the former implementation";
+    EXPECT_EQ(currentImplementation(row), row.replacement);
+  }
+}
+
+TEST_F(InstallerTest, ClassMethodIsReplacedOnTheMetaclassAndTheInstanceMethodOnTheClass) {
+  Class banner = cls("SBBannerContextView");
+  IMP instanceBefore = class_getMethodImplementation(banner, sel_registerName("_layoutGrabber"));
+  installHooks();
+  const HookRow& layout = hookTable()[1];
+  const HookRow& grabberColour = hookTable()[2];
+  Class meta = object_getClass(vm::asId(banner));
+  EXPECT_EQ(class_getMethodImplementation(meta, sel_registerName("_defaultGrabberColor")),
+            grabberColour.replacement);
+  EXPECT_EQ(class_getMethodImplementation(banner, sel_registerName("_layoutGrabber")),
+            layout.replacement);
+  EXPECT_NE(instanceBefore, layout.replacement);
+  EXPECT_EQ(class_getInstanceMethod(banner, sel_registerName("_defaultGrabberColor")), nullptr)
+      << "the class method must not become an instance method";
+}
+
+TEST_F(InstallerTest, RowsSharingASelectorKeepTheirOwnSlotsAndClasses) {
+  installHooks();
+  std::map<std::string, std::vector<const HookRow*>> bySelector;
+  for (const HookRow& row : hookTable()) bySelector[row.selector].push_back(&row);
+  for (const char* shared :
+       {"setFrame:", "setColor:", "loadView", "batteryVisible", "usesSecondaryColor"}) {
+    const auto& rows = bySelector[shared];
+    ASSERT_GE(rows.size(), 2u) << shared;
+    for (const HookRow* a : rows) {
+      for (const HookRow* b : rows) {
+        if (a == b) continue;
+        EXPECT_NE(a->replacement, b->replacement) << shared;
+        EXPECT_NE(a->saved, b->saved) << shared;
+        EXPECT_EQ(currentImplementation(*a), a->replacement);
+      }
+    }
+  }
+}
+
+// A process without SpringBoard's classes (UIKit only): SpringBoard's rows are skipped,
+// their slots stay empty, and UIKit's rows still install.
+TEST(InstallerWithoutSpringBoard, SkipsRowsWhoseClassIsMissingAndInstallsTheRest) {
+  installHooks();
+  int installed = 0;
+  for (const HookRow& row : hookTable()) {
+    bool present = objc_getClass(row.className) != nullptr;
+    if (std::strncmp(row.className, "SB", 2) == 0) {
+      EXPECT_FALSE(present) << row.className;
+      EXPECT_EQ(*row.saved, nullptr) << "row " << row.number;
+    } else {
+      EXPECT_NE(*row.saved, nullptr) << "row " << row.number;
+      ++installed;
+    }
+  }
+  EXPECT_EQ(installed, 21);
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+// Everything the tweak takes from the process that loads it: class lookup, the hooking
+// call, the Darwin notification centre, and where device paths live on this machine.
+#pragma once
+
+#include <objc/runtime.h>
+
+#include <string>
+
+#if defined(__APPLE__)
+#include <CoreFoundation/CoreFoundation.h>
+#else
+#include "standins/corefoundation/CoreFoundation.h"
+#endif
+
+namespace velmotint::host {
+
+// The loaded class of that name, or nil.
+Class classNamed(const char* name);
+
+// The object that holds `cls`'s class methods.
+Class metaclassOf(Class cls);
+
+// Whether instances of `cls` (or, for a metaclass, the class itself) answer `selector`.
+bool answers(Class cls, SEL selector);
+
+// Replaces `selector` on `cls` alone with `replacement`; the former implementation goes
+// to `*saved`.
+void replaceMethod(Class cls, SEL selector, IMP replacement, IMP* saved);
+
+// A device path ("/var/mobile/...") as an NSString naming the file on this machine.
+id filePath(const char* devicePath);
+
+}  // namespace velmotint::host
