@@ -1,0 +1,41 @@
+#include "hosts/springboard/hook_listing.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "tweak/hook_report.h"
+
+namespace springboard {
+
+HookListing listHooks(const std::vector<LoadedTweak>& tweaks) {
+  HookListing listing;
+  for (const LoadedTweak& tweak : tweaks) {
+    std::string name = std::filesystem::path(tweak.path).filename().string();
+    if (tweak.handle == nullptr) {
+      listing.text += name + ": failed to load: " + tweak.error + "\n";
+      continue;
+    }
+    using CopyHookInfo = std::size_t (*)(VelmotintHookInfo*, std::size_t);
+    auto copy = reinterpret_cast<CopyHookInfo>(dlsym(tweak.handle, "VelmotintCopyHookInfo"));
+    if (copy == nullptr) {
+      listing.text += name + ": loaded (no hook table to list)\n";
+      continue;
+    }
+    std::vector<VelmotintHookInfo> rows(copy(nullptr, 0));
+    copy(rows.data(), rows.size());
+    listing.text += name + ": " + std::to_string(rows.size()) + " hooks\n";
+    for (const VelmotintHookInfo& row : rows) {
+      char line[200];
+      std::snprintf(line, sizeof line, "  %2d %-9s %c[%s %s]\n", row.number,
+                    row.installed ? "installed" : "SKIPPED", row.isClassMethod ? '+' : '-',
+                    row.className, row.selector);
+      listing.text += line;
+      (row.installed ? listing.installed : listing.skipped) += 1;
+    }
+  }
+  return listing;
+}
+
+}  // namespace springboard

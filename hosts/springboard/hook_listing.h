@@ -1,0 +1,19 @@
+// The report's list of the hook table rows of each loaded tweak, installed or skipped.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hosts/springboard/tweak_loader.h"
+
+namespace springboard {
+
+struct HookListing {
+  std::string text;
+  int installed = 0;
+  int skipped = 0;
+};
+
+HookListing listHooks(const std::vector<LoadedTweak>& tweaks);
+
+}  // namespace springboard

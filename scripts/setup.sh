@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages.
+set -euo pipefail
+packages=(build-essential cmake g++ libobjc-12-dev libgnustep-base-dev
+          googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
