@@ -1,0 +1,7 @@
+#include "hosts/springboard/appearance_report.h"
+
+namespace springboard {
+
+std::string appearanceReport() { return std::string(); }
+
+}  // namespace springboard
