@@ -9,7 +9,18 @@ extern "C" void VMRegisterUIKitClasses(void) {
   std::call_once(once, [] {
     // The builder skips classes that already exist, so a second copy of the library in
     // the process does no harm either.
-    vm::uikit::registerColorClasses();
+    using namespace vm::uikit;
+    registerColorClasses();
+    registerLayerClass();
+    registerViewClass();
+    registerTextClasses();
+    registerScreenAndApplication();
+    registerImageClass();
+    registerActivityIndicator();
+    registerGlintyStringView();
+    registerLegibilityClasses();
+    registerStatusBarClasses();
+    registerRefreshControlContentView();
   });
 }
 

@@ -2,6 +2,8 @@
 // the named colours, alpha replacement, equality, and the Core Graphics colour.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "bridge/foundation.h"
 #include "standins/uikit/uikit.h"
 
@@ -48,6 +50,10 @@ struct NamedColour {
   Rgba expected;
 };
 
+void PrintTo(const NamedColour& c, std::ostream* out) {
+  *out << c.selector;
+}
+
 class NamedColourTest : public ::testing::TestWithParam<NamedColour> {};
 
 TEST_P(NamedColourTest, HasTheComponentsOfItsName) {
@@ -67,6 +73,11 @@ struct HsbCase {
   CGFloat hue, saturation, brightness, alpha;
   Rgba expected;
 };
+
+void PrintTo(const HsbCase& c, std::ostream* out) {
+  *out << "hsba(" << c.hue << ", " << c.saturation << ", " << c.brightness << ", " << c.alpha
+       << ")";
+}
 
 class HsbConversionTest : public ::testing::TestWithParam<HsbCase> {};
 

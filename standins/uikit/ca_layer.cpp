@@ -1,0 +1,70 @@
+// CALayer's appearance properties. Colours are Core Graphics colours, retained while the
+// layer holds them, as Core Animation does.
+#include "standins/uikit/uikit_internal.h"
+
+namespace vm::uikit {
+namespace {
+
+const IvarRef<CGFloat> kCornerRadius{"_cornerRadius"};
+const IvarRef<CGFloat> kBorderWidth{"_borderWidth"};
+const IvarRef<CGColorRef> kBackgroundColor{"_backgroundColor"};
+const IvarRef<CGColorRef> kBorderColor{"_borderColor"};
+
+void assignColor(CGColorRef& slot, CGColorRef value) {
+  CGColorRef old = slot;
+  slot = CGColorRetain(value);
+  CGColorRelease(old);
+}
+
+CGFloat cornerRadius(id self, SEL) {
+  return kCornerRadius.of(self);
+}
+void setCornerRadius(id self, SEL, CGFloat radius) {
+  kCornerRadius.of(self) = radius;
+}
+CGFloat borderWidth(id self, SEL) {
+  return kBorderWidth.of(self);
+}
+void setBorderWidth(id self, SEL, CGFloat width) {
+  kBorderWidth.of(self) = width;
+}
+CGColorRef backgroundColor(id self, SEL) {
+  return kBackgroundColor.of(self);
+}
+void setBackgroundColor(id self, SEL, CGColorRef color) {
+  assignColor(kBackgroundColor.of(self), color);
+}
+CGColorRef borderColor(id self, SEL) {
+  return kBorderColor.of(self);
+}
+void setBorderColor(id self, SEL, CGColorRef color) {
+  assignColor(kBorderColor.of(self), color);
+}
+
+void dealloc(id self, SEL) {
+  assignColor(kBackgroundColor.of(self), nullptr);
+  assignColor(kBorderColor.of(self), nullptr);
+  sendSuper<void>(self, cls::CALayer, sel::dealloc);
+}
+
+}  // namespace
+
+void registerLayerClass() {
+  ClassBuilder("CALayer", "NSObject")
+      .ivar<CGFloat>("_cornerRadius")
+      .ivar<CGFloat>("_borderWidth")
+      .ivar<CGColorRef>("_backgroundColor")
+      .ivar<CGColorRef>("_borderColor")
+      .method("cornerRadius", cornerRadius)
+      .method("setCornerRadius:", setCornerRadius)
+      .method("borderWidth", borderWidth)
+      .method("setBorderWidth:", setBorderWidth)
+      .method("backgroundColor", backgroundColor)
+      .method("setBackgroundColor:", setBackgroundColor)
+      .method("borderColor", borderColor)
+      .method("setBorderColor:", setBorderColor)
+      .method("dealloc", dealloc)
+      .build();
+}
+
+}  // namespace vm::uikit

@@ -1,0 +1,154 @@
+// _UIGlintyStringView, the shimmering "slide to unlock" text: an effect view holding the
+// blur, glint and tint layers (as subviews 0, 1 and 2), a label, a chevron style, and a
+// blur that stays hidden while any requester asks for it to be.
+#include "standins/uikit/uikit_internal.h"
+
+namespace vm::uikit {
+namespace {
+
+const ClassRef NSMutableSet{"NSMutableSet"};
+const ClassRef NSNull{"NSNull"};
+
+constexpr NSUInteger kBlurLayer = 0;
+constexpr NSUInteger kGlintLayer = 1;
+constexpr NSUInteger kTintLayer = 2;
+constexpr CGFloat kBaseChevronOffset = 2.0;
+
+const IvarRef<id> kEffectView{"_effectView"};
+const IvarRef<id> kLabel{"_label"};
+const IvarRef<NSInteger> kChevronStyle{"_chevronStyle"};
+const IvarRef<id> kBlurRequesters{"_blurHiddenRequesters"};
+const IvarRef<id> kDisplayedText{"_displayedText"};
+const IvarRef<NSInteger> kTextUpdateCount{"_textUpdateCount"};
+const IvarRef<NSInteger> kLayoutCount{"_layoutCount"};
+
+id effectLayer(id self, NSUInteger index) {
+  id layers = send<id>(kEffectView.of(self), sel::subviews);
+  if (index >= send<NSUInteger>(layers, sel::count)) return nil;
+  return send<id>(layers, sel::objectAtIndex_, index);
+}
+
+// Sets cannot hold nil; a nil requester is kept as NSNull.
+id requesterKey(id requester) {
+  return requester != nil ? requester : send<id>(NSNull.get(), uisel::null);
+}
+
+id initWithFrame(id self, SEL, CGRect frame) {
+  self = sendSuper<id>(self, cls::GlintyStringView, sel::initWithFrame_, frame);
+  if (self == nil) return nil;
+  CGRect bounds = send<CGRect>(self, sel::bounds);
+  id effect = newView(cls::UIView, bounds);
+  for (int i = 0; i < 3; ++i) {
+    id layer = newView(cls::UIView, bounds);
+    send<void>(effect, sel::addSubview_, layer);
+    release(layer);
+  }
+  send<void>(self, sel::addSubview_, effect);
+  kEffectView.of(self) = effect;
+  kBlurRequesters.of(self) = newInstance(NSMutableSet);
+  return self;
+}
+
+id effectView(id self, SEL) {
+  return kEffectView.of(self);
+}
+
+void setBlurHiddenForRequester(id self, SEL, BOOL hidden, id requester) {
+  id requesters = kBlurRequesters.of(self);
+  if (hidden)
+    send<void>(requesters, sel::addObject_, requesterKey(requester));
+  else
+    send<void>(requesters, sel::removeObject_, requesterKey(requester));
+  BOOL anyHiding = send<NSUInteger>(requesters, sel::count) > 0 ? YES : NO;
+  send<void>(effectLayer(self, kBlurLayer), sel::setHidden_, anyHiding);
+}
+
+BOOL isBlurHidden(id self, SEL) {
+  return send<NSUInteger>(kBlurRequesters.of(self), sel::count) > 0 ? YES : NO;
+}
+
+BOOL isBlurHiddenForRequester(id self, SEL, id requester) {
+  return send<BOOL>(kBlurRequesters.of(self), sel::containsObject_, requesterKey(requester));
+}
+
+// Each chevron style sits one point lower than the one before.
+CGFloat chevronVerticalOffset(id self, SEL) {
+  return kBaseChevronOffset + static_cast<CGFloat>(kChevronStyle.of(self));
+}
+
+void setChevronStyle(id self, SEL, NSInteger style) {
+  kChevronStyle.of(self) = style;
+}
+NSInteger chevronStyle(id self, SEL) {
+  return kChevronStyle.of(self);
+}
+
+void setLabel(id self, SEL, id label) {
+  assignRetained(kLabel.of(self), label);
+}
+id label(id self, SEL) {
+  return kLabel.of(self);
+}
+
+void updateText(id self, SEL) {
+  assignCopied(kDisplayedText.of(self), send<id>(kLabel.of(self), sel::text));
+  ++kTextUpdateCount.of(self);
+}
+id displayedText(id self, SEL) {
+  return kDisplayedText.of(self);
+}
+NSInteger textUpdateCount(id self, SEL) {
+  return kTextUpdateCount.of(self);
+}
+
+// The platform's layout shows blur and glint and tints the text white.
+void layoutSubviews(id self, SEL) {
+  send<void>(kEffectView.of(self), sel::setFrame_, send<CGRect>(self, sel::bounds));
+  send<void>(effectLayer(self, kBlurLayer), sel::setAlpha_, CGFloat{1});
+  send<void>(effectLayer(self, kGlintLayer), sel::setAlpha_, CGFloat{1});
+  send<void>(effectLayer(self, kTintLayer), sel::setBackgroundColor_, rgbaColor(1, 1, 1, 0.6));
+  ++kLayoutCount.of(self);
+}
+NSInteger layoutCount(id self, SEL) {
+  return kLayoutCount.of(self);
+}
+
+void dealloc(id self, SEL) {
+  releaseAndClear(kEffectView.of(self));
+  releaseAndClear(kLabel.of(self));
+  releaseAndClear(kBlurRequesters.of(self));
+  releaseAndClear(kDisplayedText.of(self));
+  sendSuper<void>(self, cls::GlintyStringView, sel::dealloc);
+}
+
+}  // namespace
+
+void registerGlintyStringView() {
+  ClassBuilder("_UIGlintyStringView", "UIView")
+      .ivar<id>("_effectView")
+      .ivar<id>("_label")
+      .ivar<NSInteger>("_chevronStyle")
+      .ivar<id>("_blurHiddenRequesters")
+      .ivar<id>("_displayedText")
+      .ivar<NSInteger>("_textUpdateCount")
+      .ivar<NSInteger>("_layoutCount")
+      .method("initWithFrame:", initWithFrame)
+      .method("effectView", effectView)
+      .method("setBlurHidden:forRequester:", setBlurHiddenForRequester)
+      .method("isBlurHidden", isBlurHidden)
+      .method("isBlurHiddenForRequester:", isBlurHiddenForRequester)
+      .method("_chevronVerticalOffset", chevronVerticalOffset)
+      .method("setChevronStyle:", setChevronStyle)
+      .method("chevronStyle", chevronStyle)
+      .method("setLabel:", setLabel)
+      .method("label", label)
+      .method("updateText", updateText)
+      .method("displayedText", displayedText)
+      .method("textUpdateCount", textUpdateCount)
+      .method("layoutSubviews", layoutSubviews)
+      .method("layoutCount", layoutCount)
+      .method("dealloc", dealloc)
+      .build();
+}
+
+}  // namespace vm::uikit

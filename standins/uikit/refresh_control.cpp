@@ -1,0 +1,29 @@
+// The refresh control's content view brings its own setTintColor:, so a replacement
+// installed on it leaves UIView's setter (and every other view) alone.
+#include "standins/uikit/uikit_internal.h"
+
+namespace vm::uikit {
+namespace {
+
+const IvarRef<NSInteger> kTintColorChangeCount{"_tintColorChangeCount"};
+
+void setTintColor(id self, SEL, id color) {
+  sendSuper<void>(self, cls::RefreshControlContentView, sel::setTintColor_, color);
+  ++kTintColorChangeCount.of(self);
+}
+
+NSInteger tintColorChangeCount(id self, SEL) {
+  return kTintColorChangeCount.of(self);
+}
+
+}  // namespace
+
+void registerRefreshControlContentView() {
+  ClassBuilder("_UIRefreshControlModernContentView", "UIView")
+      .ivar<NSInteger>("_tintColorChangeCount")
+      .method("setTintColor:", setTintColor)
+      .method("tintColorChangeCount", tintColorChangeCount)
+      .build();
+}
+
+}  // namespace vm::uikit

@@ -1,0 +1,100 @@
+// The status bar's style objects: the foreground attributes that pick text and battery
+// colours, the style attributes built from a request and two colours, and the battery
+// item view.
+#include "standins/uikit/uikit_internal.h"
+
+namespace vm::uikit {
+namespace {
+
+// Foreground style attributes: the battery is green while charging, red at or below the
+// low level, white otherwise; text is black on the default style, white on the light
+// style (1) and grey for any other.
+id batteryColor(id, SEL, double capacity, double lowCapacity, BOOL charging) {
+  if (charging) return rgbaColor(0.3, 0.85, 0.39, 1);
+  if (capacity <= lowCapacity) return send<id>(cls::UIColor.get(), sel::redColor);
+  return send<id>(cls::UIColor.get(), sel::whiteColor);
+}
+
+id textColorForStyle(id, SEL, NSInteger style) {
+  switch (style) {
+    case 0:
+      return send<id>(cls::UIColor.get(), sel::blackColor);
+    case 1:
+      return send<id>(cls::UIColor.get(), sel::whiteColor);
+    default:
+      return rgbaColor(0.5, 0.5, 0.5, 1);
+  }
+}
+
+// Style attributes
+const IvarRef<id> kRequest{"_request"};
+const IvarRef<id> kBackground{"_backgroundColor"};
+const IvarRef<id> kForeground{"_foregroundColor"};
+
+id initWithRequest(id self, SEL, id request, id background, id foreground) {
+  self = sendSuper<id>(self, cls::StatusBarStyleAttributes, sel::init);
+  if (self == nil) return nil;
+  assignRetained(kRequest.of(self), request);
+  assignRetained(kBackground.of(self), background);
+  assignRetained(kForeground.of(self), foreground);
+  return self;
+}
+
+id request(id self, SEL) {
+  return kRequest.of(self);
+}
+id backgroundColor(id self, SEL) {
+  return kBackground.of(self);
+}
+id foregroundColor(id self, SEL) {
+  return kForeground.of(self);
+}
+
+void styleDealloc(id self, SEL) {
+  releaseAndClear(kRequest.of(self));
+  releaseAndClear(kBackground.of(self));
+  releaseAndClear(kForeground.of(self));
+  sendSuper<void>(self, cls::StatusBarStyleAttributes, sel::dealloc);
+}
+
+// Battery item: the accessory image is the charging bolt.
+const IvarRef<BOOL> kCharging{"_charging"};
+
+BOOL isCharging(id self, SEL) {
+  return kCharging.of(self);
+}
+void setCharging(id self, SEL, BOOL charging) {
+  kCharging.of(self) = charging ? YES : NO;
+}
+BOOL needsAccessoryImage(id self, SEL) {
+  return kCharging.of(self);
+}
+
+}  // namespace
+
+void registerStatusBarClasses() {
+  ClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
+      .method("_batteryColorForCapacity:lowCapacity:charging:", batteryColor)
+      .method("textColorForStyle:", textColorForStyle)
+      .build();
+
+  ClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
+      .ivar<id>("_request")
+      .ivar<id>("_backgroundColor")
+      .ivar<id>("_foregroundColor")
+      .method("initWithRequest:backgroundColor:foregroundColor:", initWithRequest)
+      .method("request", request)
+      .method("backgroundColor", backgroundColor)
+      .method("foregroundColor", foregroundColor)
+      .method("dealloc", styleDealloc)
+      .build();
+
+  ClassBuilder("UIStatusBarBatteryItemView", "UIView")
+      .ivar<BOOL>("_charging")
+      .method("isCharging", isCharging)
+      .method("setCharging:", setCharging)
+      .method("_needsAccessoryImage", needsAccessoryImage)
+      .build();
+}
+
+}  // namespace vm::uikit
