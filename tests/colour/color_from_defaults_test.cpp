@@ -1,0 +1,228 @@
+// colorFromDefaultsWithKey against settings files in a device root of its own.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "bridge/foundation.h"
+#include "colour/colour.h"
+#include "colour/settings_path.h"
+#include "tests/colour/colour_probe.h"
+#include "tests/support/device_root.h"
+
+namespace {
+
+using vm::test::byteComponent;
+using vm::test::componentsOf;
+using vm::test::Logged;
+using vm::test::logsOf;
+using vm::test::Rgba;
+using vm::test::xmlPlist;
+
+constexpr const char* kSettingsFile = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
+
+class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
+ protected:
+  void TearDown() override {
+    vm::test::ScriptedRandom::uninstall();
+    DeviceRootTest::TearDown();
+  }
+
+  // The standard lookup of vmColor6, with what it logged.
+  id lookUp(Logged* logged = nullptr, const char* fallback = "#a1a1a1:1.0") {
+    id colour = nil;
+    Logged seen = logsOf([&] {
+      colour = colorFromDefaultsWithKey(vm::nsString("com.tanvork.velmotint"),
+                                        vm::nsString("vmColor6"), vm::nsString(fallback));
+    });
+    if (logged != nullptr) *logged = seen;
+    return colour;
+  }
+
+  void storeXml(const std::string& valueXml) {
+    writeFile(kSettingsFile, xmlPlist("<key>vmColor6</key>" + valueXml));
+  }
+  void storeString(const std::string& text) { storeXml("<string>" + text + "</string>"); }
+
+  static void expectFallbackGrey(id colour) {
+    Rgba c = componentsOf(colour);
+    EXPECT_EQ(c.red, byteComponent(161));
+    EXPECT_EQ(c.green, byteComponent(161));
+    EXPECT_EQ(c.blue, byteComponent(161));
+    EXPECT_EQ(c.alpha, 1.0);
+  }
+
+  vm::AutoreleasePool pool_;
+};
+
+TEST_F(ColorFromDefaultsTest, SettingsPathNamesTheDomain) {
+  EXPECT_EQ(vm::colour::settingsDevicePath(vm::nsString("com.tanvork.velmotint")), kSettingsFile);
+  EXPECT_EQ(vm::colour::settingsDevicePath(nil), "/var/mobile/Library/Preferences/(null).plist");
+}
+
+TEST_F(ColorFromDefaultsTest, NoFileGivesTheFallbackSilently) {
+  Logged logged;
+  expectFallbackGrey(lookUp(&logged));
+  EXPECT_TRUE(logged.rejectedCodes.empty());
+  EXPECT_TRUE(logged.otherLines.empty());
+}
+
+TEST_F(ColorFromDefaultsTest, UnusableFilesGiveTheFallbackSilently) {
+  const std::string files[] = {
+      "", "not a property list \x01\x02", "<?xml version=\"1.0\"?><plist><dict><key>",
+      "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>#ff0000</string></array>"
+      "</plist>",
+      xmlPlist("<key>vmColor1</key><string>#ff0000</string>")};
+  for (const std::string& contents : files) {
+    writeFile(kSettingsFile, contents);
+    Logged logged;
+    expectFallbackGrey(lookUp(&logged));
+    EXPECT_TRUE(logged.otherLines.empty()) << contents;
+  }
+}
+
+TEST_F(ColorFromDefaultsTest, ValuesThatAreNotStringsCountAsAbsent) {
+  for (const char* value :
+       {"<integer>7</integer>", "<real>0.5</real>", "<true/>", "<data>AAEC</data>",
+        "<date>2014-01-01T00:00:00Z</date>", "<array><string>#ff0000</string></array>",
+        "<dict><key>a</key><string>#ff0000</string></dict>"}) {
+    storeXml(value);
+    Logged logged;
+    expectFallbackGrey(lookUp(&logged));
+    EXPECT_TRUE(logged.otherLines.empty()) << value;
+  }
+}
+
+struct StoredCase {
+  std::string stored;
+  unsigned char red, green, blue;
+  double alpha;
+};
+
+void PrintTo(const StoredCase& c, std::ostream* os) {
+  *os << c.stored;
+}
+
+class StoredColourTest : public ColorFromDefaultsTest,
+                         public ::testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StoredColourTest, HexPartWithAlphaReplaced) {
+  const StoredCase& c = GetParam();
+  storeString(c.stored);
+  Logged logged;
+  Rgba got = componentsOf(lookUp(&logged));
+  EXPECT_EQ(got.red, byteComponent(c.red));
+  EXPECT_EQ(got.green, byteComponent(c.green));
+  EXPECT_EQ(got.blue, byteComponent(c.blue));
+  EXPECT_EQ(got.alpha, c.alpha);
+  EXPECT_TRUE(logged.rejectedCodes.empty());
+  EXPECT_TRUE(logged.otherLines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Strings, StoredColourTest,
+                         ::testing::Values(StoredCase{"#ff0000:0.5", 255, 0, 0, 0.5},
+                                           StoredCase{"#ff0000", 255, 0, 0, 1.0},
+                                           StoredCase{"ff0000:0.5", 255, 0, 0, 0.5},
+                                           StoredCase{"#f00:0.25", 255, 0, 0, 0.25},
+                                           StoredCase{"#ff0000:", 255, 0, 0, 0.0},
+                                           StoredCase{"#00ff00:0.75:0.1:zz", 0, 255, 0, 0.75},
+                                           StoredCase{"#0000ff:abc", 0, 0, 255, 0.0},
+                                           StoredCase{"#0000ff:0.5x", 0, 0, 255, 0.5},
+                                           StoredCase{"#0000ff:1", 0, 0, 255, 1.0}));
+
+TEST_F(ColorFromDefaultsTest, EmptyHexPartIsRandomWithTheStoredAlpha) {
+  for (const auto& [stored, alpha] : {std::pair{"", 1.0}, std::pair{":0.5", 0.5}}) {
+    storeString(stored);
+    // The fallback is read first and draws too: its three draws come before the value's.
+    vm::test::ScriptedRandom::install({0, 0, 0, 0x10, 0x20, 0x30});
+    Rgba got = componentsOf(lookUp(nullptr, ":1.0"));
+    Rgba want = componentsOf(vm::test::hsbColour(0.0625, 0.625, 0.6875));
+    EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 6u);
+    EXPECT_EQ(got.red, want.red);
+    EXPECT_EQ(got.green, want.green);
+    EXPECT_EQ(got.blue, want.blue);
+    EXPECT_EQ(got.alpha, alpha);
+  }
+}
+
+TEST_F(ColorFromDefaultsTest, FallbackIsParsedEvenWhenTheStoredValueWins) {
+  storeString("#ff0000");
+  vm::test::ScriptedRandom::install({});
+  for (int call = 1; call <= 2; ++call) {
+    lookUp(nullptr, "");
+    EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 3u * call);
+  }
+}
+
+TEST_F(ColorFromDefaultsTest, EveryCallReadsTheFileAfresh) {
+  storeString("#ff0000");
+  EXPECT_EQ(componentsOf(lookUp()).red, 1.0);
+  storeString("#0000ff:0.5");
+  Rgba now = componentsOf(lookUp());
+  EXPECT_EQ(now.red, 0.0);
+  EXPECT_EQ(now.blue, 1.0);
+  EXPECT_EQ(now.alpha, 0.5);
+}
+
+TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyLists) {
+  id settings = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
+  vm::send<void>(settings, vm::sel::setObject_forKey_, vm::nsString("#00ff00:0.25"),
+                 vm::nsString("vmColor6"));
+  writeFile(kSettingsFile, "");
+  ASSERT_TRUE(vm::test::writeBinaryDictionary(settings, path(kSettingsFile)));
+  Rgba got = componentsOf(lookUp());
+  EXPECT_EQ(got.green, 1.0);
+  EXPECT_EQ(got.red, 0.0);
+  EXPECT_EQ(got.alpha, 0.25);
+}
+
+TEST_F(ColorFromDefaultsTest, OutOfRangeAlphaTextsArePassedOnAsRead) {
+  id red = vm::send<id>(vm::ClassRef("UIColor").get(), vm::sel::colorWithRed_green_blue_alpha_,
+                        CGFloat{1.0}, CGFloat{0.0}, CGFloat{0.0}, CGFloat{1.0});
+  for (const auto& [text, alpha] : {std::pair{"-1", -1.0}, std::pair{"2", 2.0},
+                                    std::pair{"1e400", HUGE_VAL}, std::pair{"nan", 0.0}}) {
+    storeString(std::string("#ff0000:") + text);
+    Logged logged;
+    Rgba got = componentsOf(lookUp(&logged));
+    Rgba want = componentsOf(vm::send<id>(red, vm::sel::colorWithAlphaComponent_, alpha));
+    EXPECT_EQ(got.red, want.red) << text;
+    EXPECT_EQ(got.alpha, want.alpha) << text;
+    EXPECT_TRUE(logged.otherLines.empty()) << text;
+  }
+}
+
+TEST_F(ColorFromDefaultsTest, HostileColourStringsGiveAColourAndLogOnlyRejectedDigits) {
+  struct Hostile {
+    std::string stored;
+    std::vector<int> rejected;
+  };
+  const Hostile cases[] = {
+      {"\xC3\xA9\xC3\xA9\xC3\xA9:0.5", {-87, -61, -87, -61, -87, -61}},
+      {"#abc" + std::string(5000, ':'), {}},
+      {"#abc:" + std::string(1 << 20, '9'), {}},
+      {std::string(1 << 20, 'f') + ":1", {}},
+      {"#zzz:0.5", {'z', 'z', 'z', 'z', 'z', 'z'}},
+  };
+  for (const Hostile& c : cases) {
+    storeString(c.stored);
+    Logged logged;
+    EXPECT_NE(lookUp(&logged), nil);
+    EXPECT_EQ(logged.rejectedCodes, c.rejected);
+    EXPECT_TRUE(logged.otherLines.empty());
+  }
+}
+
+TEST_F(ColorFromDefaultsTest, EmbeddedNulInTheStoredValueEndsTheHexText) {
+  id settings = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
+  vm::send<void>(settings, vm::sel::setObject_forKey_,
+                 vm::test::stringWithBytes(std::string("ab\0cdef:0.5", 11)),
+                 vm::nsString("vmColor6"));
+  writeFile(kSettingsFile, "");
+  ASSERT_TRUE(vm::test::writeBinaryDictionary(settings, path(kSettingsFile)));
+  Rgba got = componentsOf(lookUp());
+  EXPECT_EQ(got.red, byteComponent(0xAA));
+  EXPECT_EQ(got.green, byteComponent(0xBB));
+  EXPECT_EQ(got.blue, 0.0);
+  EXPECT_EQ(got.alpha, 0.5);
+}
+
+}  // namespace

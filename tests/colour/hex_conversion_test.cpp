@@ -1,0 +1,94 @@
+// convertFromHex and hextodec: values, rejected characters and their log lines.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <stdexcept>
+
+#include "colour/colour.h"
+#include "tests/colour/colour_probe.h"
+
+namespace {
+
+using vm::test::Logged;
+using vm::test::logsOf;
+
+struct HexCase {
+  std::string text;
+  int value;
+  std::vector<int> rejected;
+};
+
+void PrintTo(const HexCase& c, std::ostream* os) {
+  *os << vm::test::caseLabel(c.text);
+}
+
+class ConvertFromHexTest : public ::testing::TestWithParam<HexCase> {};
+
+TEST_P(ConvertFromHexTest, GivesValueAndLogsRejectedCharactersLastFirst) {
+  int value = 0;
+  Logged logged = logsOf([&] { value = convertFromHex(GetParam().text); });
+  EXPECT_EQ(value, GetParam().value);
+  EXPECT_EQ(logged.rejectedCodes, GetParam().rejected);
+  EXPECT_TRUE(logged.otherLines.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ConvertFromHexTest,
+    ::testing::Values(HexCase{"", 0, {}}, HexCase{"ff", 255, {}}, HexCase{"FF", 255, {}},
+                      HexCase{"fF", 255, {}}, HexCase{"0a", 10, {}}, HexCase{"a0", 160, {}},
+                      HexCase{"7", 7, {}}, HexCase{"g1", 1, {103}}, HexCase{"1g", 16, {103}},
+                      HexCase{"zy", 0, {121, 122}}, HexCase{" ", 0, {32}},
+                      HexCase{"\xC3", 0, {-61}}, HexCase{std::string("1\0", 2), 16, {0}},
+                      // The full 32 bits, then places beyond the eighth, which add nothing.
+                      HexCase{"ffffffff", -1, {}}, HexCase{"80000000", INT_MIN, {}},
+                      HexCase{"123456789", 0x23456789, {}}, HexCase{std::string(200, 'f'), -1, {}},
+                      HexCase{"1" + std::string(64, '0'), 0, {}}, HexCase{"g00000000", 0, {103}}));
+
+struct SplitCase {
+  std::string digits;
+  std::vector<unsigned char> bytes;
+};
+
+void PrintTo(const SplitCase& c, std::ostream* os) {
+  *os << vm::test::caseLabel(c.digits);
+}
+
+class HextodecTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(HextodecTest, StoresRedGreenBlueFromCharacterPairs) {
+  std::vector<unsigned char> bytes{9, 9, 9, 42};
+  hextodec(GetParam().digits, bytes);
+  std::vector<unsigned char> expected = GetParam().bytes;
+  expected.push_back(42);  // only elements 0 to 2 are written, nothing is resized
+  EXPECT_EQ(bytes, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Digits, HextodecTest,
+                         ::testing::Values(SplitCase{"a1b2c3", {161, 178, 195}},
+                                           SplitCase{"aabbccdd", {170, 187, 204}},
+                                           SplitCase{"aabb", {170, 187, 0}},
+                                           SplitCase{"aabbc", {170, 187, 12}}));
+
+TEST(Hextodec, ConvertsRedGreenBlueInThatOrder) {
+  std::vector<unsigned char> bytes(3);
+  Logged logged = logsOf([&] { hextodec("g1h1i1", bytes); });
+  EXPECT_EQ(logged.rejectedCodes, (std::vector<int>{'g', 'h', 'i'}));
+  EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 1, 1}));
+}
+
+TEST(Hextodec, ShortTextRaisesBeforeWritingOrLogging) {
+  for (const std::string digits : {"", "z", "zz", "zzz"}) {
+    std::vector<unsigned char> bytes{1, 2, 3};
+    Logged logged = logsOf([&] { EXPECT_THROW(hextodec(digits, bytes), std::out_of_range); });
+    EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 2, 3})) << digits;
+    EXPECT_TRUE(logged.rejectedCodes.empty()) << digits;
+  }
+}
+
+TEST(Hextodec, TooFewComponentBytesRaiseInsteadOfWritingPastTheEnd) {
+  std::vector<unsigned char> bytes{7, 7};
+  EXPECT_THROW(hextodec("aabbcc", bytes), std::out_of_range);
+  EXPECT_EQ(bytes, (std::vector<unsigned char>{7, 7}));
+}
+
+}  // namespace
