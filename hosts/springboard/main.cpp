@@ -39,7 +39,8 @@ void printReport(const std::vector<springboard::LoadedTweak>& tweaks, int genera
   std::string text = "=== SpringBoard report " + std::to_string(generation) + " ===\n";
   text += "device root: " + vm::deviceRoot() + "\n";
   text += "tweaks loaded: " + std::to_string(tweaks.size()) + "\n";
-  text += hooks.text;
+  // Hooks never change after loading: list them in full once.
+  if (generation == 1) text += hooks.text;
   text += "hooks installed: " + std::to_string(hooks.installed) +
           ", skipped: " + std::to_string(hooks.skipped) + "\n\n";
   text += springboard::sceneReport();

@@ -1,0 +1,45 @@
+// Another process of this machine for tests that need two: started with arguments, its
+// standard output read line by line with a deadline, ended when the test is done.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vm::test {
+
+class ChildProcess {
+ public:
+  // Starts `program` with `arguments`; the child inherits the environment (and so the
+  // case's device root).
+  ChildProcess(const std::string& program, const std::vector<std::string>& arguments);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  // Reads output until a line satisfies `wanted` or the deadline passes; true if found.
+  bool waitForLine(const std::function<bool(const std::string&)>& wanted,
+                   std::chrono::milliseconds deadline);
+  // Everything read so far.
+  const std::string& output() const { return output_; }
+
+  // Waits for the child to exit; its exit status, or -1 past the deadline.
+  int waitForExit(std::chrono::milliseconds deadline);
+  bool running();
+  void terminate();
+
+ private:
+  pid_t pid_ = -1;
+  int stdout_ = -1;
+  std::string output_;
+  size_t scanned_ = 0;
+  int status_ = -1;
+};
+
+// Runs a program to completion and returns its exit status (-1 if it could not run).
+int runProgram(const std::string& program, const std::vector<std::string>& arguments);
+
+}  // namespace vm::test
