@@ -113,4 +113,34 @@ inline const SelRef setBorderWidth_{"setBorderWidth:"};
 inline const SelRef borderColor{"borderColor"};
 inline const SelRef setBorderColor_{"setBorderColor:"};
 
+// UIKit: the screen, fonts and the application object
+inline const SelRef mainScreen{"mainScreen"};
+inline const SelRef fontWithName_size_{"fontWithName:size:"};
+inline const SelRef fontName{"fontName"};
+inline const SelRef pointSize{"pointSize"};
+inline const SelRef sharedApplication{"sharedApplication"};
+inline const SelRef openURL_{"openURL:"};
+
+// Preferences: list controllers, specifiers and table cells
+inline const SelRef specifiers{"specifiers"};
+inline const SelRef loadSpecifiersFromPlistName_target_{"loadSpecifiersFromPlistName:target:"};
+inline const SelRef clearCache{"clearCache"};
+inline const SelRef reload{"reload"};
+inline const SelRef viewWillAppear_{"viewWillAppear:"};
+inline const SelRef title{"title"};
+inline const SelRef readPreferenceValue_{"readPreferenceValue:"};
+inline const SelRef setPreferenceValue_specifier_{"setPreferenceValue:specifier:"};
+inline const SelRef propertyForKey_{"propertyForKey:"};
+inline const SelRef setProperty_forKey_{"setProperty:forKey:"};
+inline const SelRef name{"name"};
+inline const SelRef identifier{"identifier"};
+inline const SelRef target{"target"};
+inline const SelRef initWithStyle_reuseIdentifier_specifier_{
+    "initWithStyle:reuseIdentifier:specifier:"};
+inline const SelRef initWithSpecifier_{"initWithSpecifier:"};
+inline const SelRef contentView{"contentView"};
+inline const SelRef specifier{"specifier"};
+inline const SelRef reuseIdentifier{"reuseIdentifier"};
+inline const SelRef preferredHeightForWidth_inTableView_{"preferredHeightForWidth:inTableView:"};
+
 }  // namespace vm::sel
