@@ -9,10 +9,9 @@
 #include "objc_send.h"
 #include "selectors.h"
 
-#if !defined(__APPLE__)
-// GNUstep-base's NSLog; the format is an NSString.
+// Foundation's NSLog (GNUstep-base's on Linux); the format is an NSString. Declared here
+// because Foundation's own header is Objective-C.
 extern "C" void NSLog(id format, ...);
-#endif
 
 namespace vm {
 

@@ -5,8 +5,9 @@
 #include <objc/runtime.h>
 
 #if defined(__APPLE__)
-#include <CoreGraphics/CoreGraphics.h>
-#include <Foundation/NSObjCRuntime.h>
+#include <CoreGraphics/CGColor.h>
+#include <CoreGraphics/CGGeometry.h>
+#include <objc/NSObjCRuntime.h>
 #else
 #include <cstddef>
 
