@@ -1,6 +1,9 @@
 #include "tweak/hooks/lockscreen_tint.h"
 
+#include "bridge/objc_send.h"
+#include "bridge/selectors.h"
 #include "tweak/feature_flags.h"
+#include "tweak/hooks/user_colour.h"
 
 namespace velmotint {
 
@@ -25,104 +28,135 @@ Saved<CGFloat()> saved::_UILegibilitySettings_shadowAlpha;
 Saved<void(id)> saved::_UILegibilitySettings_setPrimaryColor_;
 Saved<void(id)> saved::_UILegibilitySettings_setSecondaryColor_;
 
-// Forwards only, until this group's behaviour is built.
+namespace {
+
+const vm::SelRef effectView{"effectView"};
+
+// The subview at `index` of the glint view's effect view, fetched anew, or nil when the
+// effect view or that many subviews are missing: objectAtIndex: past the end would raise
+// inside the host.
+id effectSubview(id glintView, NSUInteger index) {
+  id subviews = vm::send<id>(vm::send<id>(glintView, effectView), vm::sel::subviews);
+  if (index >= vm::send<NSUInteger>(subviews, vm::sel::count)) return nil;
+  return vm::send<id>(subviews, vm::sel::objectAtIndex_, index);
+}
+
+}  // namespace
+
+// Banner grabber: cleared, then laid out by the platform in any case.
 void replaced::SBBannerContextView__layoutGrabber(id self, SEL cmd) {
+  if (on(ENABLED2)) vm::send<void>(self, vm::sel::setBackgroundColor_, clearColour());
   saved::SBBannerContextView__layoutGrabber(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
+// A class method: `self` is the class.
 id replaced::SBBannerContextView__defaultGrabberColor(id self, SEL cmd) {
+  if (on(ENABLED2)) return userColour("vmColor5");
   return saved::SBBannerContextView__defaultGrabberColor(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::_UIGlintyStringView_setBlurHidden_forRequester_(id self, SEL cmd, BOOL arg0, id arg1) {
-  saved::_UIGlintyStringView_setBlurHidden_forRequester_(self, cmd, arg0, arg1);
+// Slide-to-unlock text: the blur stays hidden for every requester.
+void replaced::_UIGlintyStringView_setBlurHidden_forRequester_(id self, SEL cmd, BOOL hidden,
+                                                               id requester) {
+  saved::_UIGlintyStringView_setBlurHidden_forRequester_(
+      self, cmd, on(ENABLED2) ? static_cast<BOOL>(YES) : hidden, requester);
 }
 
-// Forwards only, until this group's behaviour is built.
 CGFloat replaced::_UIGlintyStringView__chevronVerticalOffset(id self, SEL cmd) {
+  if (on(ENABLED2)) return 0.0;
   return saved::_UIGlintyStringView__chevronVerticalOffset(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::_UIGlintyStringView_setLabel_(id self, SEL cmd, id arg0) {
-  saved::_UIGlintyStringView_setLabel_(self, cmd, arg0);
+// The label reaches the view only as a subview, never through the platform's setter. A nil
+// label has nothing to colour or add: UIKit is not asked to add a nil subview, and no
+// colour is looked up for it.
+void replaced::_UIGlintyStringView_setLabel_(id self, SEL cmd, id label) {
+  if (!on(ENABLED2)) return saved::_UIGlintyStringView_setLabel_(self, cmd, label);
+  if (label == nil) return;
+  vm::send<void>(label, vm::sel::setTextColor_, userColour("vmColor6"));
+  vm::send<void>(label, vm::sel::setBackgroundColor_, clearColour());
+  vm::send<void>(self, vm::sel::addSubview_, label);
 }
 
-// Forwards only, until this group's behaviour is built.
+// Blur and glint made transparent, the tint layer in the user's colour; the platform's
+// own layout does not run. Each step works only on a subview that exists.
 void replaced::_UIGlintyStringView_layoutSubviews(id self, SEL cmd) {
-  saved::_UIGlintyStringView_layoutSubviews(self, cmd);
+  if (!on(ENABLED2)) return saved::_UIGlintyStringView_layoutSubviews(self, cmd);
+  vm::send<void>(effectSubview(self, 0), vm::sel::setAlpha_, CGFloat{0.0});
+  vm::send<void>(effectSubview(self, 1), vm::sel::setAlpha_, CGFloat{0.0});
+  id tint = effectSubview(self, 2);
+  if (tint != nil) vm::send<void>(tint, vm::sel::setBackgroundColor_, userColour("vmColor5"));
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::UILabel_setColor_(id self, SEL cmd, id arg0) {
-  saved::UILabel_setColor_(self, cmd, arg0);
+// Installed on UILabel itself: every label whose class has no setColor: of its own.
+void replaced::UILabel_setColor_(id self, SEL cmd, id colour) {
+  saved::UILabel_setColor_(self, cmd, on(ENABLED2) ? userColour("vmColor6") : colour);
 }
 
-// Forwards only, until this group's behaviour is built.
+// Legibility: full brightness and luminance, contrast wanted.
 BOOL replaced::_UILegibilitySettingsProvider_hasContrast(id self, SEL cmd) {
+  if (on(ENABLED2)) return YES;
   return saved::_UILegibilitySettingsProvider_hasContrast(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 CGFloat replaced::_UILegibilitySettingsProvider_accumulatedBrightness(id self, SEL cmd) {
+  if (on(ENABLED2)) return 1.0;
   return saved::_UILegibilitySettingsProvider_accumulatedBrightness(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 CGFloat replaced::_UILegibilitySettingsProvider_accumulatedLuminance(id self, SEL cmd) {
+  if (on(ENABLED2)) return 1.0;
   return saved::_UILegibilitySettingsProvider_accumulatedLuminance(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
+// The lock screen's own backgrounds are never painted while the tint is on.
 void replaced::SBLockScreenView__updateSlideToUnlockBackground(id self, SEL cmd) {
+  if (on(ENABLED2)) return;
   saved::SBLockScreenView__updateSlideToUnlockBackground(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 void replaced::SBLockScreenView__updateBottomGrabberBackground(id self, SEL cmd) {
+  if (on(ENABLED2)) return;
   saved::SBLockScreenView__updateBottomGrabberBackground(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 void replaced::SBLockScreenView__updateTopGrabberBackground(id self, SEL cmd) {
+  if (on(ENABLED2)) return;
   saved::SBLockScreenView__updateTopGrabberBackground(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 void replaced::SBLockScreenView__updateVibrantViewBackgrounds(id self, SEL cmd) {
+  if (on(ENABLED2)) return;
   saved::SBLockScreenView__updateVibrantViewBackgrounds(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::SBChevronView_setColor_(id self, SEL cmd, id arg0) {
-  saved::SBChevronView_setColor_(self, cmd, arg0);
+void replaced::SBChevronView_setColor_(id self, SEL cmd, id colour) {
+  saved::SBChevronView_setColor_(self, cmd, on(ENABLED2) ? userColour("vmColor5") : colour);
 }
 
-// Forwards only, until this group's behaviour is built.
 BOOL replaced::_UILegibilityView_usesSecondaryColor(id self, SEL cmd) {
+  if (on(ENABLED2)) return YES;
   return saved::_UILegibilityView_usesSecondaryColor(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 BOOL replaced::_UILegibilityLabel_usesSecondaryColor(id self, SEL cmd) {
+  if (on(ENABLED2)) return YES;
   return saved::_UILegibilityLabel_usesSecondaryColor(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 CGFloat replaced::_UILegibilitySettings_shadowAlpha(id self, SEL cmd) {
+  if (on(ENABLED2)) return 0.0;
   return saved::_UILegibilitySettings_shadowAlpha(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::_UILegibilitySettings_setPrimaryColor_(id self, SEL cmd, id arg0) {
-  saved::_UILegibilitySettings_setPrimaryColor_(self, cmd, arg0);
+void replaced::_UILegibilitySettings_setPrimaryColor_(id self, SEL cmd, id colour) {
+  saved::_UILegibilitySettings_setPrimaryColor_(self, cmd,
+                                                on(ENABLED2) ? userColour("vmColor5") : colour);
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::_UILegibilitySettings_setSecondaryColor_(id self, SEL cmd, id arg0) {
-  saved::_UILegibilitySettings_setSecondaryColor_(self, cmd, arg0);
+void replaced::_UILegibilitySettings_setSecondaryColor_(id self, SEL cmd, id colour) {
+  saved::_UILegibilitySettings_setSecondaryColor_(self, cmd,
+                                                  on(ENABLED2) ? userColour("vmColor6") : colour);
 }
 
 }  // namespace velmotint
