@@ -1,6 +1,10 @@
 #include "tweak/hooks/home_items.h"
 
+#include "bridge/foundation.h"
+#include "bridge/objc_send.h"
+#include "bridge/selectors.h"
 #include "tweak/feature_flags.h"
+#include "tweak/hooks/user_colour.h"
 
 namespace velmotint {
 
@@ -14,48 +18,99 @@ Saved<id()> saved::SBIconLabelImageParameters_text;
 Saved<id(CGRect)> saved::SBIconListPageControl_initWithFrame_;
 Saved<BOOL()> saved::UIStatusBarBatteryItemView__needsAccessoryImage;
 
-// Forwards only, until this group's behaviour is built.
-void replaced::SBIconBadgeView_setFrame_(id self, SEL cmd, CGRect arg0) {
-  saved::SBIconBadgeView_setFrame_(self, cmd, arg0);
+namespace {
+
+// How a badge or icon image's layer is restyled. Lengths are CGFloat, so 2.8 is the
+// nearest value of the device's own scalar width.
+struct LayerStyle {
+  CGFloat radiusPerWidth;
+  const vm::SelRef& background;  // a UIColor factory
+  CGFloat borderWidth;
+  const char* borderKey;
+};
+
+const LayerStyle kBadgeStyle{0.125, vm::sel::redColor, static_cast<CGFloat>(2.8), "vmColor6"};
+const LayerStyle kIconImageStyle{0.25, vm::sel::clearColor, static_cast<CGFloat>(3.0), "vmColor5"};
+
+id layerOf(id view) {
+  return vm::send<id>(view, vm::sel::layer);
 }
 
-// Forwards only, until this group's behaviour is built.
-void replaced::SBIconImageView_setFrame_(id self, SEL cmd, CGRect arg0) {
-  saved::SBIconImageView_setFrame_(self, cmd, arg0);
+CGColorRef cgColourOf(id colour) {
+  return vm::send<CGColorRef>(colour, vm::sel::CGColor);
 }
 
-// Forwards only, until this group's behaviour is built.
+// Runs before the saved setFrame:, so the radius follows the frame the view had until now
+// (a view still zero-wide gets radius 0). The layer is asked for anew at every step.
+void restyleLayer(id view, const LayerStyle& style) {
+  id layer = layerOf(view);
+  CGRect current = vm::send<CGRect>(view, vm::sel::frame);
+  vm::send<void>(layer, vm::sel::setCornerRadius_, current.size.width * style.radiusPerWidth);
+
+  layer = layerOf(view);
+  id background = vm::send<id>(UIColorClass.get(), style.background);
+  vm::send<void>(layer, vm::sel::setBackgroundColor_, cgColourOf(background));
+
+  layer = layerOf(view);
+  vm::send<void>(layer, vm::sel::setBorderWidth_, style.borderWidth);
+
+  layer = layerOf(view);
+  vm::send<void>(layer, vm::sel::setBorderColor_, cgColourOf(userColour(style.borderKey)));
+}
+
+}  // namespace
+
+// Badges and icon images: a rounded, bordered layer, then the platform's own setFrame:
+// with the frame unchanged.
+void replaced::SBIconBadgeView_setFrame_(id self, SEL cmd, CGRect frame) {
+  if (on(ENABLED24)) restyleLayer(self, kBadgeStyle);
+  saved::SBIconBadgeView_setFrame_(self, cmd, frame);
+}
+
+void replaced::SBIconImageView_setFrame_(id self, SEL cmd, CGRect frame) {
+  if (on(ENABLED21)) restyleLayer(self, kIconImageStyle);
+  saved::SBIconImageView_setFrame_(self, cmd, frame);
+}
+
+// Status-bar items keep whatever they last showed while their flag is on.
 void replaced::SBStatusBarStateAggregator__updateActivityItem(id self, SEL cmd) {
+  if (on(ENABLED15)) return;
   saved::SBStatusBarStateAggregator__updateActivityItem(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 void replaced::SBStatusBarStateAggregator__updateAirplaneMode(id self, SEL cmd) {
+  if (on(ENABLED13)) return;
   saved::SBStatusBarStateAggregator__updateAirplaneMode(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 void replaced::SBStatusBarStateAggregator__noteAirplaneModeChanged(id self, SEL cmd) {
+  if (on(ENABLED13)) return;
   saved::SBStatusBarStateAggregator__noteAirplaneModeChanged(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 void replaced::SBStatusBarStateAggregator__updateTimeItems(id self, SEL cmd) {
+  if (on(ENABLED12)) return;
   saved::SBStatusBarStateAggregator__updateTimeItems(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
 id replaced::SBIconLabelImageParameters_text(id self, SEL cmd) {
+  if (on(ENABLED8)) return nil;
   return saved::SBIconLabelImageParameters_text(self, cmd);
 }
 
-// Forwards only, until this group's behaviour is built.
-id replaced::SBIconListPageControl_initWithFrame_(id self, SEL cmd, CGRect arg0) {
-  return saved::SBIconListPageControl_initWithFrame_(self, cmd, arg0);
+// The flag is read once, before the initialiser runs. An initialiser hands its caller an
+// owned reference (the one alloc made); answering nil means giving that reference up here,
+// or the page control would never be freed.
+id replaced::SBIconListPageControl_initWithFrame_(id self, SEL cmd, CGRect frame) {
+  bool suppress = on(ENABLED7);
+  id control = saved::SBIconListPageControl_initWithFrame_(self, cmd, frame);
+  if (!suppress) return control;
+  vm::release(control);
+  return nil;
 }
 
-// Forwards only, until this group's behaviour is built.
 BOOL replaced::UIStatusBarBatteryItemView__needsAccessoryImage(id self, SEL cmd) {
+  if (on(ENABLED3)) return YES;
   return saved::UIStatusBarBatteryItemView__needsAccessoryImage(self, cmd);
 }
 
