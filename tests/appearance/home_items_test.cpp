@@ -1,0 +1,257 @@
+// Home-screen and status-bar items: the badge and icon-image layer restyles (their order of
+// steps, the frame they read, what stays), the page control given up, icon label text,
+// the battery accessory and the suppressed status-bar updates.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bridge/class_builder.h"
+#include "bridge/foundation.h"
+#include "tests/appearance/appearance_test.h"
+#include "tweak/feature_flags.h"
+
+namespace {
+
+using vm::send;
+using vm::sendSuper;
+using vm::test::fallbackRgba;
+using vm::test::kClear;
+using vm::test::Rgba;
+using vm::test::rgbaOf;
+using vm::test::userRgba;
+
+SEL sel(const char* name) {
+  return sel_registerName(name);
+}
+
+// Test-only subclasses that note, in order, every step a restyle takes: each `layer` and
+// `frame` the view is asked for, and each setter its layer receives.
+std::vector<std::string> gSteps;
+const vm::ClassRef RecordingLayer{"RecordingLayer"};
+const vm::IvarRef<id> kRecordingLayer{"_recordingLayer"};
+
+template <typename T>
+void noteLayerSetter(id self, SEL cmd, T value) {
+  gSteps.push_back(sel_getName(cmd));
+  sendSuper<void>(self, RecordingLayer, cmd, value);
+}
+
+id recordingLayer(id self, SEL) {
+  gSteps.push_back("layer");
+  id& layer = kRecordingLayer.of(self);
+  if (layer == nil) layer = send<id>(send<id>(RecordingLayer.get(), vm::sel::alloc), vm::sel::init);
+  return layer;
+}
+
+template <const vm::ClassRef& Self>
+CGRect recordingFrame(id self, SEL cmd) {
+  gSteps.push_back("frame");
+  return sendSuper<CGRect>(self, Self, cmd);
+}
+
+template <const vm::ClassRef& Self>
+void recordingDealloc(id self, SEL cmd) {
+  vm::release(kRecordingLayer.of(self));
+  sendSuper<void>(self, Self, cmd);
+}
+
+const vm::ClassRef RecordingBadgeView{"RecordingBadgeView"};
+const vm::ClassRef RecordingIconImageView{"RecordingIconImageView"};
+
+void buildRecordingClasses() {
+  vm::ClassBuilder("RecordingLayer", "CALayer")
+      .method("setCornerRadius:", noteLayerSetter<CGFloat>)
+      .method("setBackgroundColor:", noteLayerSetter<CGColorRef>)
+      .method("setBorderWidth:", noteLayerSetter<CGFloat>)
+      .method("setBorderColor:", noteLayerSetter<CGColorRef>)
+      .build();
+  vm::ClassBuilder("RecordingBadgeView", "SBIconBadgeView")
+      .ivar<id>("_recordingLayer")
+      .method("layer", recordingLayer)
+      .method("frame", recordingFrame<RecordingBadgeView>)
+      .method("dealloc", recordingDealloc<RecordingBadgeView>)
+      .build();
+  vm::ClassBuilder("RecordingIconImageView", "SBIconImageView")
+      .ivar<id>("_recordingLayer")
+      .method("layer", recordingLayer)
+      .method("frame", recordingFrame<RecordingIconImageView>)
+      .method("dealloc", recordingDealloc<RecordingIconImageView>)
+      .build();
+}
+
+// The two restyles: a badge and an icon image.
+struct Restyle {
+  const char* viewClass;
+  std::atomic<bool>* flag;
+  CGFloat radiusPerWidth;
+  Rgba background;
+  CGFloat borderWidth;
+  const char* borderKey;
+};
+const std::vector<Restyle>& restyles() {
+  static const std::vector<Restyle> all{
+      {"RecordingBadgeView", &ENABLED24, 0.125, Rgba{1, 0, 0, 1}, 2.8, "vmColor6"},
+      {"RecordingIconImageView", &ENABLED21, 0.25, Rgba{0, 0, 0, 0}, 3.0, "vmColor5"},
+  };
+  return all;
+}
+
+CGRect wide(CGFloat width) {
+  return CGRect{{4, 8}, {width, 60}};
+}
+
+class HomeItemsTest : public vm::test::AppearanceTest {
+ protected:
+  void SetUp() override {
+    AppearanceTest::SetUp();
+    buildRecordingClasses();
+    installTweak();
+    gSteps.clear();
+  }
+  static void setFrame(id view, CGRect frame) { send<void>(view, vm::sel::setFrame_, frame); }
+  static id layerOf(id view) { return kRecordingLayer.of(view); }
+  static CGFloat radiusOf(id view) { return send<CGFloat>(layerOf(view), vm::sel::cornerRadius); }
+};
+
+TEST_F(HomeItemsTest, RestyleAsksForTheLayerAtEveryStepAndReadsTheFrameBeforeTheCall) {
+  storeUserColours();
+  for (const Restyle& r : restyles()) {
+    SCOPED_TRACE(r.viewClass);
+    vm::test::setOnlyFlags({r.flag});
+    id view = makeView(r.viewClass, wide(40));
+    gSteps.clear();
+    setFrame(view, wide(80));
+    EXPECT_EQ(gSteps, (std::vector<std::string>{"layer", "frame", "setCornerRadius:", "layer",
+                                                "setBackgroundColor:", "layer",
+                                                "setBorderWidth:", "layer", "setBorderColor:"}));
+    id layer = layerOf(view);
+    EXPECT_EQ(radiusOf(view), 40 * r.radiusPerWidth) << "the width before the call";
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::backgroundColor)), r.background);
+    EXPECT_EQ(send<CGFloat>(layer, vm::sel::borderWidth), r.borderWidth);
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::borderColor)), userRgba(r.borderKey));
+    EXPECT_EQ(send<CGRect>(view, vm::sel::frame), wide(80)) << "the frame reaches the platform";
+    EXPECT_EQ(send<NSInteger>(view, sel("frameChangeCount")), 1);
+  }
+}
+
+TEST_F(HomeItemsTest, RadiusFollowsThePreviousWidthStartingFromZero) {
+  for (const Restyle& r : restyles()) {
+    SCOPED_TRACE(r.viewClass);
+    vm::test::setOnlyFlags({r.flag});
+    id view = makeView(r.viewClass, CGRect{});
+    setFrame(view, wide(80));
+    EXPECT_EQ(radiusOf(view), 0.0) << "a zero-wide view gets radius 0, however wide the frame";
+    setFrame(view, wide(80));
+    EXPECT_EQ(radiusOf(view), 80 * r.radiusPerWidth);
+    setFrame(view, wide(48));
+    EXPECT_EQ(radiusOf(view), 80 * r.radiusPerWidth);
+    setFrame(view, wide(48));
+    EXPECT_EQ(radiusOf(view), 48 * r.radiusPerWidth);
+  }
+}
+
+TEST_F(HomeItemsTest, ARestyledLayerStaysAsItIsWhenItsFlagGoesOff) {
+  for (const Restyle& r : restyles()) {
+    SCOPED_TRACE(r.viewClass);
+    vm::test::setOnlyFlags({r.flag});
+    id view = makeView(r.viewClass, wide(40));
+    setFrame(view, wide(40));
+    r.flag->store(false);
+    gSteps.clear();
+    setFrame(view, wide(100));
+    EXPECT_EQ(gSteps, std::vector<std::string>{}) << "nothing but the platform's setFrame:";
+    EXPECT_EQ(send<CGRect>(view, vm::sel::frame), wide(100));
+    EXPECT_EQ(radiusOf(view), 40 * r.radiusPerWidth);
+    EXPECT_EQ(send<CGFloat>(layerOf(view), vm::sel::borderWidth), r.borderWidth);
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layerOf(view), vm::sel::borderColor)), fallbackRgba())
+        << "no settings file: the border keeps the fallback colour it got";
+  }
+}
+
+// A page control that notes its deallocation, and how many page controls the platform
+// counted as live at that moment (its own initialiser counts them).
+int gPageControlDeallocs = 0;
+NSInteger gLiveAtDealloc = -1;
+const vm::ClassRef NotingPageControl{"NotingPageControl"};
+void notingDealloc(id self, SEL cmd) {
+  ++gPageControlDeallocs;
+  gLiveAtDealloc =
+      send<NSInteger>(objc_getClass("SBIconListPageControl"), sel("liveInstanceCount"));
+  sendSuper<void>(self, NotingPageControl, cmd);
+}
+
+TEST_F(HomeItemsTest, APageControlIsInitialisedThenReleasedAndItsCreatorGetsNil) {
+  vm::ClassBuilder("NotingPageControl", "SBIconListPageControl")
+      .method("dealloc", notingDealloc)
+      .build();
+  auto create = [] {
+    return send<id>(send<id>(NotingPageControl.get(), vm::sel::alloc), vm::sel::initWithFrame_,
+                    wide(120));
+  };
+  auto live = [] {
+    return send<NSInteger>(objc_getClass("SBIconListPageControl"), sel("liveInstanceCount"));
+  };
+
+  ENABLED7.store(true);
+  EXPECT_EQ(create(), nil);
+  EXPECT_EQ(gPageControlDeallocs, 1) << "the initialised object was really freed";
+  EXPECT_EQ(gLiveAtDealloc, 1) << "the platform's initialiser had run";
+  EXPECT_EQ(live(), 0);
+
+  ENABLED7.store(false);
+  id control = create();
+  ASSERT_NE(control, nil);
+  EXPECT_EQ(vm::retainCount(control), 1u);
+  EXPECT_EQ(live(), 1);
+  vm::release(control);
+  EXPECT_EQ(gPageControlDeallocs, 2);
+}
+
+TEST_F(HomeItemsTest, IconLabelsLoseTheirTextAndTheBatteryAlwaysNeedsItsAccessory) {
+  id parameters = send<id>(send<id>(cls("SBIconLabelImageParameters"), vm::sel::alloc),
+                           sel("initWithText:"), vm::nsString("Mail"));
+  id battery = make("UIStatusBarBatteryItemView");
+  SEL needsAccessory = sel("_needsAccessoryImage");
+  EXPECT_EQ(vm::stdString(send<id>(parameters, vm::sel::text)), "Mail");
+  EXPECT_EQ(send<BOOL>(battery, needsAccessory), NO);
+
+  vm::test::setOnlyFlags({&ENABLED8, &ENABLED3});
+  EXPECT_EQ(send<id>(parameters, vm::sel::text), nil);
+  EXPECT_EQ(send<BOOL>(battery, needsAccessory), YES);
+  send<void>(battery, sel("setCharging:"), static_cast<BOOL>(YES));
+  EXPECT_EQ(send<BOOL>(battery, needsAccessory), YES);
+  vm::release(parameters);
+}
+
+TEST_F(HomeItemsTest, StatusBarItemsStopUpdatingUnderTheirFlagsAndResumeWhenTheyGoOff) {
+  struct Case {
+    std::atomic<bool>* flag;
+    const char* update;
+    const char* counter;
+  };
+  const std::vector<Case> cases{
+      {&ENABLED15, "_updateActivityItem", "activityUpdateCount"},
+      {&ENABLED13, "_updateAirplaneMode", "airplaneModeUpdateCount"},
+      {&ENABLED13, "_noteAirplaneModeChanged", "airplaneModeChangeCount"},
+      {&ENABLED12, "_updateTimeItems", "timeUpdateCount"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.update);
+    id aggregator = make("SBStatusBarStateAggregator");
+    vm::test::setOnlyFlags({c.flag});
+    send<void>(aggregator, sel(c.update));
+    EXPECT_EQ(send<NSInteger>(aggregator, sel(c.counter)), 0);
+    c.flag->store(false);
+    send<void>(aggregator, sel(c.update));
+    EXPECT_EQ(send<NSInteger>(aggregator, sel(c.counter)), 1);
+  }
+  // The airplane item keeps the state of its last update while ENABLED13 is on.
+  id aggregator = make("SBStatusBarStateAggregator");
+  ENABLED13.store(true);
+  send<void>(aggregator, sel("setAirplaneModeEnabled:"), static_cast<BOOL>(YES));
+  send<void>(aggregator, sel("_noteAirplaneModeChanged"));
+  EXPECT_EQ(send<BOOL>(aggregator, sel("isAirplaneModeItemVisible")), NO);
+}
+
+}  // namespace
