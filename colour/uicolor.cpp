@@ -21,9 +21,11 @@ id colourFromBytes(unsigned char red, unsigned char green, unsigned char blue) {
                   component(green), component(blue), CGFloat{1.0});
 }
 
+// Computed in double; the 32-bit device's CGFloat is a float and takes them narrowed.
 id colourFromHsb(const Hsb& hsb) {
-  return send<id>(UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_, CGFloat{hsb.hue},
-                  CGFloat{hsb.saturation}, CGFloat{hsb.brightness}, CGFloat{1.0});
+  return send<id>(UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_,
+                  static_cast<CGFloat>(hsb.hue), static_cast<CGFloat>(hsb.saturation),
+                  static_cast<CGFloat>(hsb.brightness), CGFloat{1.0});
 }
 
 id colourWithAlpha(id colour, CGFloat alpha) {
