@@ -1,0 +1,168 @@
+#include "standins/corefoundation/darwin_center.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+
+#include "bridge/device_path.h"
+#include "bridge/foundation.h"
+
+struct __CFNotificationCenter {};
+
+namespace vm::notify {
+namespace {
+
+__CFNotificationCenter gDarwinCenterValue;
+
+// Leaked on purpose, like the device's centre: the delivery thread keeps using it while
+// the process runs its exit handlers and static destructors.
+std::atomic<DarwinCenter*> gCurrent{nullptr};
+
+// Without a wake descriptor the delivery thread looks for a new socket this often.
+constexpr int kRecheckWithoutWakeMs = 100;
+// Back-off after an unexpected poll failure, so the thread never spins.
+constexpr int kPollFailureBackoffMs = 50;
+
+}  // namespace
+
+DarwinCenter::DarwinCenter() : owner_(getpid()), wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+
+DarwinCenter& DarwinCenter::shared() {
+  DarwinCenter* centre = gCurrent.load(std::memory_order_acquire);
+  if (centre != nullptr && centre->owner_ == getpid()) return *centre;
+  static std::mutex creating;
+  std::lock_guard<std::mutex> hold(creating);
+  centre = gCurrent.load(std::memory_order_acquire);
+  if (centre == nullptr || centre->owner_ != getpid()) {
+    if (centre != nullptr) centre->forgetInheritedDescriptors();
+    centre = new DarwinCenter;
+    gCurrent.store(centre, std::memory_order_release);
+  }
+  return *centre;
+}
+
+CFNotificationCenterRef DarwinCenter::ref() {
+  return &gDarwinCenterValue;
+}
+
+void DarwinCenter::addObserver(const void* observer, CFNotificationCallback callback,
+                               const std::string& name) {
+  registry_.add(observer, callback, name);
+  listenInCurrentRoot();
+  startDeliveryThread();
+}
+
+void DarwinCenter::removeObserver(const void* observer, const std::string* name) {
+  registry_.remove(observer, name);
+  // A callback already past its check may still be running; wait it out so the caller
+  // can free what the observer points to. The delivery thread itself must not wait.
+  if (std::this_thread::get_id() != deliveryThread_.load()) {
+    std::lock_guard<std::mutex> settle(callbackLock_);
+  }
+}
+
+void DarwinCenter::post(const std::string& name) {
+  postToEveryListener(name);
+}
+
+// The socket follows the device root of the latest registration, and is made again if
+// its file was removed, so a process whose root is replaced keeps hearing posts.
+void DarwinCenter::listenInCurrentRoot() {
+  std::string root = deviceRoot();
+  std::lock_guard<std::mutex> hold(stateLock_);
+  if (listener_.valid() && root == listenerRoot_ && access(listener_.path.c_str(), F_OK) == 0) {
+    return;
+  }
+  if (listener_.valid()) {
+    unlink(listener_.path.c_str());
+    retired_.push_back(listener_.fd);
+    listener_ = Listener();
+  }
+  listener_ = bindListener();
+  listenerRoot_ = listener_.valid() ? root : std::string();
+  if (listener_.valid() && !exitHandlerRegistered_) {
+    exitHandlerRegistered_ = std::atexit(removeSocketAtExit) == 0;
+  }
+  wakeDeliveryThread();
+}
+
+void DarwinCenter::startDeliveryThread() {
+  std::lock_guard<std::mutex> hold(stateLock_);
+  if (threadStarted_) return;
+  std::thread(&DarwinCenter::deliveryLoop, this).detach();
+  threadStarted_ = true;
+}
+
+int DarwinCenter::currentListenerClosingRetired() {
+  std::lock_guard<std::mutex> hold(stateLock_);
+  for (int fd : retired_) close(fd);
+  retired_.clear();
+  return listener_.fd;
+}
+
+void DarwinCenter::deliveryLoop() {
+  deliveryThread_.store(std::this_thread::get_id());
+  for (;;) {
+    int listenerFd = currentListenerClosingRetired();
+    // A negative descriptor is skipped by poll: with no socket only a wake-up counts.
+    pollfd watched[2] = {{wakeFd_, POLLIN, 0}, {listenerFd, POLLIN, 0}};
+    int ready = poll(watched, 2, wakeFd_ >= 0 ? -1 : kRecheckWithoutWakeMs);
+    if (ready < 0) {
+      if (errno != EINTR) poll(nullptr, 0, kPollFailureBackoffMs);
+      continue;
+    }
+    if ((watched[0].revents & POLLIN) != 0) {
+      std::uint64_t count;
+      [[maybe_unused]] ssize_t ignored = read(wakeFd_, &count, sizeof(count));
+    }
+    if (listenerFd >= 0 && (watched[1].revents & POLLIN) != 0) {
+      deliver(receivePendingNames(listenerFd));
+    }
+  }
+}
+
+// One round: every name that arrived since the last round, each to its observers once.
+void DarwinCenter::deliver(const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  AutoreleasePool pool;
+  for (const std::string& name : names) {
+    CFStringRef cfName = __CFStringMakeConstantString(name.c_str());
+    for (const Registration& registration : registry_.matching(name)) {
+      std::lock_guard<std::mutex> running(callbackLock_);
+      if (!registry_.contains(registration.id)) continue;  // removed during this round
+      try {
+        registration.callback(ref(), const_cast<void*>(registration.observer), cfName, nullptr,
+                              nullptr);
+      } catch (...) {
+        // A throwing callback must not end delivery for every other observer.
+      }
+    }
+  }
+}
+
+void DarwinCenter::wakeDeliveryThread() {
+  if (wakeFd_ < 0) return;
+  std::uint64_t one = 1;
+  [[maybe_unused]] ssize_t ignored = write(wakeFd_, &one, sizeof(one));
+}
+
+// Runs in a forked child, which has a single thread: the parent's locks may be held by
+// threads that are gone, so nothing here takes one. The socket file stays the parent's.
+void DarwinCenter::forgetInheritedDescriptors() {
+  if (listener_.valid()) close(listener_.fd);
+  for (int fd : retired_) close(fd);
+  if (wakeFd_ >= 0) close(wakeFd_);
+}
+
+void DarwinCenter::removeSocketAtExit() {
+  DarwinCenter* centre = gCurrent.load(std::memory_order_acquire);
+  if (centre == nullptr || centre->owner_ != getpid()) return;
+  std::lock_guard<std::mutex> hold(centre->stateLock_);
+  if (centre->listener_.valid()) unlink(centre->listener_.path.c_str());
+}
+
+}  // namespace vm::notify
