@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "standins/corefoundation/CoreFoundation.h"
+
+namespace {
+
+TEST(ConstantString, SameTextIsTheSameString) {
+  CFStringRef first = CFSTR("com.tanvork.velmotint/settingschanged");
+  CFStringRef again = CFSTR("com.tanvork.velmotint/settingschanged");
+  EXPECT_NE(first, nullptr);
+  EXPECT_EQ(first, again);
+  EXPECT_NE(first, CFSTR("com.tanvork.velmotint/other"));
+  EXPECT_EQ(first, __CFStringMakeConstantString("com.tanvork.velmotint/settingschanged"));
+}
+
+TEST(ConstantString, HandsOutItsBytesByEncoding) {
+  struct Case {
+    CFStringRef string;
+    CFStringEncoding encoding;
+    const char* expected;  // null: no bytes handed out
+  };
+  const Case cases[] = {
+      {CFSTR("plain"), kCFStringEncodingUTF8, "plain"},
+      {CFSTR("plain"), kCFStringEncodingASCII, "plain"},
+      {CFSTR("caf\xc3\xa9"), kCFStringEncodingUTF8, "caf\xc3\xa9"},
+      {CFSTR("caf\xc3\xa9"), kCFStringEncodingASCII, nullptr},
+      {CFSTR(""), kCFStringEncodingUTF8, ""},
+      {nullptr, kCFStringEncodingUTF8, nullptr},
+  };
+  for (const Case& c : cases) {
+    const char* bytes = CFStringGetCStringPtr(c.string, c.encoding);
+    if (c.expected == nullptr) {
+      EXPECT_EQ(bytes, nullptr);
+    } else {
+      ASSERT_NE(bytes, nullptr) << c.expected;
+      EXPECT_STREQ(bytes, c.expected);
+    }
+  }
+}
+
+TEST(ConstantString, NullTextMakesNoString) {
+  EXPECT_EQ(__CFStringMakeConstantString(nullptr), nullptr);
+}
+
+}  // namespace

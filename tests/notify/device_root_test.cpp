@@ -1,0 +1,117 @@
+// The centre is scoped to the device root, and an odd root never turns into a crash.
+#include "tests/support/device_root.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "bridge/device_path.h"
+#include "tests/notify/notification_log.h"
+
+namespace vm::test {
+namespace {
+
+CFNotificationCenterRef darwin() {
+  return CFNotificationCenterGetDarwinNotifyCenter();
+}
+
+void post(CFStringRef name) {
+  CFNotificationCenterPostNotification(darwin(), name, nullptr, nullptr, true);
+}
+
+using DeviceRootScope = DeviceRootTest;
+
+TEST_F(DeviceRootScope, DifferentRootsDoNotHearEachOther) {
+  NotificationLog log;
+  log.observe(CFSTR("test.name"));
+  log.observe(CFSTR("test.fence"));
+  std::string otherRoot = root() + "/other-device";
+  std::filesystem::create_directories(otherRoot);
+
+  ASSERT_EQ(postFromOtherProcess(otherRoot, {"test.name"}), 0);
+  // Anything the other root's post had wrongly sent here would arrive before this fence.
+  ASSERT_EQ(postFromOtherProcess(root(), {"test.fence"}), 0);
+  ASSERT_TRUE(log.waitFor("test.fence"));
+  EXPECT_EQ(log.count("test.name"), 0);
+  EXPECT_TRUE(rendezvousEntries(otherRoot).empty());
+}
+
+// A socket file whose process is gone, as a crashed observer leaves it.
+void leaveStaleSocket(const std::string& folder) {
+  pid_t dead = fork();
+  if (dead == 0) _exit(0);
+  ASSERT_GT(dead, 0);
+  ASSERT_EQ(waitpid(dead, nullptr, 0), dead);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::string path = folder + "/" + std::to_string(dead);
+  ASSERT_LT(path.size(), sizeof(address.sun_path));
+  std::strcpy(address.sun_path, path.c_str());
+  int fd = socket(AF_UNIX, SOCK_DGRAM, 0);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+  close(fd);
+}
+
+TEST_F(DeviceRootScope, StaleSocketOfDeadProcessIsClearedAndPostsStillArrive) {
+  NotificationLog log;
+  log.observe(CFSTR("test.name"));
+  ASSERT_NO_FATAL_FAILURE(leaveStaleSocket(path("/var/run/notifications")));
+  ASSERT_EQ(rendezvousEntries(root()).size(), 2u);
+
+  post(CFSTR("test.name"));
+  ASSERT_TRUE(log.waitFor("test.name"));
+  EXPECT_EQ(rendezvousEntries(root()), std::vector<std::string>{std::to_string(getpid())});
+  ASSERT_EQ(postFromOtherProcess(root(), {"test.name"}), 0);
+  EXPECT_TRUE(log.waitFor("test.name", 2));
+}
+
+TEST_F(DeviceRootScope, RootDeeperThanASocketPathStillDelivers) {
+  std::string deep = root();
+  while (deep.size() < 200) deep += "/a-rather-long-folder-name";
+  std::filesystem::create_directories(deep);
+  setenv(kDeviceRootVariable, deep.c_str(), 1);
+
+  NotificationLog log;
+  log.observe(CFSTR("test.deep"));
+  post(CFSTR("test.deep"));
+  ASSERT_TRUE(log.waitFor("test.deep"));
+  ASSERT_EQ(postFromOtherProcess(deep, {"test.deep"}), 0);
+  EXPECT_TRUE(log.waitFor("test.deep", 2));
+}
+
+TEST_F(DeviceRootScope, UnusableRootReachesNobodyAndTheCentreRecovers) {
+  // A root under a plain file: no folder can be made there.
+  writeFile("/not-a-folder", "x");
+  std::string unusable = path("/not-a-folder") + "/device";
+  setenv(kDeviceRootVariable, unusable.c_str(), 1);
+  NotificationLog log;
+  log.observe(CFSTR("test.name"));
+  post(CFSTR("test.name"));
+  EXPECT_EQ(postFromOtherProcess(unusable, {"test.name"}), 0);
+
+  setenv(kDeviceRootVariable, root().c_str(), 1);
+  log.observe(CFSTR("test.fence"));  // registering again listens in the usable root
+  post(CFSTR("test.name"));
+  post(CFSTR("test.fence"));
+  ASSERT_TRUE(log.waitFor("test.fence"));
+  EXPECT_EQ(log.count("test.name"), 1);
+}
+
+TEST_F(DeviceRootScope, ReplacedRootFolderIsListenedToAgainOnTheNextRegistration) {
+  NotificationLog log;
+  log.observe(CFSTR("test.name"));
+  std::filesystem::remove_all(path("/var"));
+  log.observe(CFSTR("test.name"));  // same registration; the socket is made again
+  ASSERT_EQ(postFromOtherProcess(root(), {"test.name"}), 0);
+  EXPECT_TRUE(log.waitFor("test.name"));
+}
+
+}  // namespace
+}  // namespace vm::test
