@@ -1,0 +1,155 @@
+// What a row stores: which values suit it, and writing one into its domain's file. The
+// Settings application never writes a file itself; the rows do, and announce it.
+#include <mutex>
+#include <set>
+
+#include "bridge/device_path.h"
+#include "standins/corefoundation/CoreFoundation.h"
+#include "standins/preferences/colour_text.h"
+#include "standins/preferences/domain_file.h"
+#include "standins/preferences/preferences_internal.h"
+
+namespace vm::preferences {
+namespace {
+
+std::mutex gOutcomeLock;
+WriteOutcome& lastOutcome() {
+  static auto* outcome = new WriteOutcome();  // lives as long as the process
+  return *outcome;
+}
+
+id property(id specifier, const char* name) {
+  return send<id>(specifier, sel::propertyForKey_, nsString(name));
+}
+
+bool isTrue(id value) {
+  return value != nil && send<BOOL>(value, sel::boolValue) != NO;
+}
+
+std::string rowName(id specifier) {
+  std::string label = stringProperty(specifier, key::kLabel);
+  std::string rowKey = stringProperty(specifier, key::kKey);
+  if (label.empty()) return rowKey.empty() ? std::string("this row") : rowKey;
+  return rowKey.empty() ? "\"" + label + "\"" : rowKey + " (\"" + label + "\")";
+}
+
+void post(const std::string& name) {
+  // Names come from the lists, so they cannot be literals for CFSTR.
+  CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
+                                       __CFStringMakeConstantString(name.c_str()), nullptr, nullptr,
+                                       true);
+}
+
+WriteOutcome unreadable(const std::string& path) {
+  return {WriteStatus::kUnreadableFile,
+          "the settings file " + path +
+              " holds no property list of a dictionary; it was left as it is"};
+}
+
+}  // namespace
+
+std::string stringProperty(id specifier, const char* name) {
+  id value = property(specifier, name);
+  return isString(value) ? stdString(value) : std::string();
+}
+
+bool storesValue(id specifier) {
+  return !stringProperty(specifier, key::kKey).empty() &&
+         !stringProperty(specifier, key::kDefaults).empty();
+}
+
+std::string domainFilePath(const std::string& domain) {
+  return hostPath("/var/mobile/Library/Preferences/" + domain + ".plist");
+}
+
+DomainFileState domainFileState(const std::string& domain) {
+  AutoreleasePool pool;
+  DomainFileState state = DomainFileState::kMissing;
+  release(copyDomainDictionary(domainFilePath(domain), &state));
+  return state;
+}
+
+std::string checkValue(id specifier, id value) {
+  if (!storesValue(specifier)) return rowName(specifier) + " stores no value";
+  std::string cellType = stringProperty(specifier, key::kCell);
+  if (cellType == cell::kSwitch) {
+    if (!isKindOf(value, vm::cls::NSNumber))
+      return rowName(specifier) + " is a switch: its value is on or off";
+    return std::string();
+  }
+  if (!isString(value)) return rowName(specifier) + " takes text";
+  if (isTrue(property(specifier, key::kIsColourString))) {
+    std::string problem = colourStringProblem(stdString(value));
+    if (!problem.empty())
+      return "\"" + stdString(value) + "\" is not a colour for " + rowName(specifier) + ": " +
+             problem + " (for example #33cc99:0.8)";
+  }
+  return std::string();
+}
+
+WriteOutcome writeValue(id specifier, id value) {
+  AutoreleasePool pool;
+  std::string problem = checkValue(specifier, value);
+  if (!problem.empty()) return {WriteStatus::kRefusedValue, problem};
+  std::string path = domainFilePath(stringProperty(specifier, key::kDefaults));
+  {
+    DomainLock lock(path);
+    if (!lock.held()) return {WriteStatus::kWriteFailed, lock.error()};
+    DomainFileState state = DomainFileState::kMissing;
+    id values = copyDomainDictionary(path, &state);
+    if (values == nil) return unreadable(path);
+    send<void>(values, sel::setObject_forKey_, value, property(specifier, key::kKey));
+    std::string error;
+    bool replaced = replaceDomainFile(path, values, &error);
+    release(values);
+    if (!replaced) return {WriteStatus::kWriteFailed, error};
+  }
+  std::string notification = stringProperty(specifier, key::kPostNotification);
+  if (!notification.empty()) post(notification);
+  return {};
+}
+
+WriteOutcome resetToDefaults(const std::vector<id>& specifiers) {
+  AutoreleasePool pool;
+  id domains = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
+  std::set<std::string> notifications;
+  for (id row : specifiers) {
+    if (!storesValue(row)) continue;
+    id domain = property(row, key::kDefaults);
+    id values = send<id>(domains, sel::objectForKey_, domain);
+    if (values == nil) {
+      values = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
+      send<void>(domains, sel::setObject_forKey_, values, domain);
+    }
+    id fallback = property(row, key::kDefault);
+    if (fallback != nil)
+      send<void>(values, sel::setObject_forKey_, fallback, property(row, key::kKey));
+    std::string notification = stringProperty(row, key::kPostNotification);
+    if (!notification.empty()) notifications.insert(notification);
+  }
+  id names = send<id>(domains, sel::allKeys);
+  NSUInteger count = send<NSUInteger>(names, sel::count);
+  for (NSUInteger i = 0; i < count; ++i) {
+    id domain = send<id>(names, sel::objectAtIndex_, i);
+    std::string path = domainFilePath(stdString(domain));
+    DomainLock lock(path);
+    if (!lock.held()) return {WriteStatus::kWriteFailed, lock.error()};
+    std::string error;
+    if (!replaceDomainFile(path, send<id>(domains, sel::objectForKey_, domain), &error))
+      return {WriteStatus::kWriteFailed, error};
+  }
+  for (const std::string& name : notifications) post(name);
+  return {};
+}
+
+void recordWriteOutcome(const WriteOutcome& outcome) {
+  std::lock_guard<std::mutex> hold(gOutcomeLock);
+  lastOutcome() = outcome;
+}
+
+WriteOutcome lastWriteOutcome() {
+  std::lock_guard<std::mutex> hold(gOutcomeLock);
+  return lastOutcome();
+}
+
+}  // namespace vm::preferences
