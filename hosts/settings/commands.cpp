@@ -1,0 +1,172 @@
+#include "hosts/settings/commands.h"
+
+#include <strings.h>
+
+#include <cstdio>
+#include <memory>
+#include <set>
+
+#include "bridge/device_path.h"
+#include "bridge/foundation.h"
+#include "hosts/settings/page_text.h"
+#include "hosts/settings/pane_loader.h"
+#include "hosts/settings/pane_session.h"
+#include "hosts/settings/value_text.h"
+#include "standins/preferences/preferences.h"
+
+namespace settings {
+namespace {
+
+namespace prefs = vm::preferences;
+
+constexpr const char* kStartAfresh =
+    "Run `Settings reset` to start afresh with every option at its default.";
+
+int refuse(const std::string& message) {
+  std::fprintf(stderr, "Settings: %s\n", message.c_str());
+  return kRefused;
+}
+
+// The session of the pane called `pane`, or null after saying why there is none.
+std::unique_ptr<PaneSession> openPane(const std::string& pane) {
+  std::vector<PaneEntry> entries = paneEntries();
+  const PaneEntry* chosen = nullptr;
+  for (const PaneEntry& entry : entries) {
+    if (pane.empty() ? entries.size() == 1 : strcasecmp(entry.label.c_str(), pane.c_str()) == 0)
+      chosen = &entry;
+  }
+  if (chosen == nullptr) {
+    std::string known;
+    for (const PaneEntry& entry : entries) known += " \"" + entry.label + "\"";
+    if (entries.empty()) {
+      refuse("no preference pane is installed in " + vm::hostPath(kLoaderEntryFolder) +
+             " (scripts/stage.sh installs it)");
+    } else {
+      refuse((pane.empty() ? "several panes are installed; pick one with --pane:"
+                           : "no pane is called \"" + pane + "\"; installed:") +
+             known);
+    }
+    return nullptr;
+  }
+  std::string error;
+  Class rootClass = loadPaneClass(*chosen, &error);
+  if (rootClass == nullptr) {
+    refuse("cannot load the pane \"" + chosen->label + "\": " + error);
+    return nullptr;
+  }
+  return std::make_unique<PaneSession>(rootClass);
+}
+
+std::vector<id> everyRow(PaneSession& session) {
+  std::vector<id> rows;
+  for (const Page& page : session.pages()) {
+    for (id row : PaneSession::rows(page)) rows.push_back(row);
+  }
+  return rows;
+}
+
+void warnAboutUnreadableFiles(const std::vector<id>& rows) {
+  std::set<std::string> domains;
+  for (id row : rows) {
+    if (prefs::storesValue(row)) domains.insert(prefs::stringProperty(row, prefs::key::kDefaults));
+  }
+  for (const std::string& domain : domains) {
+    if (prefs::domainFileState(domain) != prefs::DomainFileState::kUnreadable) continue;
+    std::fprintf(stderr,
+                 "Settings: warning: the settings file %s holds no property list of a "
+                 "dictionary; the values shown are the defaults and no change can be saved. "
+                 "%s\n",
+                 prefs::domainFilePath(domain).c_str(), kStartAfresh);
+  }
+}
+
+bool isOption(id row) {
+  return prefs::storesValue(row);
+}
+bool isButton(id row) {
+  return prefs::stringProperty(row, prefs::key::kCell) == prefs::cell::kButton &&
+         !prefs::stringProperty(row, prefs::key::kAction).empty();
+}
+
+}  // namespace
+
+int showPage(const std::string& pane, const std::string& listName) {
+  vm::AutoreleasePool pool;
+  std::unique_ptr<PaneSession> session = openPane(pane);
+  if (!session) return kRefused;
+  Page* page = session->find(listName);
+  if (page == nullptr) {
+    std::string known;
+    for (const Page& each : session->pages()) known += " " + each.listName;
+    return refuse("no page is called \"" + listName + "\"; the pages are:" + known);
+  }
+  if (!page->visited) session->visit(*page);
+  warnAboutUnreadableFiles(PaneSession::rows(*page));
+  std::string text = pageText(*session, *page);
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return kDone;
+}
+
+int setOption(const std::string& pane, const std::string& name, const std::string& value) {
+  vm::AutoreleasePool pool;
+  std::unique_ptr<PaneSession> session = openPane(pane);
+  if (!session) return kRefused;
+  FoundRow found = findRow(*session, name, isOption, "option");
+  if (found.row == nil) return refuse(found.problem);
+  if (!found.page->visited) session->visit(*found.page);
+
+  std::string problem;
+  id newValue = valueFromText(found.row, value, &problem);
+  if (newValue == nil) return refuse(problem);
+  // The row's cell accepts only what suits the row, as a switch or a colour field does.
+  problem = prefs::checkValue(found.row, newValue);
+  if (!problem.empty()) return refuse(problem);
+  // The row's controller stores the value, as a cell hands its change to its target.
+  id target = vm::send<id>(found.row, vm::sel::target);
+  vm::send<void>(target, vm::sel::setPreferenceValue_specifier_, newValue, found.row);
+  prefs::WriteOutcome outcome = prefs::lastWriteOutcome();
+  if (outcome.status == prefs::WriteStatus::kUnreadableFile)
+    return refuse(outcome.message + ". " + kStartAfresh);
+  if (!outcome.stored()) return refuse(outcome.message);
+
+  std::printf("%s (%s): %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str(),
+              prefs::stringProperty(found.row, prefs::key::kKey).c_str(),
+              valueText(found.row, prefs::shownValue(found.page->controller, found.row)).c_str());
+  return kDone;
+}
+
+int tapButton(const std::string& pane, const std::string& label) {
+  vm::AutoreleasePool pool;
+  std::unique_ptr<PaneSession> session = openPane(pane);
+  if (!session) return kRefused;
+  FoundRow found = findRow(*session, label, isButton, "button");
+  if (found.row == nil) return refuse(found.problem);
+  if (!found.page->visited) session->visit(*found.page);
+
+  std::string action = prefs::stringProperty(found.row, prefs::key::kAction);
+  SEL selector = sel_registerName(action.c_str());
+  id target = vm::send<id>(found.row, vm::sel::target);
+  if (vm::send<BOOL>(target, vm::sel::respondsToSelector_, selector) == NO)
+    return refuse("the button \"" + label + "\" does nothing: its page has no " + action);
+  std::printf("tapped %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str());
+  std::fflush(stdout);
+  // A button's action gets the row that was tapped.
+  vm::send<void>(target, selector, found.row);
+  std::fflush(stdout);
+  return kDone;
+}
+
+int resetOptions(const std::string& pane) {
+  vm::AutoreleasePool pool;
+  std::unique_ptr<PaneSession> session = openPane(pane);
+  if (!session) return kRefused;
+  std::vector<id> rows = everyRow(*session);
+  prefs::WriteOutcome outcome = prefs::resetToDefaults(rows);
+  if (!outcome.stored()) return refuse(outcome.message);
+  size_t options = 0;
+  for (id row : rows) options += isOption(row) ? 1 : 0;
+  std::printf("every option is back at its default (%zu options)\n", options);
+  return kDone;
+}
+
+}  // namespace settings
