@@ -1,0 +1,92 @@
+// The shared screen and application objects, fonts and label text as the pane and the
+// header cell use them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "bridge/foundation.h"
+#include "standins/uikit/uikit.h"
+
+namespace vm::uikit {
+namespace {
+
+const SelRef mainScreen{"mainScreen"};
+const SelRef sharedApplication{"sharedApplication"};
+const SelRef openURL_{"openURL:"};
+const SelRef openedURLCount{"openedURLCount"};
+const SelRef fontWithName_size_{"fontWithName:size:"};
+const SelRef fontName{"fontName"};
+const SelRef pointSize{"pointSize"};
+const SelRef imageNamed_{"imageNamed:"};
+
+class SharedObjectsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { unsetenv(kScreenWidthVariable); }
+  AutoreleasePool pool_;
+};
+
+TEST_F(SharedObjectsTest, MainScreenIsSharedAndDefaultsToAPhoneScreen) {
+  id screen = send<id>(cls::UIScreen.get(), mainScreen);
+  EXPECT_EQ(send<id>(cls::UIScreen.get(), mainScreen), screen);
+  EXPECT_EQ(send<CGRect>(screen, sel::bounds), CGRectMake(0, 0, 375.5, 667));
+}
+
+TEST_F(SharedObjectsTest, ScreenWidthFollowsTheEnvironment) {
+  setenv(kScreenWidthVariable, "414", 1);
+  EXPECT_EQ(send<CGRect>(send<id>(cls::UIScreen.get(), mainScreen), sel::bounds).size.width, 414.0);
+  setenv(kScreenWidthVariable, "wide", 1);  // not a number: the default stands
+  EXPECT_EQ(send<CGRect>(send<id>(cls::UIScreen.get(), mainScreen), sel::bounds).size.width, 375.5);
+}
+
+TEST_F(SharedObjectsTest, OpenURLRecordsAndShowsTheURL) {
+  id application = send<id>(cls::UIApplication.get(), sharedApplication);
+  EXPECT_EQ(send<id>(cls::UIApplication.get(), sharedApplication), application);
+  EXPECT_EQ(lastOpenedURLString(), "");
+  id url = send<id>(::vm::cls::NSURL.get(), sel::URLWithString_,
+                    nsString("https://example.invalid/profile"));
+  ::testing::internal::CaptureStdout();
+  BOOL opened = send<BOOL>(application, openURL_, url);
+  std::string shown = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(opened, YES);
+  EXPECT_EQ(shown, "openURL: https://example.invalid/profile\n");
+  EXPECT_EQ(lastOpenedURLString(), "https://example.invalid/profile");
+  EXPECT_EQ(send<NSInteger>(application, openedURLCount), 1);
+  EXPECT_EQ(send<BOOL>(application, openURL_, static_cast<id>(nil)), NO);
+  EXPECT_EQ(send<NSInteger>(application, openedURLCount), 1);
+}
+
+TEST_F(SharedObjectsTest, FontKeepsNameAndSize) {
+  id font = send<id>(cls::UIFont.get(), fontWithName_size_, nsString("HelveticaNeue-UltraLight"),
+                     CGFloat{48});
+  EXPECT_EQ(stdString(send<id>(font, fontName)), "HelveticaNeue-UltraLight");
+  EXPECT_EQ(send<CGFloat>(font, pointSize), 48.0);
+}
+
+TEST_F(SharedObjectsTest, LabelCopiesItsTextAndRetainsItsFont) {
+  id label = send<id>(send<id>(cls::UILabel.get(), sel::alloc), sel::initWithFrame_,
+                      CGRectMake(0, 0, 375, 20));
+  id text = send<id>(::vm::cls::NSMutableString.get(), sel::stringWithUTF8String_, "Velmo");
+  send<void>(label, sel::setText_, text);
+  send<void>(text, SelRef{"appendString:"}, nsString("tint"));
+  EXPECT_EQ(stdString(send<id>(label, sel::text)), "Velmo");
+  id font = send<id>(cls::UIFont.get(), fontWithName_size_, nsString("F"), CGFloat{16});
+  unsigned long before = retainCount(font);
+  send<void>(label, sel::setFont_, font);
+  EXPECT_EQ(retainCount(font), before + 1);
+  send<void>(label, sel::setTextAlignment_, NSInteger{1});
+  send<void>(label, sel::setNumberOfLines_, NSInteger{0});
+  EXPECT_EQ(send<NSInteger>(label, sel::textAlignment), 1);
+  EXPECT_EQ(send<NSInteger>(label, sel::numberOfLines), 0);
+  release(label);
+  EXPECT_EQ(retainCount(font), before);
+}
+
+TEST_F(SharedObjectsTest, ImagesAreNamed) {
+  id image = send<id>(cls::UIImage.get(), imageNamed_, nsString("CameraGrabber"));
+  ASSERT_NE(image, nil);
+  EXPECT_EQ(stdString(send<id>(image, SelRef{"name"})), "CameraGrabber");
+  EXPECT_EQ(send<id>(cls::UIImage.get(), imageNamed_, static_cast<id>(nil)), nil);
+}
+
+}  // namespace
+}  // namespace vm::uikit

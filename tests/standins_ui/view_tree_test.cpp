@@ -1,0 +1,220 @@
+// Views own their subviews in order, give them up on removal and on dealloc, and keep one
+// layer that holds on to its colours.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "bridge/class_builder.h"
+#include "bridge/foundation.h"
+#include "standins/uikit/uikit.h"
+
+namespace vm::uikit {
+namespace {
+
+int gDeallocatedViews = 0;
+
+void countedDealloc(id self, SEL) {
+  ++gDeallocatedViews;
+  sendSuper<void>(self, objc_getClass("CountedTestView"), sel::dealloc);
+}
+
+Class countedViewClass() {
+  return ClassBuilder("CountedTestView", "UIView").method("dealloc", countedDealloc).build();
+}
+
+id newView(Class c = cls::UIView, CGRect frame = CGRect{}) {
+  return send<id>(send<id>(c, sel::alloc), sel::initWithFrame_, frame);
+}
+
+std::vector<id> subviewsOf(id view) {
+  id list = send<id>(view, sel::subviews);
+  std::vector<id> out;
+  for (NSUInteger i = 0, n = send<NSUInteger>(list, sel::count); i < n; ++i)
+    out.push_back(send<id>(list, sel::objectAtIndex_, i));
+  return out;
+}
+
+class ViewTreeTest : public ::testing::Test {
+ protected:
+  void SetUp() override { gDeallocatedViews = 0; }
+  AutoreleasePool pool_;
+};
+
+TEST_F(ViewTreeTest, SubviewsKeepTheOrderTheyWereAddedIn) {
+  id parent = newView();
+  id a = newView(), b = newView(), c = newView();
+  for (id v : {a, b, c}) send<void>(parent, sel::addSubview_, v);
+  EXPECT_EQ(subviewsOf(parent), (std::vector<id>{a, b, c}));
+  EXPECT_EQ(send<id>(b, sel::superview), parent);
+
+  // Adding a subview again brings it to the front: the end of the list.
+  send<void>(parent, sel::addSubview_, a);
+  EXPECT_EQ(subviewsOf(parent), (std::vector<id>{b, c, a}));
+  for (id v : {a, b, c, parent}) release(v);
+}
+
+TEST_F(ViewTreeTest, AddingRetainsOnceAndRemovingReleases) {
+  id parent = newView();
+  id child = newView();
+  send<void>(parent, sel::addSubview_, child);
+  EXPECT_EQ(retainCount(child), 2u);
+  send<void>(parent, sel::addSubview_, child);  // moving within the same parent
+  EXPECT_EQ(retainCount(child), 2u);
+
+  send<void>(child, sel::removeFromSuperview);
+  EXPECT_EQ(retainCount(child), 1u);
+  EXPECT_EQ(send<id>(child, sel::superview), nil);
+  EXPECT_TRUE(subviewsOf(parent).empty());
+  release(child);
+  release(parent);
+}
+
+TEST_F(ViewTreeTest, AddingToAnotherParentMovesTheView) {
+  id first = newView(), second = newView(), child = newView();
+  send<void>(first, sel::addSubview_, child);
+  send<void>(second, sel::addSubview_, child);
+  // Counted before the snapshots below, which hold their own references.
+  EXPECT_EQ(retainCount(child), 2u);
+  EXPECT_TRUE(subviewsOf(first).empty());
+  EXPECT_EQ(subviewsOf(second), std::vector<id>{child});
+  EXPECT_EQ(send<id>(child, sel::superview), second);
+  for (id v : {child, first, second}) release(v);
+}
+
+TEST_F(ViewTreeTest, SubviewsIsASnapshotNotTheLiveList) {
+  id parent = newView(), child = newView();
+  id before = send<id>(parent, sel::subviews);
+  send<void>(parent, sel::addSubview_, child);
+  EXPECT_EQ(send<NSUInteger>(before, sel::count), 0u);
+  EXPECT_EQ(send<NSUInteger>(send<id>(parent, sel::subviews), sel::count), 1u);
+  release(child);
+  release(parent);
+}
+
+TEST_F(ViewTreeTest, AViewReleasedWhileASubviewReallyGoes) {
+  Class counted = countedViewClass();
+  ASSERT_NE(counted, nullptr);
+  id parent = newView();
+  id child = newView(counted);
+  send<void>(parent, sel::addSubview_, child);
+  release(child);  // the parent's reference is the last
+  EXPECT_EQ(gDeallocatedViews, 0);
+  send<void>(child, sel::removeFromSuperview);
+  EXPECT_EQ(gDeallocatedViews, 1);
+  release(parent);
+}
+
+TEST_F(ViewTreeTest, DeallocReleasesSubviewsAndForgetsSurvivors) {
+  Class counted = countedViewClass();
+  id parent = newView(counted);
+  id owned = newView(counted);
+  id kept = newView(counted);
+  send<void>(parent, sel::addSubview_, owned);
+  send<void>(parent, sel::addSubview_, kept);
+  release(owned);
+  release(parent);
+  EXPECT_EQ(gDeallocatedViews, 2);  // the parent and the subview only it owned
+  EXPECT_EQ(retainCount(kept), 1u);
+  EXPECT_EQ(send<id>(kept, sel::superview), nil);
+  release(kept);
+  EXPECT_EQ(gDeallocatedViews, 3);
+}
+
+TEST_F(ViewTreeTest, ABackgroundColourIsRetainedAndReleasedWithTheView) {
+  id colour = retain(send<id>(cls::UIColor.get(), sel::redColor));
+  unsigned long before = retainCount(colour);
+  id view = newView();
+  send<void>(view, sel::setBackgroundColor_, colour);
+  EXPECT_EQ(retainCount(colour), before + 1);
+  EXPECT_EQ(send<id>(view, sel::backgroundColor), colour);
+  release(view);
+  EXPECT_EQ(retainCount(colour), before);
+  release(colour);
+}
+
+TEST_F(ViewTreeTest, FrameBoundsAlphaAndHiddenReadBack) {
+  id view = newView(cls::UIView, CGRectMake(10, 20, 30, 40));
+  EXPECT_EQ(send<CGRect>(view, sel::frame), CGRectMake(10, 20, 30, 40));
+  EXPECT_EQ(send<CGRect>(view, sel::bounds), CGRectMake(0, 0, 30, 40));
+  EXPECT_EQ(send<CGFloat>(view, sel::alpha), 1.0);
+  EXPECT_EQ(send<BOOL>(view, sel::hidden), NO);
+  send<void>(view, sel::setFrame_, CGRectMake(1, 2, 3, 4));
+  send<void>(view, sel::setAlpha_, CGFloat{0.25});
+  send<void>(view, sel::setHidden_, static_cast<BOOL>(YES));
+  EXPECT_EQ(send<CGRect>(view, sel::frame), CGRectMake(1, 2, 3, 4));
+  EXPECT_EQ(send<CGFloat>(view, sel::alpha), 0.25);
+  EXPECT_EQ(send<BOOL>(view, sel::hidden), YES);
+  release(view);
+}
+
+TEST_F(ViewTreeTest, PlainInitGoesThroughInitWithFrame) {
+  id label = send<id>(send<id>(cls::UILabel.get(), sel::alloc), sel::init);
+  // UILabel's own initWithFrame: ran: one line, black text.
+  EXPECT_EQ(send<NSInteger>(label, sel::numberOfLines), 1);
+  EXPECT_EQ(componentsOf(send<id>(label, sel::textColor)), (Rgba{0, 0, 0, 1}));
+  EXPECT_EQ(send<CGFloat>(label, sel::alpha), 1.0);
+  release(label);
+}
+
+TEST_F(ViewTreeTest, TintColourIsInheritedUntilSet) {
+  id parent = newView(), child = newView();
+  send<void>(parent, sel::addSubview_, child);
+  id red = send<id>(cls::UIColor.get(), sel::redColor);
+  id white = send<id>(cls::UIColor.get(), sel::whiteColor);
+  send<void>(parent, sel::setTintColor_, red);
+  EXPECT_EQ(send<id>(child, sel::tintColor), red);
+  send<void>(child, sel::setTintColor_, white);
+  EXPECT_EQ(send<id>(child, sel::tintColor), white);
+  release(child);
+  release(parent);
+}
+
+TEST_F(ViewTreeTest, EachViewHasOneLayer) {
+  id a = newView(), b = newView();
+  id layer = send<id>(a, sel::layer);
+  ASSERT_NE(layer, nil);
+  EXPECT_EQ(send<id>(a, sel::layer), layer);
+  EXPECT_NE(send<id>(b, sel::layer), layer);
+  release(a);
+  release(b);
+}
+
+TEST_F(ViewTreeTest, LayerRetainsItsColoursBeyondTheirUIColors) {
+  id view = newView();
+  id layer = send<id>(view, sel::layer);
+  CGColorRef border = nullptr;
+  {
+    AutoreleasePool inner;
+    id red = send<id>(cls::UIColor.get(), sel::redColor);
+    id blue = send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, CGFloat{0},
+                       CGFloat{0}, CGFloat{1}, CGFloat{0.5});
+    border = send<CGColorRef>(blue, sel::CGColor);
+    send<void>(layer, sel::setBackgroundColor_, send<CGColorRef>(red, sel::CGColor));
+    send<void>(layer, sel::setBorderColor_, border);
+    EXPECT_EQ(retainCountOf(border), 2);
+  }
+  // The UIColors are gone; the layer's references keep the Core Graphics colours.
+  EXPECT_EQ(retainCountOf(border), 1);
+  EXPECT_EQ(componentsOf(send<CGColorRef>(layer, sel::borderColor)), (Rgba{0, 0, 1, 0.5}));
+  EXPECT_EQ(componentsOf(send<CGColorRef>(layer, sel::backgroundColor)), (Rgba{1, 0, 0, 1}));
+
+  // Replacing a colour gives up the old one.
+  CGColorRef kept = CGColorRetain(border);
+  send<void>(layer, sel::setBorderColor_, static_cast<CGColorRef>(nullptr));
+  EXPECT_EQ(retainCountOf(kept), 1);
+  CGColorRelease(kept);
+  release(view);
+}
+
+TEST_F(ViewTreeTest, LayerKeepsRadiusAndBorderWidth) {
+  id view = newView();
+  id layer = send<id>(view, sel::layer);
+  send<void>(layer, sel::setCornerRadius_, CGFloat{7.5});
+  send<void>(layer, sel::setBorderWidth_, CGFloat{2.8});
+  EXPECT_EQ(send<CGFloat>(layer, sel::cornerRadius), 7.5);
+  EXPECT_EQ(send<CGFloat>(layer, sel::borderWidth), 2.8);
+  release(view);
+}
+
+}  // namespace
+}  // namespace vm::uikit
