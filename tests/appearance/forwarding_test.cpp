@@ -146,14 +146,14 @@ class ForwardingTest : public vm::test::AppearanceTest {
 };
 
 struct ForwardCase {
-  int row;
-  std::vector<std::atomic<bool>*> flags;  // the flags the row reads
+  int number;                             // the hook table's install number
+  std::vector<std::atomic<bool>*> flags;  // the flags the replacement reads
   std::function<void()> check;
 };
 
 class ForwardingCases : public ForwardingTest {
  protected:
-  // One case per replacement: a new receiver of the row's class, and the call to check.
+  // One case per replacement: a new receiver of the hooked class, and the call to check.
   template <typename Call>
   std::function<void()> on(const char* className, Call call) {
     return [this, className, call] { call(make(className)); };
@@ -293,19 +293,19 @@ class ForwardingCases : public ForwardingTest {
   }
 };
 
-TEST_F(ForwardingCases, EveryRowHandsThePlatformExactlyWhatItGotWhileItsFlagsAreOff) {
-  std::set<int> rows;
+TEST_F(ForwardingCases, EveryReplacementHandsThePlatformExactlyWhatItGotWhileItsFlagsAreOff) {
+  std::set<int> numbers;
   for (const ForwardCase& c : cases()) {
-    rows.insert(c.row);
-    SCOPED_TRACE("row " + std::to_string(c.row));
+    numbers.insert(c.number);
+    SCOPED_TRACE("hook " + std::to_string(c.number));
     vm::test::setOnlyFlags({});
     c.check();
-    // Every flag of the other rows on: none of them reaches this row.
+    // Every other hook's flags on: none of them reaches this one.
     for (const auto& entry : velmotint::kFeatureFlags) entry.flag->store(true);
     for (std::atomic<bool>* flag : c.flags) flag->store(false);
     c.check();
   }
-  EXPECT_EQ(rows.size(), 34u);
+  EXPECT_EQ(numbers.size(), 34u);
 }
 
 }  // namespace
