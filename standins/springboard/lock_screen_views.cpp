@@ -5,8 +5,6 @@
 namespace vm::springboard {
 namespace {
 
-const ClassRef NSMutableSet{"NSMutableSet"};
-
 constexpr CGRect kTopGrabberFrame{{142, 4}, {36, 5}};
 constexpr CGRect kBottomGrabberFrame{{142, 550}, {36, 5}};
 constexpr CGRect kSlideToUnlockFrame{{0, 460}, {320, 80}};
@@ -29,8 +27,8 @@ id lockInitWithFrame(id self, SEL, CGRect frame) {
   kSlideToUnlockView.of(self) = addNewSubview(self, uikit::cls::UIView, kSlideToUnlockFrame);
   kTopGrabberView.of(self) = addNewSubview(self, uikit::cls::UIView, kTopGrabberFrame);
   kBottomGrabberView.of(self) = addNewSubview(self, uikit::cls::UIView, kBottomGrabberFrame);
-  kTopRequesters.of(self) = uikit::newInstance(NSMutableSet);
-  kBottomRequesters.of(self) = uikit::newInstance(NSMutableSet);
+  kTopRequesters.of(self) = newRequesterSet();
+  kBottomRequesters.of(self) = newRequesterSet();
   return self;
 }
 
@@ -69,10 +67,10 @@ BOOL isBottomGrabberHidden(id self, SEL) {
   return anyRequester(kBottomRequesters.of(self));
 }
 BOOL isTopGrabberHiddenForRequester(id self, SEL, id requester) {
-  return send<BOOL>(kTopRequesters.of(self), sel::containsObject_, requesterKey(requester));
+  return isHiddenForRequester(kTopRequesters.of(self), requester);
 }
 BOOL isBottomGrabberHiddenForRequester(id self, SEL, id requester) {
-  return send<BOOL>(kBottomRequesters.of(self), sel::containsObject_, requesterKey(requester));
+  return isHiddenForRequester(kBottomRequesters.of(self), requester);
 }
 
 id slideToUnlockView(id self, SEL) {

@@ -25,15 +25,10 @@ void registerLockScreenViews();
 void registerLockScreenViewController();
 void registerStatusBarStateAggregator();
 
-// A set for "hidden for these requesters" bookkeeping. Sets hold no nil, so a nil
-// requester is kept as NSNull.
-id requesterKey(id requester);
-void setHiddenForRequester(id requesters, BOOL hidden, id requester);
-inline BOOL anyRequester(id requesters) {
-  return send<NSUInteger>(requesters, sel::count) > 0 ? YES : NO;
-}
-
-// A new subview of `parent` (also owned by the caller, +1).
-id addNewSubview(id parent, Class viewClass, CGRect frame);
+using uikit::addNewSubview;
+using uikit::anyRequester;
+using uikit::isHiddenForRequester;
+using uikit::newRequesterSet;
+using uikit::setHiddenForRequester;
 
 }  // namespace vm::springboard

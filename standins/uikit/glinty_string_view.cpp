@@ -6,9 +6,6 @@
 namespace vm::uikit {
 namespace {
 
-const ClassRef NSMutableSet{"NSMutableSet"};
-const ClassRef NSNull{"NSNull"};
-
 constexpr NSUInteger kBlurLayer = 0;
 constexpr NSUInteger kGlintLayer = 1;
 constexpr NSUInteger kTintLayer = 2;
@@ -28,11 +25,6 @@ id effectLayer(id self, NSUInteger index) {
   return send<id>(layers, sel::objectAtIndex_, index);
 }
 
-// Sets cannot hold nil; a nil requester is kept as NSNull.
-id requesterKey(id requester) {
-  return requester != nil ? requester : send<id>(NSNull.get(), uisel::null);
-}
-
 id initWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(self, cls::GlintyStringView, sel::initWithFrame_, frame);
   if (self == nil) return nil;
@@ -45,7 +37,7 @@ id initWithFrame(id self, SEL, CGRect frame) {
   }
   send<void>(self, sel::addSubview_, effect);
   kEffectView.of(self) = effect;
-  kBlurRequesters.of(self) = newInstance(NSMutableSet);
+  kBlurRequesters.of(self) = newRequesterSet();
   return self;
 }
 
@@ -55,20 +47,16 @@ id effectView(id self, SEL) {
 
 void setBlurHiddenForRequester(id self, SEL, BOOL hidden, id requester) {
   id requesters = kBlurRequesters.of(self);
-  if (hidden)
-    send<void>(requesters, sel::addObject_, requesterKey(requester));
-  else
-    send<void>(requesters, sel::removeObject_, requesterKey(requester));
-  BOOL anyHiding = send<NSUInteger>(requesters, sel::count) > 0 ? YES : NO;
-  send<void>(effectLayer(self, kBlurLayer), sel::setHidden_, anyHiding);
+  setHiddenForRequester(requesters, hidden, requester);
+  send<void>(effectLayer(self, kBlurLayer), sel::setHidden_, anyRequester(requesters));
 }
 
 BOOL isBlurHidden(id self, SEL) {
-  return send<NSUInteger>(kBlurRequesters.of(self), sel::count) > 0 ? YES : NO;
+  return anyRequester(kBlurRequesters.of(self));
 }
 
 BOOL isBlurHiddenForRequester(id self, SEL, id requester) {
-  return send<BOOL>(kBlurRequesters.of(self), sel::containsObject_, requesterKey(requester));
+  return isHiddenForRequester(kBlurRequesters.of(self), requester);
 }
 
 // Each chevron style sits one point lower than the one before.

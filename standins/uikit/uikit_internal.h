@@ -12,21 +12,13 @@
 
 namespace vm::uisel {
 inline const SelRef copy{"copy"};
-inline const SelRef hash{"hash"};
 inline const SelRef array{"array"};
 inline const SelRef arrayWithArray_{"arrayWithArray:"};
 inline const SelRef removeObjectIdenticalTo_{"removeObjectIdenticalTo:"};
-inline const SelRef set{"set"};
-inline const SelRef null{"null"};
-inline const SelRef colorWithWhite_alpha_{"colorWithWhite:alpha:"};
-inline const SelRef greenColor{"greenColor"};
 inline const SelRef initWithRed_green_blue_alpha_{"initWithRed:green:blue:alpha:"};
 inline const SelRef lastOpenedURL{"lastOpenedURL"};
 inline const SelRef sharedApplication{"sharedApplication"};
-inline const SelRef imageNamed_{"imageNamed:"};
 inline const SelRef secondaryColor{"secondaryColor"};
-inline const SelRef updateText{"updateText"};
-inline const SelRef effectView{"effectView"};
 }  // namespace vm::uisel
 
 namespace vm::uikit {
@@ -43,6 +35,13 @@ void registerGlintyStringView();
 void registerLegibilityClasses();
 void registerStatusBarClasses();
 void registerRefreshControlContentView();
+
+// "Hidden for these requesters" bookkeeping in a mutable set: something stays hidden
+// while any requester asks. Sets hold no nil, so a nil requester is kept as NSNull.
+id newRequesterSet();  // owned by the caller (+1)
+void setHiddenForRequester(id requesters, BOOL hidden, id requester);
+BOOL isHiddenForRequester(id requesters, id requester);
+BOOL anyRequester(id requesters);
 
 // A new Core Graphics colour with one owner, the caller.
 CGColorRef createCGColor(const Rgba& rgba);
@@ -74,6 +73,13 @@ inline id newInstance(Class c) {
 }
 inline id newView(Class c, CGRect frame) {
   return send<id>(send<id>(c, sel::alloc), sel::initWithFrame_, frame);
+}
+
+// A new subview of `parent`, also owned by the caller (+1), who keeps it in an ivar.
+inline id addNewSubview(id parent, Class viewClass, CGRect frame) {
+  id view = newView(viewClass, frame);
+  send<void>(parent, sel::addSubview_, view);
+  return view;
 }
 
 inline id autoreleased(id object) {
