@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 #include "bridge/foundation.h"
+#include "hosts/springboard/report_text.h"
 #include "standins/springboard/springboard.h"
 #include "standins/uikit/uikit.h"
 
@@ -71,43 +71,6 @@ const BackgroundArea kLockScreenAreas[] = {
      vm::SelRef{"vibrantView"}},
 };
 
-// Objects of one report, released together when it is done.
-class Objects {
- public:
-  ~Objects() {
-    for (id object : owned_) vm::release(object);
-  }
-  id keep(id object) {
-    if (object != nil) owned_.push_back(object);
-    return object;
-  }
-  id make(Class cls) { return keep(send<id>(send<id>(cls, vm::sel::alloc), vm::sel::init)); }
-  id view(Class cls, CGRect frame) {
-    return keep(send<id>(send<id>(cls, vm::sel::alloc), vm::sel::initWithFrame_, frame));
-  }
-
- private:
-  std::vector<id> owned_;
-};
-
-class Lines {
- public:
-  void heading(const char* title) { text_ += std::string("\n") + title + "\n"; }
-  void add(const char* label, const std::string& value) {
-    char line[240];
-    std::snprintf(line, sizeof line, "  %-34s %s\n", label, value.c_str());
-    text_ += line;
-  }
-  const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-std::string yesNo(bool value) {
-  return value ? "yes" : "no";
-}
-
 std::string number(CGFloat value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
@@ -143,7 +106,7 @@ id effectLayer(id glint, NSUInteger index) {
   return send<id>(layers, vm::sel::objectAtIndex_, index);
 }
 
-void reportSlideToUnlock(Objects& objects, Lines& out) {
+void reportSlideToUnlock(ReportObjects& objects, ReportLines& out) {
   id glint = objects.view(ui::GlintyStringView, CGRect{{20, 470}, {280, 40}});
   id label = objects.view(ui::UILabel, CGRect{{0, 0}, {200, 30}});
   send<void>(label, vm::sel::setText_, vm::nsString("slide to unlock"));
@@ -167,7 +130,7 @@ void reportSlideToUnlock(Objects& objects, Lines& out) {
   out.add("chevron vertical offset", number(send<CGFloat>(glint, chevronVerticalOffset)));
 }
 
-void reportLabelsAndGrabbers(Objects& objects, Lines& out) {
+void reportLabelsAndGrabbers(ReportObjects& objects, ReportLines& out) {
   id label = objects.view(ui::UILabel, CGRect{{0, 120}, {320, 40}});
   send<void>(label, vm::sel::setColor_, white());
   out.add("lock-screen label colour", colourText(send<id>(label, vm::sel::textColor)));
@@ -191,7 +154,7 @@ void reportLabelsAndGrabbers(Objects& objects, Lines& out) {
   }
 }
 
-void reportLegibility(Objects& objects, Lines& out) {
+void reportLegibility(ReportObjects& objects, ReportLines& out) {
   id settings = objects.make(ui::LegibilitySettings);
   send<void>(settings, setStyle_, NSInteger{1});
   send<void>(settings, setPrimaryColor_, white());
@@ -217,7 +180,7 @@ void reportLegibility(Objects& objects, Lines& out) {
   out.add("legibility label secondary colour", yesNo(send<BOOL>(label, usesSecondaryColor)));
 }
 
-void reportStatusBar(Objects& objects, Lines& out) {
+void reportStatusBar(ReportObjects& objects, ReportLines& out) {
   id foreground = objects.make(ui::StatusBarForegroundStyleAttributes);
   out.add("status-bar text (default style)",
           colourText(send<id>(foreground, textColorForStyle_, NSInteger{0})));
@@ -249,7 +212,8 @@ void reportStatusBar(Objects& objects, Lines& out) {
 
 // A badge or icon image laid out once more at the frame it has, as SpringBoard does when
 // an icon list relayouts.
-void reportLayer(Objects& objects, Lines& out, Class viewClass, CGRect frame, const char* name) {
+void reportLayer(ReportObjects& objects, ReportLines& out, Class viewClass, CGRect frame,
+                 const char* name) {
   id view = objects.view(viewClass, frame);
   send<void>(view, vm::sel::setFrame_, frame);
   id layer = send<id>(view, vm::sel::layer);
@@ -262,7 +226,7 @@ void reportLayer(Objects& objects, Lines& out, Class viewClass, CGRect frame, co
           colourText(send<CGColorRef>(layer, vm::sel::borderColor)));
 }
 
-void reportHomeScreen(Objects& objects, Lines& out) {
+void reportHomeScreen(ReportObjects& objects, ReportLines& out) {
   reportLayer(objects, out, sb::SBIconBadgeView, CGRect{{44, -6}, {24, 24}}, "badge");
   reportLayer(objects, out, sb::SBIconImageView, CGRect{{0, 0}, {60, 60}}, "icon image");
 
@@ -278,7 +242,7 @@ void reportHomeScreen(Objects& objects, Lines& out) {
   out.add("page control", pageControl != nil ? "created" : "none (suppressed)");
 }
 
-void reportStatusBarItems(Objects& objects, Lines& out) {
+void reportStatusBarItems(ReportObjects& objects, ReportLines& out) {
   id aggregator = objects.make(sb::SBStatusBarStateAggregator);
   send<void>(aggregator, setAirplaneModeEnabled_, static_cast<BOOL>(YES));
   send<void>(aggregator, updateActivityItem);
@@ -300,8 +264,8 @@ void reportStatusBarItems(Objects& objects, Lines& out) {
 
 std::string appearanceReport() {
   vm::AutoreleasePool pool;
-  Objects objects;
-  Lines out;
+  ReportObjects objects;
+  ReportLines out;
   out.heading("Lock-screen tint");
   reportSlideToUnlock(objects, out);
   reportLabelsAndGrabbers(objects, out);

@@ -1,11 +1,8 @@
 #include "hosts/springboard/scene_report.h"
 
-#include <cstdarg>
-#include <cstdio>
-#include <vector>
-
 #include "bridge/foundation.h"
 #include "hosts/springboard/appearance_report.h"
+#include "hosts/springboard/report_text.h"
 #include "standins/springboard/springboard.h"
 #include "standins/uikit/uikit.h"
 
@@ -59,44 +56,7 @@ const vm::SelRef updateText{"updateText"};
 const vm::SelRef textUpdateCount{"textUpdateCount"};
 const vm::SelRef label{"label"};
 
-// Objects of one report, released together when it is done.
-class Scene {
- public:
-  ~Scene() {
-    for (id object : objects_) vm::release(object);
-  }
-  id make(Class cls) {
-    id object = send<id>(send<id>(cls, vm::sel::alloc), vm::sel::init);
-    if (object != nil) objects_.push_back(object);
-    return object;
-  }
-
- private:
-  std::vector<id> objects_;
-};
-
-const char* yesNo(bool value) { return value ? "yes" : "no"; }
-
-class Lines {
- public:
-  void add(const char* label, const char* format, ...) __attribute__((format(printf, 3, 4))) {
-    char value[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(value, sizeof value, format, args);
-    va_end(args);
-    char line[240];
-    std::snprintf(line, sizeof line, "  %-34s %s\n", label, value);
-    text_ += line;
-  }
-  void heading(const char* title) { text_ += std::string(title) + "\n"; }
-  const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-void reportDate(Scene& scene, Lines& out) {
+void reportDate(ReportObjects& scene, ReportLines& out) {
   id date = scene.make(sb::SBLockScreenDateViewController);
   send<void>(date, addObservers);
   send<void>(date, loadView);
@@ -104,78 +64,81 @@ void reportDate(Scene& scene, Lines& out) {
   send<void>(date, updateFormat);
   send<void>(date, updateView);
   send<void>(date, backlightChanged);
-  out.add("date hidden", "%s", yesNo(send<BOOL>(date, isDateHidden)));
-  out.add("date view loaded", "%s", yesNo(send<BOOL>(date, isViewLoaded)));
-  out.add("date observing changes", "%s", yesNo(send<BOOL>(date, isObserving)));
-  out.add("date updates disabled", "%s", yesNo(send<BOOL>(date, disablesUpdates)));
-  out.add("date updates run", "%ld", send<NSInteger>(date, updateCount));
+  out.add("date hidden", yesNo(send<BOOL>(date, isDateHidden)));
+  out.add("date view loaded", yesNo(send<BOOL>(date, isViewLoaded)));
+  out.add("date observing changes", yesNo(send<BOOL>(date, isObserving)));
+  out.add("date updates disabled", yesNo(send<BOOL>(date, disablesUpdates)));
+  out.add("date updates run", formatted("%ld", send<NSInteger>(date, updateCount)));
 
   id preview = scene.make(sb::SBLockScreenPreviewView);
   send<void>(preview, setupCameraView);
   send<void>(preview, setupDateView);
   send<void>(preview, setupSlideToUnlockView);
-  out.add("preview camera view", "%s", yesNo(send<id>(preview, cameraView) != nil));
-  out.add("preview date view", "%s", yesNo(send<id>(preview, dateView) != nil));
-  out.add("preview slide-to-unlock view", "%s",
-          yesNo(send<id>(preview, slideToUnlockView) != nil));
+  out.add("preview camera view", yesNo(send<id>(preview, cameraView) != nil));
+  out.add("preview date view", yesNo(send<id>(preview, dateView) != nil));
+  out.add("preview slide-to-unlock view", yesNo(send<id>(preview, slideToUnlockView) != nil));
 }
 
-void reportLockScreen(Scene& scene, Lines& out) {
+void reportLockScreen(ReportObjects& scene, ReportLines& out) {
   id controller = scene.make(sb::SBLockScreenViewController);
-  out.add("lock screen shows date", "%s", yesNo(send<BOOL>(controller, shouldShowDate)));
-  out.add("status bar shown", "%s", yesNo(send<BOOL>(controller, showsSpringBoardStatusBar)));
-  out.add("status bar alpha", "%.2f", send<CGFloat>(controller, effectiveVisibleStatusBarAlpha));
-  out.add("status bar style", "%ld", send<NSInteger>(controller, statusBarStyle));
+  out.add("lock screen shows date", yesNo(send<BOOL>(controller, shouldShowDate)));
+  out.add("status bar shown", yesNo(send<BOOL>(controller, showsSpringBoardStatusBar)));
+  out.add("status bar alpha",
+          formatted("%.2f", send<CGFloat>(controller, effectiveVisibleStatusBarAlpha)));
+  out.add("status bar style", formatted("%ld", send<NSInteger>(controller, statusBarStyle)));
   send<void>(controller, startFadeIn_, 1L);
-  out.add("fade-in animations run", "%ld", send<NSInteger>(controller, fadeInAnimationCount));
+  out.add("fade-in animations run",
+          formatted("%ld", send<NSInteger>(controller, fadeInAnimationCount)));
   id fade = scene.make(sb::SBFadeAnimationSettings);
-  out.add("backlight fade duration", "%.17g s", send<CGFloat>(fade, backlightFadeDuration));
+  out.add("backlight fade duration",
+          formatted("%.17g s", send<CGFloat>(fade, backlightFadeDuration)));
 }
 
-void reportCharging(Scene& scene, Lines& out) {
+void reportCharging(ReportObjects& scene, ReportLines& out) {
   id controller = scene.make(sb::SBLockScreenBatteryChargingViewController);
   send<void>(controller, loadView);
-  out.add("charging view", "%s", send<id>(controller, chargingView) != nil ? "shown" : "none");
-  out.add("charging battery visible", "%s", yesNo(send<BOOL>(controller, batteryVisible)));
+  out.add("charging view", send<id>(controller, chargingView) != nil ? "shown" : "none");
+  out.add("charging battery visible", yesNo(send<BOOL>(controller, batteryVisible)));
   id view = scene.make(sb::SBLockScreenBatteryChargingView);
   send<void>(view, setBatteryVisible_, static_cast<BOOL>(YES));
-  out.add("charging view's battery visible", "%s", yesNo(send<BOOL>(view, batteryVisible)));
+  out.add("charging view's battery visible", yesNo(send<BOOL>(view, batteryVisible)));
 }
 
-void reportGrabbers(Scene& scene, Lines& out) {
+void reportGrabbers(ReportObjects& scene, ReportLines& out) {
   id camera = scene.make(sb::SBCameraGrabberView);
   id image = send<id>(camera, cameraGrabberImage);
-  out.add("camera grabber image", "%s", image != nil ? "shown" : "none");
+  out.add("camera grabber image", image != nil ? "shown" : "none");
   id slideUp = scene.make(sb::SBSlideUpAppGrabberView);
   send<void>(slideUp, setGrabberImage_, image != nil ? image : camera);
-  out.add("slide-up grabber image", "%s", send<id>(slideUp, grabberImage) != nil ? "set" : "none");
+  out.add("slide-up grabber image", send<id>(slideUp, grabberImage) != nil ? "set" : "none");
   id slideUpController = scene.make(sb::SBLockScreenSlideUpToAppController);
   send<void>(slideUpController, prepareForSlideUpAnimation);
-  out.add("slide-up animation prepared", "%s",
+  out.add("slide-up animation prepared",
           yesNo(send<BOOL>(slideUpController, isPreparedForSlideUp)));
 
   id lockView = scene.make(sb::SBLockScreenView);
   id requester = vm::nsString("SpringBoard");
   send<void>(lockView, setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
   send<void>(lockView, setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
-  out.add("top grabber hidden", "%s", yesNo(send<BOOL>(lockView, isTopGrabberHidden)));
-  out.add("bottom grabber hidden", "%s", yesNo(send<BOOL>(lockView, isBottomGrabberHidden)));
+  out.add("top grabber hidden", yesNo(send<BOOL>(lockView, isTopGrabberHidden)));
+  out.add("bottom grabber hidden", yesNo(send<BOOL>(lockView, isBottomGrabberHidden)));
 }
 
-void reportSlideToUnlock(Scene& scene, Lines& out) {
+void reportSlideToUnlock(ReportObjects& scene, ReportLines& out) {
   id glint = scene.make(vm::uikit::cls::GlintyStringView);
   send<void>(glint, setChevronStyle_, 1L);
   send<void>(glint, updateText);
-  out.add("slide-to-unlock chevron style", "%ld", send<NSInteger>(glint, chevronStyle));
-  out.add("slide-to-unlock text updates", "%ld", send<NSInteger>(glint, textUpdateCount));
+  out.add("slide-to-unlock chevron style", formatted("%ld", send<NSInteger>(glint, chevronStyle)));
+  out.add("slide-to-unlock text updates",
+          formatted("%ld", send<NSInteger>(glint, textUpdateCount)));
 }
 
 }  // namespace
 
 std::string sceneReport() {
   vm::AutoreleasePool pool;
-  Scene scene;
-  Lines out;
+  ReportObjects scene;
+  ReportLines out;
   out.heading("Lock screen");
   reportLockScreen(scene, out);
   reportDate(scene, out);
