@@ -1,0 +1,77 @@
+#include "tests/prefs/pane_fixture.h"
+
+#include <filesystem>
+
+#include "bridge/foundation.h"
+#include "standins/preferences/preferences.h"
+
+namespace vm::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kStage = VM_BUILD_DIR "/prefs/stage";
+const std::string kTweakDir = VM_BUILD_DIR "/tweak";
+constexpr const char* kSettingsPath = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
+
+}  // namespace
+
+void PaneTest::SetUp() {
+  DeviceRootTest::SetUp();
+  ASSERT_NE(loadPane(), nullptr);
+}
+
+void PaneTest::TearDown() {
+  for (id object : made_) release(object);
+  made_.clear();
+  DeviceRootTest::TearDown();
+}
+
+Class PaneTest::loadPane() {
+  preferences::LoadedBundle bundle =
+      preferences::loadBundle(kStage + "/Library/PreferenceBundles/velmotintPrefs.bundle");
+  EXPECT_EQ(bundle.error, "");
+  return bundle.principalClass;
+}
+
+id PaneTest::make(const char* className) {
+  id object = send<id>(send<id>(objc_getClass(className), sel::alloc), sel::init);
+  if (object != nil) made_.push_back(object);
+  return object;
+}
+
+id PaneTest::makeRow(const std::vector<std::pair<const char*, id>>& properties) {
+  id row = make("PSSpecifier");
+  for (const auto& [key, value] : properties)
+    send<void>(row, sel::setProperty_forKey_, value, nsString(key));
+  return row;
+}
+
+void PaneTest::stagePane() const {
+  fs::copy(kStage, root(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void PaneTest::stageTweak() const {
+  fs::path folder = path("/Library/MobileSubstrate/DynamicLibraries");
+  fs::create_directories(folder);
+  for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
+    fs::copy_file(kTweakDir + "/" + file, folder / file, fs::copy_options::overwrite_existing);
+}
+
+std::string PaneTest::settingsFile() const {
+  return path(kSettingsPath);
+}
+
+void PaneTest::writeSettings(const std::string& plistBody) const {
+  writeFile(kSettingsPath, xmlPlist(plistBody));
+}
+
+id text(const char* utf8) {
+  return nsString(utf8);
+}
+
+id boolean(bool value) {
+  return send<id>(cls::NSNumber.get(), sel::numberWithBool_, static_cast<BOOL>(value ? YES : NO));
+}
+
+}  // namespace vm::test

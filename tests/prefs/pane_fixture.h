@@ -1,0 +1,45 @@
+// What the pane's tests share: a device root of their own, the velmotintPrefs bundle
+// loaded into the test process, rows made by hand, and staging the built pane and tweak
+// into the device root for the programs a test starts.
+#pragma once
+
+#include <objc/runtime.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/device_root.h"
+
+namespace vm::test {
+
+class PaneTest : public DeviceRootTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Loads the bundle from the build's staged copy: its code and lists do not depend on the
+  // device root, and a process loads a bundle once, however many cases it runs.
+  static Class loadPane();
+
+  // A new object of the class (alloc, init), released when the case ends.
+  id make(const char* className);
+  // A row with these properties (values are NSString, NSNumber, ...), released at the end.
+  id makeRow(const std::vector<std::pair<const char*, id>>& properties);
+
+  // Copies the built pane (bundle and loader entry) or the built tweak into the root.
+  void stagePane() const;
+  void stageTweak() const;
+
+  std::string settingsFile() const;
+  void writeSettings(const std::string& plistBody) const;
+
+ private:
+  std::vector<id> made_;
+};
+
+// Autoreleased values for rows and settings.
+id text(const char* utf8);
+id boolean(bool value);
+
+}  // namespace vm::test

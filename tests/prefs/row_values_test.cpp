@@ -1,0 +1,221 @@
+// Rows storing their values: the one key changed, the file replaced whole, the
+// notification posted, bad values and unreadable files refused, writers not losing each
+// other's keys, and reading back with defaults.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+
+#include "bridge/foundation.h"
+#include "standins/corefoundation/CoreFoundation.h"
+#include "standins/preferences/preferences.h"
+#include "tests/prefs/pane_fixture.h"
+#include "tests/prefs/processes.h"
+
+namespace vm::test {
+namespace {
+
+namespace prefs = preferences;
+
+constexpr const char* kDomain = "com.tanvork.velmotint";
+constexpr const char* kChanged = "com.tanvork.velmotint/settingschanged";
+
+std::atomic<int> gPosts{0};
+void heard(CFNotificationCenterRef, void*, CFNotificationName, const void*, CFDictionaryRef) {
+  ++gPosts;
+}
+
+bool waitForPosts(int count) {
+  for (int waited = 0; waited < 5000; waited += 10) {
+    if (gPosts >= count) return true;
+    poll(nullptr, 0, 10);
+  }
+  return false;
+}
+
+class RowValues : public PaneTest {
+ protected:
+  void SetUp() override {
+    PaneTest::SetUp();
+    gPosts = 0;
+    CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), this, heard,
+                                    CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
+                                    CFNotificationSuspensionBehaviorDeliverImmediately);
+  }
+  void TearDown() override {
+    CFNotificationCenterRemoveEveryObserver(CFNotificationCenterGetDarwinNotifyCenter(), this);
+    PaneTest::TearDown();
+  }
+
+  id switchRow(const char* key, bool announced = true) {
+    std::vector<std::pair<const char*, id>> properties = {{"cell", text("PSSwitchCell")},
+                                                          {"label", text(key)},
+                                                          {"key", text(key)},
+                                                          {"defaults", text(kDomain)},
+                                                          {"default", boolean(false)}};
+    if (announced) properties.push_back({"PostNotification", text(kChanged)});
+    return makeRow(properties);
+  }
+  id colourRow(const char* key) {
+    return makeRow({{"cell", text("PSEditTextCell")},
+                    {"isColourString", boolean(true)},
+                    {"label", text(key)},
+                    {"key", text(key)},
+                    {"defaults", text(kDomain)},
+                    {"default", text("#a1a1a1:1.0")},
+                    {"PostNotification", text(kChanged)}});
+  }
+
+  // The stored value of `key` as text: "true"/"false" for booleans, the string otherwise,
+  // "" when absent.
+  std::string stored(const char* key) {
+    AutoreleasePool pool;
+    id values = copyDictionaryAtPath(nsString(settingsFile()));
+    id value = send<id>(values, sel::objectForKey_, nsString(key));
+    std::string result = isString(value) ? stdString(value)
+                         : value == nil  ? ""
+                                         : (send<BOOL>(value, sel::boolValue) ? "true" : "false");
+    release(values);
+    return result;
+  }
+};
+
+TEST_F(RowValues, ChangingOneKeyKeepsTheOthersAndAnnouncesIt) {
+  writeSettings("<key>vmColor1</key><string>#123456:0.5</string><key>ENABLED3</key><true/>");
+  prefs::WriteOutcome outcome = prefs::writeValue(switchRow("ENABLED2"), boolean(true));
+  EXPECT_TRUE(outcome.stored()) << outcome.message;
+  EXPECT_EQ(stored("ENABLED2"), "true");
+  EXPECT_EQ(stored("ENABLED3"), "true");
+  EXPECT_EQ(stored("vmColor1"), "#123456:0.5");
+  EXPECT_TRUE(waitForPosts(1));
+}
+
+TEST_F(RowValues, FirstValueMakesTheFileAndLeavesNoTemporaryFileBehind) {
+  std::filesystem::remove_all(path("/var"));
+  ASSERT_TRUE(prefs::writeValue(colourRow("vmColor4"), text("#33cc99:0.8")).stored());
+  ASSERT_TRUE(prefs::writeValue(switchRow("ENABLED7"), boolean(true)).stored());
+  EXPECT_EQ(stored("vmColor4"), "#33cc99:0.8");
+  EXPECT_EQ(stored("ENABLED7"), "true");
+  std::set<std::string> files;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(path("/var/mobile/Library/Preferences")))
+    files.insert(entry.path().filename().string());
+  EXPECT_EQ(files, (std::set<std::string>{"com.tanvork.velmotint.plist",
+                                          "com.tanvork.velmotint.plist.lock"}));
+}
+
+TEST_F(RowValues, RefusedValuesLeaveTheFileAsItWasAndAnnounceNothing) {
+  writeSettings("<key>vmColor1</key><string>#123456</string>");
+  std::string before = readFile(settingsFile());
+  struct Case {
+    const char* what;
+    id row;
+    id value;
+  };
+  id buttonRow = makeRow({{"cell", text("PSButtonCell")}, {"label", text("Restart")}});
+  for (const Case& c : {Case{"short colour", colourRow("vmColor1"), text("#12345")},
+                        Case{"alpha above one", colourRow("vmColor1"), text("#123456:2")},
+                        Case{"word for a colour", colourRow("vmColor1"), text("blue")},
+                        Case{"number for a colour", colourRow("vmColor1"), boolean(true)},
+                        Case{"text for a switch", switchRow("ENABLED2"), text("on")},
+                        Case{"nothing for a switch", switchRow("ENABLED2"), nil},
+                        Case{"a row that stores nothing", buttonRow, boolean(true)}}) {
+    SCOPED_TRACE(c.what);
+    prefs::WriteOutcome outcome = prefs::writeValue(c.row, c.value);
+    EXPECT_EQ(outcome.status, prefs::WriteStatus::kRefusedValue);
+    EXPECT_FALSE(outcome.message.empty());
+    EXPECT_EQ(readFile(settingsFile()), before);
+  }
+  // A stored value afterwards is announced, and is the only announcement.
+  ASSERT_TRUE(prefs::writeValue(switchRow("ENABLED2"), boolean(false)).stored());
+  EXPECT_TRUE(waitForPosts(1));
+  poll(nullptr, 0, 100);
+  EXPECT_EQ(gPosts, 1);
+}
+
+TEST_F(RowValues, FileThatHoldsNoDictionaryIsReportedAndLeftAlone) {
+  struct Case {
+    const char* what;
+    std::string contents;
+  };
+  for (const Case& c :
+       {Case{"garbage", "not a property list <<<"},
+        Case{"an array", xmlPlist("").replace(xmlPlist("").find("<dict>"), 6, "<array>")},
+        Case{"empty", ""}}) {
+    SCOPED_TRACE(c.what);
+    writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", c.contents);
+    EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kUnreadable);
+    prefs::WriteOutcome outcome = prefs::writeValue(switchRow("ENABLED2"), boolean(true));
+    EXPECT_EQ(outcome.status, prefs::WriteStatus::kUnreadableFile);
+    EXPECT_NE(outcome.message.find(settingsFile()), std::string::npos) << outcome.message;
+    EXPECT_EQ(readFile(settingsFile()), c.contents);
+  }
+}
+
+TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
+  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "garbage");
+  std::vector<id> rows = {switchRow("ENABLED2"), colourRow("vmColor6"),
+                          makeRow({{"cell", text("PSGroupCell")}, {"label", text("Group")}})};
+  ASSERT_TRUE(prefs::resetToDefaults(rows).stored());
+  EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kDictionary);
+  EXPECT_EQ(stored("ENABLED2"), "false");
+  EXPECT_EQ(stored("vmColor6"), "#a1a1a1:1.0");
+  EXPECT_TRUE(waitForPosts(1));
+}
+
+TEST_F(RowValues, ReadingFallsBackToTheRowsDefault) {
+  id controller = make("PSListController");
+  id row = colourRow("vmColor2");
+  auto read = [&] { return stdString(send<id>(controller, sel::readPreferenceValue_, row)); };
+  EXPECT_EQ(read(), "#a1a1a1:1.0");  // no file
+  writeSettings("<key>vmColor2</key><string>#010203</string>");
+  EXPECT_EQ(read(), "#010203");
+  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "garbage");
+  EXPECT_EQ(read(), "#a1a1a1:1.0");
+}
+
+TEST_F(RowValues, ControllerRemembersTheOutcomeOfEverySet) {
+  id controller = make("PSListController");
+  id row = colourRow("vmColor3");
+  send<void>(controller, sel::setPreferenceValue_specifier_, text("nope"), row);
+  EXPECT_EQ(prefs::lastWriteOutcome().status, prefs::WriteStatus::kRefusedValue);
+  send<void>(controller, sel::setPreferenceValue_specifier_, text("#abc"), row);
+  EXPECT_TRUE(prefs::lastWriteOutcome().stored());
+  EXPECT_EQ(stdString(prefs::shownValue(controller, row)), "#abc");
+}
+
+TEST_F(RowValues, WritersInSeveralProcessesLoseNoKey) {
+  constexpr int kWriters = 3;
+  constexpr int kKeysEach = 30;
+  std::vector<pid_t> writers;
+  for (int w = 0; w < kWriters; ++w) {
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      AutoreleasePool pool;
+      bool allStored = true;
+      for (int k = 0; k < kKeysEach; ++k) {
+        std::string key = "writer" + std::to_string(w) + "key" + std::to_string(k);
+        allStored =
+            prefs::writeValue(switchRow(key.c_str(), false), boolean(true)).stored() && allStored;
+      }
+      _exit(allStored ? 0 : 1);
+    }
+    writers.push_back(pid);
+  }
+  for (pid_t pid : writers) {
+    int status = waitForEnd(pid);
+    ASSERT_TRUE(status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  AutoreleasePool pool;
+  id values = copyDictionaryAtPath(nsString(settingsFile()));
+  EXPECT_EQ(send<NSUInteger>(values, sel::count), NSUInteger{kWriters * kKeysEach});
+  release(values);
+}
+
+}  // namespace
+}  // namespace vm::test
