@@ -141,7 +141,9 @@ void reportLabelsAndGrabbers(ReportObjects& objects, ReportLines& out) {
 
   id banner = objects.view(sb::SBBannerContextView, CGRect{{0, 0}, {320, 80}});
   send<void>(banner, vm::sel::setBackgroundColor_, colour(0, 0, 0, 0.6));
-  send<void>(banner, layoutGrabber);
+  // Releases before 8.0 have banners without a grabber, and SpringBoard never lays one out.
+  if (send<BOOL>(banner, vm::sel::respondsToSelector_, static_cast<SEL>(layoutGrabber)))
+    send<void>(banner, layoutGrabber);
   out.add("banner background", colourText(send<id>(banner, vm::sel::backgroundColor)));
   out.add("banner grabber",
           colourText(send<id>(send<id>(banner, grabberView), vm::sel::backgroundColor)));

@@ -12,6 +12,8 @@
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
 #include "hosts/springboard/hook_listing.h"
+#include "hosts/springboard/release_profile.h"
+#include "hosts/springboard/release_report.h"
 #include "hosts/springboard/scene_report.h"
 #include "hosts/springboard/tweak_loader.h"
 #include "standins/corefoundation/CoreFoundation.h"
@@ -39,6 +41,7 @@ void printReport(const std::vector<springboard::LoadedTweak>& tweaks, int genera
   std::string text = "=== SpringBoard report " + std::to_string(generation) + " ===\n";
   text += "device root: " + vm::deviceRoot() + "\n";
   text += "tweaks loaded: " + std::to_string(tweaks.size()) + "\n";
+  text += springboard::releaseSummary(hooks.rows);
   // Hooks never change after loading: list them in full once.
   if (generation == 1) text += hooks.text;
   text += "hooks installed: " + std::to_string(hooks.installed) +
@@ -49,17 +52,23 @@ void printReport(const std::vector<springboard::LoadedTweak>& tweaks, int genera
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: SpringBoard [--watch]\n");
+  std::fprintf(stderr,
+               "usage: SpringBoard [--ios 7.0|7.1|8] [--watch]\n"
+               "       SpringBoard --release-table   (each option on each release, as markdown)\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!springboard::adoptReleaseOption(argc, argv)) return usage();
   bool watch = false;
+  bool releaseTable = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--watch") == 0) {
       watch = true;
+    } else if (std::strcmp(argv[i], "--release-table") == 0) {
+      releaseTable = true;
     } else {
       return usage();
     }
@@ -69,6 +78,7 @@ int main(int argc, char** argv) {
   VMRegisterSpringBoardClasses();
   std::vector<springboard::LoadedTweak> tweaks =
       springboard::loadTweaks(kBundleIdentifier, kExecutableName);
+  if (releaseTable) return springboard::printReleaseTable(springboard::listHooks(tweaks).rows);
   int generation = 1;
   printReport(tweaks, generation);
   if (!watch) return 0;

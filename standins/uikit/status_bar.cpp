@@ -73,12 +73,12 @@ BOOL needsAccessoryImage(id self, SEL) {
 }  // namespace
 
 void registerStatusBarClasses() {
-  ClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
+  ReleaseClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
       .method("_batteryColorForCapacity:lowCapacity:charging:", batteryColor)
       .method("textColorForStyle:", textColorForStyle)
       .build();
 
-  ClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
+  ReleaseClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
       .ivar<id>("_request")
       .ivar<id>("_backgroundColor")
       .ivar<id>("_foregroundColor")
@@ -89,7 +89,7 @@ void registerStatusBarClasses() {
       .method("dealloc", styleDealloc)
       .build();
 
-  ClassBuilder("UIStatusBarBatteryItemView", "UIView")
+  ReleaseClassBuilder("UIStatusBarBatteryItemView", "UIView")
       .ivar<BOOL>("_charging")
       .method("isCharging", isCharging)
       .method("setCharging:", setCharging)
