@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# springboard.sh [--watch]: builds, stages the tweak into the device root and runs the
-# simulated SpringBoard, which prints its report.
+# springboard.sh [--ios 7.0|7.1|8] [--watch] | --release-table: builds, stages the tweak
+# into the device root and runs the simulated SpringBoard, which prints its report.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/build.sh" "$here/build" >/dev/null

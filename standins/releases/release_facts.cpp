@@ -44,7 +44,7 @@ unsigned bitOf(Release release) {
 }
 
 bool named(const char* a, const char* b) {
-  return a != nullptr && b != nullptr && !strcmp(a, b);
+  return a != nullptr && b != nullptr && std::strcmp(a, b) == 0;
 }
 
 // Whether the facts allow the class (selector nullptr) or the method on `release`.
