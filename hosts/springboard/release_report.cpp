@@ -69,6 +69,7 @@ std::string releaseSummary(const std::vector<VelmotintHookInfo>& rows) {
         " (every class and method the tweak replaces, which no real release has; "
         "--ios 7.0, 7.1 or 8 plays one)";
   text += "\n";
+  if (rows.empty()) return text;  // no tweak to judge
 
   std::map<int, bool> installed;
   for (const VelmotintHookInfo& row : rows) installed[row.number] = row.installed != 0;

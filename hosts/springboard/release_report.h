@@ -29,7 +29,7 @@ std::string effectText(const OptionEffect& effect);
 const char* skipReason(const VelmotintHookInfo& row);
 
 // The release this process plays, and the options that do nothing or only part of their
-// work here, judged by the rows that actually installed.
+// work here, judged by the rows that actually installed (none without rows).
 std::string releaseSummary(const std::vector<VelmotintHookInfo>& rows);
 
 // A markdown table of every option against each release users run, from the release

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <map>
 #include <ostream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -85,18 +84,25 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
   ASSERT_EQ(springBoard.waitForExit(10s), 0) << springBoard.output();
   const std::string& out = springBoard.output();
 
-  // "   2 SKIPPED   -[SBBannerContextView _layoutGrabber] (method absent)"
   std::map<int, std::string> listed;  // install number -> "installed" or the skip reason
-  std::regex rowLine(R"(^\s*(\d+) (installed|SKIPPED)\s+[-+]\[\S+ \S+\](?: \((.+)\))?$)");
-  std::regex sceneLine(R"(^  (\S.*?) {2,}(\S.*)$)");  // "  date hidden      yes"
   std::map<std::string, std::string> scene;
   std::istringstream lines(out);
   for (std::string line; std::getline(lines, line);) {
-    std::smatch m;
-    if (std::regex_match(line, m, rowLine))
-      listed[std::stoi(m[1])] = m[2] == "installed" ? "installed" : m[3].str();
-    else if (std::regex_match(line, m, sceneLine))
-      scene[m[1]] = m[2];
+    // "   2 SKIPPED   -[SBBannerContextView _layoutGrabber] (method absent)"
+    std::istringstream words(line);
+    int number = 0;
+    std::string status;
+    if (line.find("[") != std::string::npos && words >> number >> status) {
+      size_t open = line.rfind(" (");
+      listed[number] = status == "installed" || open == std::string::npos
+                           ? status
+                           : line.substr(open + 2, line.size() - open - 3);
+      continue;
+    }
+    // "  date hidden                        yes"
+    size_t gap = line.find("  ", 2);
+    if (line.rfind("  ", 0) == 0 && line[2] != ' ' && gap != std::string::npos)
+      scene[line.substr(2, gap - 2)] = line.substr(line.find_first_not_of(' ', gap));
   }
 
   int installed = 0;
@@ -116,15 +122,14 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
             std::string::npos)
       << out;
 
-  std::string name = vm::releases::displayName(profile.release);
-  std::smatch noEffect;
-  ASSERT_TRUE(std::regex_search(out, noEffect, std::regex("no effect on " + name + ": (.*)")));
-  std::vector<std::string> keys;
-  std::string list = noEffect[1];
-  std::regex key(R"(\((ENABLED\d+|vmColor\d)\))");
-  for (auto it = std::sregex_iterator(list.begin(), list.end(), key); it != std::sregex_iterator();
-       ++it)
-    keys.push_back((*it)[1]);
+  std::string heading =
+      std::string("no effect on ") + vm::releases::displayName(profile.release) + ": ";
+  size_t at = out.find(heading);
+  ASSERT_NE(at, std::string::npos) << out;
+  std::string list = out.substr(at, out.find('\n', at) - at);
+  std::vector<std::string> keys;  // "... (ENABLED18), ... (ENABLED22)"
+  for (size_t key = list.find(" ("); key != std::string::npos; key = list.find(" (", key + 1))
+    keys.push_back(list.substr(key + 2, list.find(')', key) - key - 2));
   EXPECT_EQ(keys, profile.noEffect) << list;
 
   for (const auto& [label, value] : kUnchangedLines) EXPECT_EQ(scene[label], value) << label;
