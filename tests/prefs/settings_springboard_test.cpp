@@ -52,6 +52,7 @@ class SettingsWithSpringBoard : public PaneTest {
     for (std::string line; std::getline(text, line);) {
       if (line.rfind("  " + item + " ", 0) == 0) {
         value = line.substr(line.find_first_not_of(' ', item.size() + 2));
+        value = value.substr(0, value.find("  "));  // the row's flags follow
       }
     }
     return value;
