@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bridge/foundation.h"
+#include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/picture.h"
 #include "hosts/springboard/report_header.h"
@@ -130,6 +131,11 @@ int main(int argc, char** argv) {
       return misuse("unknown option \"" + arg + "\"");
     }
   }
+
+  // The device's killall finds this process through its registration.
+  std::string problem;
+  if (!vm::device::registerProcess(kExecutableName, &problem))
+    std::fprintf(stderr, "SpringBoard: warning: %s; a respring cannot end it\n", problem.c_str());
 
   vm::AutoreleasePool pool;
   VMRegisterSpringBoardClasses();
