@@ -120,8 +120,11 @@ TEST_F(SettingsApp, RefusesWhatItCannotStoreAndLeavesTheFileUntouched) {
       {{"set", "Restart SpringBoard", "on"}, 1, "no option is called"},
       {{"tap", "Tint the Lock Screen"}, 1, "no button is called"},
       {{"show", "VelmoSettings3"}, 1, "no page is called"},
-      {{"set", "ENABLED2"}, 2, "usage"},
-      {{"frobnicate"}, 2, "usage"},
+      {{"get", "nope"}, 1, "no option is called \"nope\"; there are:"},
+      {{"get", "nope"}, 1, "\"Remove Date View\" (ENABLED16)"},
+      {{"set", "ENABLED2"}, 2, "wrong arguments; it is: set NAME VALUE"},
+      {{"frobnicate"}, 2, "unknown command \"frobnicate\""},
+      {{"--bogus", "show"}, 2, "unknown option \"--bogus\""},
       {{}, 2, "usage"},
   };
   for (const Case& c : cases) {
@@ -133,6 +136,47 @@ TEST_F(SettingsApp, RefusesWhatItCannotStoreAndLeavesTheFileUntouched) {
     EXPECT_TRUE(holds(result.err, c.says)) << result.err;
     EXPECT_EQ(readFile(settingsFile()), before);
   }
+}
+
+TEST_F(SettingsApp, HelpGoesToStandardOutput) {
+  for (const char* option : {"--help", "-h"}) {
+    Finished help = settings({option});
+    EXPECT_EQ(help.exitCode, 0) << option;
+    EXPECT_TRUE(holds(help.out, "usage: Settings")) << option;
+    EXPECT_TRUE(holds(help.out, "exit status")) << option;
+  }
+}
+
+TEST_F(SettingsApp, PagesAreFoundByTitleInAnyCase) {
+  Finished shown = settings({"show", "colours & TINT"});
+  EXPECT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_TRUE(holds(shown.out, "Tint the Lock Screen")) << shown.out;
+  EXPECT_TRUE(holds(settings({"show", "velmosettings2"}).out, "Remove Date View"));
+}
+
+TEST_F(SettingsApp, GetAndListShowValuesAndMarkWhatDiffersFromTheDefault) {
+  EXPECT_EQ(settings({"get", "remove date view"}).out, "off\n");
+  ASSERT_EQ(settings({"set", "Remove Date View", "on"}).exitCode, 0);
+  ASSERT_EQ(settings({"set", "vmColor6", "#33cc99:0.8"}).exitCode, 0);
+  EXPECT_EQ(settings({"get", "ENABLED16"}).out, "on\n");
+
+  Finished listed = settings({"list"});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  std::istringstream lines(listed.out);
+  int options = 0, marked = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0) continue;
+    ++options;
+    if (holds(line, "* (default")) ++marked;
+    if (holds(line, "ENABLED16")) {
+      EXPECT_TRUE(holds(line, "on   * (default off)")) << line;
+    }
+    if (holds(line, "vmColor6")) {
+      EXPECT_TRUE(holds(line, "#33cc99:0.8   * (default #a1a1a1:1.0)")) << line;
+    }
+  }
+  EXPECT_EQ(options, 28);  // 22 switches and 6 colours
+  EXPECT_EQ(marked, 2);
 }
 
 TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) {
