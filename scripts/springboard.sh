@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# springboard.sh [SpringBoard options]: builds (progress on standard error), stages the
-# tweak, the pane and the device's killall into the device root, and runs the simulated
-# SpringBoard, which prints its report. With --watch it also does what the system's
+# springboard.sh [SpringBoard options]: builds what it runs (progress on standard error),
+# stages the tweak, the pane and the device's killall into the device root, and runs the
+# simulated SpringBoard, which prints its report. With --watch it also does what the system's
 # launcher does: when a respring ends SpringBoard, it starts SpringBoard again, so the tweak
 # loads anew and reads the settings file.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/build.sh" "$here/build" >&2
+VM_BUILD_TARGETS="SpringBoard Settings vm-post vm-killall Velmotint velmotintPrefs" \
+  "$here/scripts/build.sh" "$here/build" >&2
 root=$("$here/scripts/stage.sh" "$here/build")
 echo "springboard.sh: staged into $root" >&2
 
