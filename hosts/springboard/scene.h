@@ -4,7 +4,6 @@
 // cannot disagree.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>

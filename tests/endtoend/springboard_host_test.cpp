@@ -1,6 +1,9 @@
 // The simulated SpringBoard as a person runs it: a separate process that loads the staged
 // tweak, prints its report, and reloads when another process posts the notification.
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -99,6 +102,36 @@ TEST_F(SpringBoardHostTest, AnAlphaOfMinusZeroReadsAsZero) {
   EXPECT_NE(out.find("chevron colour                     #ff00ff alpha 0.00"), std::string::npos)
       << out;
   EXPECT_EQ(out.find("-0.00"), std::string::npos);
+}
+
+// The report as a terminal shows it: standard output is a pseudo-terminal.
+std::string reportOnATerminal(bool noColor) {
+  int terminal = -1;
+  pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (child == 0) {
+    if (noColor)
+      setenv("NO_COLOR", "1", 1);
+    else
+      unsetenv("NO_COLOR");
+    execl(kSpringBoard.c_str(), kSpringBoard.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  std::string out;
+  char buffer[4096];
+  for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) out.append(buffer, got);
+  close(terminal);
+  waitpid(child, nullptr, 0);
+  return out;
+}
+
+TEST_F(SpringBoardHostTest, ColoursGetTerminalSwatchesUnlessNoColorIsSet) {
+  const std::string fallbackSwatch = "\033[48;2;161;161;161m";
+  EXPECT_NE(reportOnATerminal(false).find(fallbackSwatch), std::string::npos);
+  std::string plain = reportOnATerminal(true);
+  EXPECT_NE(plain.find("vmColor1"), std::string::npos) << plain;
+  EXPECT_EQ(plain.find("\033["), std::string::npos);
+  // Into a pipe, never.
+  EXPECT_EQ(report({}).find("\033["), std::string::npos);
 }
 
 TEST_F(SpringBoardHostTest, OptionsHelpAndMisuse) {

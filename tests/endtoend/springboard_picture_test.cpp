@@ -65,10 +65,16 @@ class SpringBoardPictureTest : public vm::test::DeviceRootTest {
       std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
   }
 
-  // Draws the picture and checks each place's colour, within one step of rounding.
+  // Draws the picture and checks each place's colour.
   void expectPixels(const std::vector<std::pair<Place, Colour>>& expected) {
     std::string file = root() + "/screens.png";
     ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/SpringBoard", {"--picture", file}), 0);
+    expectPixelsIn(file, expected);
+  }
+
+  // Checks each place's colour in a drawn picture, within two steps of rounding.
+  static void expectPixelsIn(const std::string& file,
+                             const std::vector<std::pair<Place, Colour>>& expected) {
     cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
     ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
     EXPECT_EQ(cairo_image_surface_get_width(image), layout::kWidth);
@@ -121,6 +127,24 @@ TEST_F(SpringBoardPictureTest, TheLockScreenTintAloneColoursTheStatusBarTextWith
                                           "<key>vmColor3</key><string>#00ff00</string>"
                                           "<key>vmColor6</key><string>#ffcc00</string>"));
   expectPixels({{kSignalDot, hex(0xffcc00)}, {kBatteryLevel, Colour{1, 1, 1, 1}}});
+}
+
+TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
+  std::string file = root() + "/screens.png";
+  vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch", "--picture", file});
+  auto says = [](const char* text) {
+    return [text](const std::string& line) { return line.find(text) != std::string::npos; };
+  };
+  ASSERT_TRUE(springBoard.waitForLine(says("watching for"), std::chrono::seconds(20)));
+  expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}});
+
+  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/>"
+                                          "<key>vmColor2</key><string>#33cc99</string>"));
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
+            0);
+  ASSERT_TRUE(springBoard.waitForLine(says("=== SpringBoard report 2"), std::chrono::seconds(20)));
+  ASSERT_TRUE(springBoard.waitForLine(says("picture: "), std::chrono::seconds(20)));
+  expectPixelsIn(file, {{kSignalDot, hex(0x33cc99)}});
 }
 
 TEST_F(SpringBoardPictureTest, AnSvgIsWrittenToo) {
