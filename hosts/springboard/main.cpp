@@ -11,6 +11,7 @@
 
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/scene_report.h"
 #include "hosts/springboard/tweak_loader.h"
@@ -76,9 +77,9 @@ int main(int argc, char** argv) {
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
                                   settingsChanged,
-                                  CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
+                                  CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
                                   CFNotificationSuspensionBehaviorCoalesce);
-  std::printf("watching for com.tanvork.velmotint/settingschanged\n");
+  std::printf("watching for %s\n", vm::kVelmotintSettingsChanged);
   std::fflush(stdout);
   for (;;) {
     char buffer[64];
