@@ -1,6 +1,6 @@
 #include "bridge/settings_domain.h"
 
-#include <time.h>
+#include <sys/time.h>
 
 #include <algorithm>
 #include <map>
@@ -25,10 +25,18 @@ int64_t nanoseconds(const timespec& t) {
   return static_cast<int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
-bool settledAt(const FileIdentity& identity, const timespec& readStart) {
+// The wall clock, which stamps file times; gettimeofday rather than clock_gettime, which
+// the oldest devices supported lack.
+int64_t wallClockNs() {
+  timeval now{};
+  gettimeofday(&now, nullptr);
+  return static_cast<int64_t>(now.tv_sec) * 1'000'000'000 + int64_t{now.tv_usec} * 1000;
+}
+
+bool settledAt(const FileIdentity& identity, int64_t readStartNs) {
   const bool coarse = identity.modified.tv_nsec == 0 && identity.changed.tv_nsec == 0;
   int64_t lastChange = std::max(nanoseconds(identity.modified), nanoseconds(identity.changed));
-  return nanoseconds(readStart) >= lastChange + (coarse ? kCoarseWindowNs : kFineWindowNs);
+  return readStartNs >= lastChange + (coarse ? kCoarseWindowNs : kFineWindowNs);
 }
 
 }  // namespace
@@ -91,8 +99,7 @@ SettingsSnapshotRef SettingsDomain::current() {
 }
 
 SettingsSnapshotRef SettingsDomain::read(const std::string& path) {
-  timespec readStart{};
-  clock_gettime(CLOCK_REALTIME, &readStart);
+  const int64_t readStart = wallClockNs();
   std::string bytes;
   FileIdentity identity;
   if (!readRegularFile(path, kMaxPropertyListBytes, &bytes, &identity)) return nullptr;
