@@ -72,7 +72,15 @@ void warnAboutUnreadableFiles(const std::vector<id>& rows) {
     if (prefs::storesValue(row)) domains.insert(prefs::stringProperty(row, prefs::key::kDefaults));
   }
   for (const std::string& domain : domains) {
-    if (prefs::domainFileState(domain) != prefs::DomainFileState::kUnreadable) continue;
+    prefs::DomainFileState state = prefs::domainFileState(domain);
+    if (state == prefs::DomainFileState::kNoFolder) {
+      std::fprintf(stderr,
+                   "Settings: warning: %s; until then the values shown are the defaults and no "
+                   "change can be saved.\n",
+                   prefs::domainFolderProblem(domain).c_str());
+      continue;
+    }
+    if (state != prefs::DomainFileState::kUnreadable) continue;
     std::fprintf(stderr,
                  "Settings: warning: the settings file %s holds no property list of a "
                  "dictionary; the values shown are the defaults and no change can be saved. "

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/picture.h"
@@ -27,7 +28,6 @@ namespace {
 
 constexpr const char* kBundleIdentifier = "com.apple.springboard";
 constexpr const char* kExecutableName = "SpringBoard";
-constexpr const char* kSettingsChanged = "com.tanvork.velmotint/settingschanged";
 
 constexpr const char* kUsage =
     "usage: SpringBoard [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
@@ -145,15 +145,16 @@ int main(int argc, char** argv) {
 
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
-                                  settingsChanged, CFSTR("com.tanvork.velmotint/settingschanged"),
-                                  nullptr, CFNotificationSuspensionBehaviorCoalesce);
-  std::printf("watching for %s\n", kSettingsChanged);
+                                  settingsChanged,
+                                  CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
+                                  CFNotificationSuspensionBehaviorCoalesce);
+  std::printf("watching for %s\n", vm::kVelmotintSettingsChanged);
   std::fflush(stdout);
   for (;;) {
     char buffer[64];
     ssize_t got = read(gWakePipe[0], buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return 1;
-    reporter.report(kSettingsChanged);
+    reporter.report(vm::kVelmotintSettingsChanged);
   }
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "bridge/device_path.h"
+#include "bridge/settings_domain.h"
 #include "bridge/foundation.h"
 #include "tweak/settings_keys.h"
 
@@ -81,7 +82,7 @@ std::string tweakLines(const std::vector<LoadedTweak>& tweaks) {
 SettingsFile readSettingsFile() {
   vm::AutoreleasePool pool;
   SettingsFile settings;
-  settings.path = vm::hostPath(velmotint::kSettingsPath);
+  settings.path = vm::SettingsDomain::velmotint().hostPath();
   settings.colours.resize(6);
   std::error_code ec;
   if (!std::filesystem::exists(settings.path, ec)) return settings;
