@@ -76,9 +76,9 @@ class ReleaseProfileTest : public vm::test::DeviceRootTest,
 
 TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlagOn) {
   const Profile& profile = GetParam();
-  std::vector<std::string> arguments;
+  std::vector<std::string> arguments = {"--hooks"};
   if (profile.release != Release::Complete)
-    arguments = {"--ios", vm::releases::optionValue(profile.release)};
+    arguments.insert(arguments.end(), {"--ios", vm::releases::optionValue(profile.release)});
   vm::test::ChildProcess springBoard(kSpringBoard, arguments);
   springBoard.waitForLine([](const std::string&) { return false; }, 30s);  // to the end
   ASSERT_EQ(springBoard.waitForExit(10s), 0) << springBoard.output();
@@ -99,10 +99,11 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
                            : line.substr(open + 2, line.size() - open - 3);
       continue;
     }
-    // "  date hidden                        yes"
+    // "  date hidden                        yes                 (ENABLED16)"
     size_t gap = line.find("  ", 2);
-    if (line.rfind("  ", 0) == 0 && line[2] != ' ' && gap != std::string::npos)
-      scene[line.substr(2, gap - 2)] = line.substr(line.find_first_not_of(' ', gap));
+    if (line.rfind("  ", 0) != 0 || line[2] == ' ' || gap == std::string::npos) continue;
+    size_t value = line.find_first_not_of(' ', gap);
+    scene[line.substr(2, gap - 2)] = line.substr(value, line.find("  ", value) - value);
   }
 
   int installed = 0;
