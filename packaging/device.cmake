@@ -4,6 +4,7 @@
 # for the two libraries that jailbroken devices add.
 set(VM_STUBS ${CMAKE_SOURCE_DIR}/packaging/stubs)
 
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-nostdinc++>)
 # Only what a deliverable marks for export leaves it (the colour functions and main).
 set(CMAKE_CXX_VISIBILITY_PRESET hidden)
 set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)

@@ -32,9 +32,11 @@ find_program(CMAKE_AR NAMES llvm-ar-14 llvm-ar REQUIRED)
 find_program(CMAKE_RANLIB NAMES llvm-ranlib-14 llvm-ranlib REQUIRED)
 find_program(CMAKE_INSTALL_NAME_TOOL NAMES llvm-install-name-tool-14 llvm-install-name-tool)
 
-# The SDK has no C++ headers; LLVM's libc++ matches the SDK's libc++ stubs.
+# The SDK has no C++ headers; LLVM's libc++ matches the SDK's libc++ stubs. Only these:
+# device.cmake compiles with -nostdinc++, so no other C++ headers on this machine count.
 set(VM_LIBCXX_HEADERS /usr/lib/llvm-14/include/c++/v1 CACHE PATH "libc++ headers")
-set(CMAKE_CXX_FLAGS_INIT "-stdlib=libc++ -nostdinc++ -isystem ${VM_LIBCXX_HEADERS}")
+set(CMAKE_CXX_FLAGS_INIT "-stdlib=libc++")
+set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${VM_LIBCXX_HEADERS})
 
 if(VELMOTINT_LD64)
   set(VM_LINKER "--ld-path=${VELMOTINT_LD64}")

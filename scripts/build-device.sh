@@ -16,7 +16,7 @@ unset LIBRARY_PATH
 configure_and_build() {  # ARCH [cmake options...]
   local arch=$1
   shift
-  cmake -S "$here" -B "$out/$arch" --toolchain "$here/packaging/ios.toolchain.cmake" \
+  cmake --fresh -S "$here" -B "$out/$arch" --toolchain "$here/packaging/ios.toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DVELMOTINT_IOS_SDK="$sdk" -DCMAKE_OSX_ARCHITECTURES="$arch" \
     "$@" >/dev/null
   cmake --build "$out/$arch" -j"$(nproc)"
@@ -40,9 +40,9 @@ if [ -n "$ld64" ]; then
     -output "$pkg/$tweak/Velmotint.dylib"
   "$lipo" -create "$out/armv7/$bundle/velmotintPrefs" "$out/arm64/$bundle/velmotintPrefs" \
     -output "$pkg/$bundle/velmotintPrefs"
-  echo "device binaries: armv7 and arm64 (armv7 linked with $ld64)"
+  echo "device binaries: armv7 (iOS 6.0+, linked with $ld64) and arm64 (iOS 7.0+)"
 else
-  echo "device binaries: arm64 only; armv7 is compiled but not linked (no Apple ld64: set VELMOTINT_LD64 or put ld64 on PATH)"
+  echo "device binaries: arm64 only (iOS 7.0+); armv7 compiled but not linked: LLVM's linker cannot link armv7, and Apple's ld64 was not found (VELMOTINT_LD64 or ld64 on PATH)"
 fi
 
 # Folders and binaries executable, everything else read-only; all owned by root.
