@@ -171,22 +171,22 @@ check_package_binary() {
 # Every product source has an armv7 object for iOS 6.0; none of them calls what iOS 7
 # lacks, and only the two load files carry a load-time initialiser.
 check_armv7_objects() {
-  local build=$out/armv7 object source sources="" compiled=""
-  sources=$(cd "$here" && find bridge colour tweak prefs -name '*.cpp')
-  while read -r object; do
-    source=${object#"$build"/}
-    source=${source%%/CMakeFiles/*}/${source#*.dir/}
-    compiled+=${source%.o}$'\n'
-    local what="armv7 object of ${source%.o}"
-    same "$what: CPU and file type" "ARM V7 OBJECT" "$(cpu_and_filetype "$object")"
-    same "$what: oldest iOS" 6.0 "$(load_command_field "$object" LC_VERSION_MIN_IPHONEOS version)"
-    check_runtime_imports "$what" "$("$nm" -u "$object")"
-    if [[ $source != */load.cpp.o ]] &&
-      "$objdump" --macho --section-headers "$object" | grep -q __mod_init_func; then
-      fail "$what: has a load-time initialiser"
-    fi
-  done < <(find "$build" -path "$build/CMakeFiles" -prune -o -name '*.cpp.o' -print)
-  same "sources compiled for armv7" "$sources" "$(sed '/^$/d' <<<"$compiled")"
+  local build=$out/armv7 source object objects what
+  for source in $(cd "$here" && find bridge colour tweak prefs -name '*.cpp' | sort); do
+    # <folder>/x.cpp compiles to <folder>/CMakeFiles/<target>.dir/x.cpp.o
+    objects=$(find "$build/${source%%/*}/CMakeFiles" -path "*.dir/${source#*/}.o" 2>/dev/null)
+    [ -n "$objects" ] || fail "$source: no armv7 object"
+    for object in $objects; do
+      what="armv7 object of $source"
+      same "$what: CPU and file type" "ARM V7 OBJECT" "$(cpu_and_filetype "$object")"
+      same "$what: oldest iOS" 6.0 "$(load_command_field "$object" LC_VERSION_MIN_IPHONEOS version)"
+      check_runtime_imports "$what" "$("$nm" -u "$object")"
+      if [[ $source != */load.cpp ]] &&
+        "$objdump" --macho --section-headers "$object" | grep -q __mod_init_func; then
+        fail "$what: has a load-time initialiser"
+      fi
+    done
+  done
   # The header cell asks for frames (CGRect, 16 bytes): armv7 returns them in memory.
   "$nm" -u "$build/prefs/CMakeFiles/velmotintPrefs.dir/header_cell.cpp.o" |
     grep -qx '_objc_msgSend_stret' ||
