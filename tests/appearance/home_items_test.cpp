@@ -19,11 +19,8 @@ using vm::test::fallbackRgba;
 using vm::test::kClear;
 using vm::test::Rgba;
 using vm::test::rgbaOf;
+using vm::test::sel;
 using vm::test::userRgba;
-
-SEL sel(const char* name) {
-  return sel_registerName(name);
-}
 
 // Test-only subclasses that note, in order, every step a restyle takes: each `layer` and
 // `frame` the view is asked for, and each setter its layer receives.

@@ -17,11 +17,8 @@ using vm::test::fallbackRgba;
 using vm::test::kClear;
 using vm::test::Rgba;
 using vm::test::rgbaOf;
+using vm::test::sel;
 using vm::test::userRgba;
-
-SEL sel(const char* name) {
-  return sel_registerName(name);
-}
 
 const Rgba kBlack{0, 0, 0, 1};
 const Rgba kWhite{1, 1, 1, 1};
@@ -59,9 +56,10 @@ class StatusBarTintTest : public vm::test::AppearanceTest {
     return send<id>(make("UIStatusBarNewUIForegroundStyleAttributes"), sel("textColorForStyle:"),
                     style);
   }
-  id batteryColour(double capacity, BOOL charging) {
+  id batteryColour(CGFloat capacity, BOOL charging) {
     return send<id>(make("UIStatusBarNewUIForegroundStyleAttributes"),
-                    sel("_batteryColorForCapacity:lowCapacity:charging:"), capacity, 0.2, charging);
+                    sel("_batteryColorForCapacity:lowCapacity:charging:"), capacity, CGFloat{0.2},
+                    charging);
   }
 };
 
