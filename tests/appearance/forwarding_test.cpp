@@ -17,12 +17,12 @@
 #include "tweak/hooks/lockscreen_tint.h"
 #include "tweak/hooks/statusbar_tint.h"
 
+namespace vm::test {
 namespace {
 
 using namespace velmotint::replaced;
 using velmotint::HookRow;
 using velmotint::MethodKind;
-using vm::test::HookProbe;
 
 using Flags = std::vector<std::atomic<bool>*>;
 
@@ -46,7 +46,7 @@ void expectForwarded(int pass) {
     receiver = vm::send<id>(receiver, vm::sel::init);
   const typename P::Arguments args = P::arguments(pass);
   P::reset();
-  P::answer = vm::test::sample<typename P::Answer>(pass, 5);
+  P::answer = sample<typename P::Answer>(pass, 5);
   auto call = [&](auto... a) { return P::send(receiver, a...); };
   if constexpr (std::is_void_v<decltype(std::apply(call, args))>) {
     std::apply(call, args);
@@ -144,7 +144,7 @@ std::vector<Hook> everyHook() {
   };
 }
 
-class ForwardingTest : public vm::test::AppearanceTest {};
+class ForwardingTest : public AppearanceTest {};
 
 TEST_F(ForwardingTest, EveryReplacementHandsThePlatformExactlyWhatItGotWhileItsFlagsAreOff) {
   const std::vector<Hook> hooks = everyHook();
@@ -162,7 +162,7 @@ TEST_F(ForwardingTest, EveryReplacementHandsThePlatformExactlyWhatItGotWhileItsF
     if (hook.check == nullptr) continue;
     SCOPED_TRACE(std::to_string(hook.row->number) + " " + hook.row->className + " " +
                  hook.row->selector);
-    vm::test::setOnlyFlags({});
+    setOnlyFlags({});
     hook.check(0);
     // Every other hook's flags on: none of them reaches this one.
     for (const auto& entry : velmotint::kFeatureFlags) entry.flag->store(true);
@@ -172,3 +172,4 @@ TEST_F(ForwardingTest, EveryReplacementHandsThePlatformExactlyWhatItGotWhileItsF
 }
 
 }  // namespace
+}  // namespace vm::test

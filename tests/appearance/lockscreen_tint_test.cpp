@@ -11,23 +11,13 @@
 #include "bridge/foundation.h"
 #include "tests/appearance/appearance_test.h"
 
+namespace vm::test {
 namespace {
 
 using namespace velmotint::replaced;
-using vm::send;
-using vm::test::answers;
-using vm::test::AppearanceTest;
-using vm::test::fallbackRgba;
-using vm::test::HookCase;
-using vm::test::kClear;
-using vm::test::Rgba;
-using vm::test::rgbaOf;
-using vm::test::sel;
-using vm::test::skips;
-using vm::test::userRgba;
 
 template <auto Replacement>
-using P = vm::test::HookProbe<Replacement>;
+using P = HookProbe<Replacement>;
 using Blur = P<&_UIGlintyStringView_setBlurHidden_forRequester_>;
 
 // The banner's platform layout, recording the background its receiver has when it runs.
@@ -289,3 +279,4 @@ TEST_F(LockScreenTintTest, LockScreenBackgroundsStayUnpaintedWhileTheTintIsOn) {
 }
 
 }  // namespace
+}  // namespace vm::test

@@ -10,15 +10,8 @@
 #include "tests/appearance/appearance_test.h"
 #include "tweak/feature_flags.h"
 
+namespace vm::test {
 namespace {
-
-using vm::send;
-using vm::test::fallbackRgba;
-using vm::test::kClear;
-using vm::test::Rgba;
-using vm::test::rgbaOf;
-using vm::test::sel;
-using vm::test::userRgba;
 
 const Rgba kBlack{0, 0, 0, 1};
 const Rgba kWhite{1, 1, 1, 1};
@@ -42,7 +35,7 @@ void apply(Flags f) {
   ENABLED2.store(f.enabled2);
 }
 
-class StatusBarTintTest : public vm::test::AppearanceTest {
+class StatusBarTintTest : public AppearanceTest {
  protected:
   void SetUp() override {
     AppearanceTest::SetUp();
@@ -181,3 +174,4 @@ TEST_F(StatusBarTintTest, WithoutASettingsFileEveryReplacedColourIsTheFallback) 
 }
 
 }  // namespace
+}  // namespace vm::test

@@ -13,18 +13,16 @@
 #include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
 
+namespace vm::test {
 namespace {
 
 using namespace velmotint::replaced;
-using vm::test::answers;
-using vm::test::HookCase;
-using vm::test::skips;
 
 template <auto Replacement>
-using P = vm::test::HookProbe<Replacement>;
+using P = HookProbe<Replacement>;
 
 const std::vector<HookCase>& cases() {
-  static const id image = vm::test::sample<id>(0, 0);
+  static const id image = sample<id>(0, 0);
   static const std::vector<HookCase> all{
       skips<&SBLockScreenViewController_startLockScreenFadeInAnimationForSource_>(&ENABLED23),
       skips<&SBSlideUpAppGrabberView_setGrabberImage_>(&ENABLED11),
@@ -72,7 +70,7 @@ using StatusBarStyle = P<&SBLockScreenViewController_statusBarStyle>;
 using ShowsStatusBar = P<&SBLockScreenViewController_showsSpringBoardStatusBar>;
 using StatusBarAlpha = P<&SBLockScreenViewController__effectiveVisibleStatusBarAlpha>;
 
-class LockScreenElementsTest : public vm::test::SpringBoardProcessTest {
+class LockScreenElementsTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
     SpringBoardProcessTest::SetUp();
@@ -168,3 +166,4 @@ TEST_F(LockScreenElementsTest, AFlagTurnedOnBetweenTwoCallsIsSeenByTheSecond) {
 }
 
 }  // namespace
+}  // namespace vm::test
