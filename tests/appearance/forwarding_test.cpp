@@ -72,6 +72,10 @@ Hook neverForwards() {
   return Hook{&P::row(), {}, &P::install, nullptr};
 }
 
+// The longest replacement name, shortened for the list below.
+constexpr auto batteryColour =
+    &UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_;
+
 std::vector<Hook> everyHook() {
   return {
       forwards<&SBIconBadgeView_setFrame_>({&ENABLED24}),
@@ -133,9 +137,7 @@ std::vector<Hook> everyHook() {
       forwards<&_UILegibilitySettings_setPrimaryColor_>({&ENABLED2}),
       forwards<&_UILegibilitySettings_setSecondaryColor_>({&ENABLED2}),
       forwards<&UIActivityIndicatorView_setColor_>({&ENABLED1, &ENABLED2}),
-      forwards<
-          &UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_>(
-          {&ENABLED1}),
+      forwards<batteryColour>({&ENABLED1}),
       forwards<&UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_>(
           {&ENABLED1, &ENABLED2}),
       forwards<&_UIRefreshControlModernContentView_setTintColor_>({&ENABLED1}),
