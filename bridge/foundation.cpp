@@ -1,19 +1,18 @@
 #include "foundation.h"
 
-#include <sys/stat.h>
-
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
+
+#include "bridge/file_bytes.h"
+#include "bridge/property_list.h"
 
 namespace vm {
 namespace {
 
 const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
-const SelRef mutableCopy{"mutableCopy"};
 
-// NSPropertyListSerialization's option and format values (shared by both platforms).
-constexpr unsigned long kMutableContainers = 1;
+// NSPropertyListSerialization's format values (shared by both platforms).
 constexpr unsigned long kXMLFormat = 100;
 
 }  // namespace
@@ -39,21 +38,10 @@ AutoreleasePool::AutoreleasePool()
 AutoreleasePool::~AutoreleasePool() { release(pool_); }
 
 id copyDictionaryAtPath(id path) {
-  // Only a regular file: a pipe in its place would block the caller, a directory or
-  // device has nothing to read.
-  struct stat info {};
-  if (stat(stdString(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nil;
-  // NSData + NSPropertyListSerialization rather than -initWithContentsOfFile:, which
-  // reads no binary lists and logs on failure in GNUstep.
-  id data = send<id>(cls::NSData.get(), sel::dataWithContentsOfFile_, path);
-  if (data == nil || send<NSUInteger>(data, sel::length) == 0) return nil;
-  id plist = send<id>(cls::NSPropertyListSerialization.get(),
-                      sel::propertyListWithData_options_format_error_, data, kMutableContainers,
-                      static_cast<void*>(nullptr), static_cast<id*>(nullptr));
-  if (!isKindOf(plist, cls::NSDictionary)) return nil;
-  // Immutable roots come back from some readers; the caller is promised a mutable one.
-  if (isKindOf(plist, cls::NSMutableDictionary)) return retain(plist);
-  return send<id>(plist, mutableCopy);
+  std::string bytes;
+  FileIdentity ignored;
+  if (!readRegularFile(stdString(path), kMaxPropertyListBytes, &bytes, &ignored)) return nil;
+  return copyDictionaryFromBytes(bytes.data(), bytes.size(), Containers::kMutable);
 }
 
 bool writeDictionaryAtPath(id dictionary, id path) {

@@ -35,7 +35,7 @@ void SpringBoardProcessTest::installTweak() {
 }
 
 void SpringBoardProcessTest::writeSettings(const std::string& body) const {
-  writeFile(velmotint::kSettingsPath, xmlPlist(body));
+  writeFile(vm::SettingsDomain::velmotint().devicePath(), xmlPlist(body));
 }
 
 }  // namespace vm::test

@@ -1,0 +1,74 @@
+#include "bridge/property_list.h"
+
+#include "bridge/foundation.h"
+
+namespace vm {
+namespace {
+
+// NSPropertyListSerialization's options and formats (the same values on both platforms).
+constexpr unsigned long kImmutableOption = 0;
+constexpr unsigned long kMutableContainersOption = 1;
+constexpr unsigned long kBinaryFormat = 200;
+
+const SelRef mutableCopy{"mutableCopy"};
+
+}  // namespace
+
+id copyPropertyList(const void* bytes, size_t length, Containers containers) {
+  if (!withinPropertyListBounds(static_cast<const unsigned char*>(bytes), length)) return nil;
+  // The one place a property-list parser runs: whatever it raises ends here, as the nil
+  // Apple's Foundation would have returned. Nothing the parser made outlives the pool.
+  // From bytes rather than -initWithContentsOfFile:, which reads no binary lists in
+  // GNUstep and logs when it fails.
+  try {
+    AutoreleasePool pool;
+    id data = send<id>(cls::NSData.get(), sel::dataWithBytes_length_, bytes,
+                       static_cast<NSUInteger>(length));
+    unsigned long options =
+        containers == Containers::kMutable ? kMutableContainersOption : kImmutableOption;
+    id plist = send<id>(cls::NSPropertyListSerialization.get(),
+                        sel::propertyListWithData_options_format_error_, data, options,
+                        static_cast<void*>(nullptr), static_cast<id*>(nullptr));
+    return retain(plist);
+  } catch (...) {
+    return nil;
+  }
+}
+
+id copyDictionaryFromBytes(const void* bytes, size_t length, Containers containers) {
+  id plist = copyPropertyList(bytes, length, containers);
+  if (!isKindOf(plist, cls::NSDictionary)) {
+    release(plist);
+    return nil;
+  }
+  // Some readers hand back an immutable root whatever they were asked for.
+  if (containers == Containers::kMutable && !isKindOf(plist, cls::NSMutableDictionary)) {
+    id copy = send<id>(plist, mutableCopy);
+    release(plist);
+    return copy;
+  }
+  return plist;
+}
+
+bool encodeBinaryPropertyList(id plist, std::string* bytes) {
+  bytes->clear();
+  try {
+    AutoreleasePool pool;
+    id data = send<id>(cls::NSPropertyListSerialization.get(),
+                       sel::dataWithPropertyList_format_options_error_, plist, kBinaryFormat, 0UL,
+                       static_cast<id*>(nullptr));
+    if (data == nil) return false;
+    bytes->assign(send<const char*>(data, sel::bytes), send<NSUInteger>(data, sel::length));
+  } catch (...) {
+    bytes->clear();
+    return false;
+  }
+  // What a later read will see: anything the writer dropped or changed shows here.
+  id again = copyPropertyList(bytes->data(), bytes->size(), Containers::kImmutable);
+  bool exact = again != nil && send<BOOL>(again, sel::isEqual_, plist) != NO;
+  release(again);
+  if (!exact) bytes->clear();
+  return exact;
+}
+
+}  // namespace vm
