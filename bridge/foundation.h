@@ -43,7 +43,9 @@ inline bool isString(id object) { return isKindOf(object, cls::NSString); }
 
 inline id retain(id object) { return send<id>(object, sel::retain); }
 inline void release(id object) { send<void>(object, sel::release); }
-inline unsigned long retainCount(id object) { return send<unsigned long>(object, sel::retainCount); }
+inline unsigned long retainCount(id object) {
+  return send<unsigned long>(object, sel::retainCount);
+}
 
 // Every thread that makes Foundation objects needs a pool, as the device's run loops
 // provide one; this one lives for a scope.

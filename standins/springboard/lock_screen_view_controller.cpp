@@ -41,7 +41,7 @@ id controllerInit(id self, SEL) {
   return self;
 }
 
-void startFadeIn(id self, SEL, NSInteger source) {
+void startFadeIn(id self, SEL, int source) {
   kLastFadeInSource.of(self) = source;
   ++kFadeInCount.of(self);
 }

@@ -9,7 +9,7 @@ namespace {
 // Foreground style attributes: the battery is green while charging, red at or below the
 // low level, white otherwise; text is black on the default style, white on the light
 // style (1) and grey for any other.
-id batteryColor(id, SEL, double capacity, double lowCapacity, BOOL charging) {
+id batteryColor(id, SEL, CGFloat capacity, CGFloat lowCapacity, BOOL charging) {
   if (charging) return rgbaColor(0.3, 0.85, 0.39, 1);
   if (capacity <= lowCapacity) return send<id>(cls::UIColor.get(), sel::redColor);
   return send<id>(cls::UIColor.get(), sel::whiteColor);
