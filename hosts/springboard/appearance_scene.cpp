@@ -167,10 +167,10 @@ void reportStatusBar(ReportObjects& objects, Scene& out) {
   out.set(View::kStatusTextDefault,
           colourOf(send<id>(foreground, textColorForStyle_, NSInteger{0})));
   out.set(View::kStatusTextLight, colourOf(send<id>(foreground, textColorForStyle_, NSInteger{1})));
-  out.set(View::kBatteryHalf,
-          colourOf(send<id>(foreground, batteryColor, 0.5, 0.2, static_cast<BOOL>(NO))));
-  out.set(View::kBatteryCharging,
-          colourOf(send<id>(foreground, batteryColor, 0.5, 0.2, static_cast<BOOL>(YES))));
+  out.set(View::kBatteryHalf, colourOf(send<id>(foreground, batteryColor, CGFloat{0.5},
+                                                CGFloat{0.2}, static_cast<BOOL>(NO))));
+  out.set(View::kBatteryCharging, colourOf(send<id>(foreground, batteryColor, CGFloat{0.5},
+                                                    CGFloat{0.2}, static_cast<BOOL>(YES))));
 
   id attributes = objects.keep(
       send<id>(send<id>(ui::StatusBarStyleAttributes.get(), vm::sel::alloc), initWithRequest,
