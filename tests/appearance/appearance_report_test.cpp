@@ -33,10 +33,7 @@ bool hasLine(const std::string& report, const std::string& label, const std::str
 class AppearanceReportTest : public vm::test::DeviceRootTest {
  protected:
   void stageTweak() const {
-    std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
-    std::filesystem::create_directories(tweaks);
-    for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
-      std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
+    stageTweak(VM_TWEAK_DIR);
   }
   static std::string report() {
     vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {});

@@ -63,10 +63,7 @@ class ReleaseProfileTest : public vm::test::DeviceRootTest,
  protected:
   void SetUp() override {
     DeviceRootTest::SetUp();
-    std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
-    std::filesystem::create_directories(tweaks);
-    for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
-      std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
+    stageTweak(VM_TWEAK_DIR);
     std::string everyFlag;
     for (int n = 1; n <= 24; ++n) everyFlag += "<key>ENABLED" + std::to_string(n) + "</key><true/>";
     writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist",

@@ -25,10 +25,7 @@ class SpringBoardHostTest : public vm::test::DeviceRootTest {
  protected:
   void SetUp() override {
     DeviceRootTest::SetUp();
-    std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
-    std::filesystem::create_directories(tweaks);
-    for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
-      std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
+    stageTweak(VM_TWEAK_DIR);
   }
   // The whole report of a SpringBoard that runs once.
   static std::string report(const std::vector<std::string>& args) {

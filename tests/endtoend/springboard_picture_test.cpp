@@ -59,10 +59,7 @@ class SpringBoardPictureTest : public vm::test::DeviceRootTest {
  protected:
   void SetUp() override {
     DeviceRootTest::SetUp();
-    std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
-    std::filesystem::create_directories(tweaks);
-    for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
-      std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
+    stageTweak(VM_TWEAK_DIR);
   }
 
   // Draws the picture and checks each place's colour.

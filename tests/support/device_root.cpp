@@ -28,6 +28,13 @@ void DeviceRootTest::writeFile(const std::string& devicePath, const std::string&
   out << contents;
 }
 
+void DeviceRootTest::stageTweak(const std::string& builtTweakDir) const {
+  std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
+  std::filesystem::create_directories(tweaks);
+  for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
+    std::filesystem::copy_file(builtTweakDir + "/" + file, tweaks / file);
+}
+
 std::string xmlPlist(const std::string& body) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "

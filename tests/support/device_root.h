@@ -19,6 +19,9 @@ class DeviceRootTest : public ::testing::Test {
   // Writes `contents` to the device path, making the folders it needs.
   void writeFile(const std::string& devicePath, const std::string& contents) const;
 
+  // Puts the built tweak and its filter where the substrate looks for tweaks.
+  void stageTweak(const std::string& builtTweakDir) const;
+
  private:
   std::string root_;
 };
