@@ -8,6 +8,7 @@
 
 #include "bridge/foundation.h"
 #include "hosts/settings/commands.h"
+#include "hosts/start/process_start.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!vm::host::startProcess("Settings", argc, argv)) return settings::kMisuse;
   vm::AutoreleasePool pool;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string pane;

@@ -14,6 +14,7 @@
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/scene_report.h"
 #include "hosts/springboard/tweak_loader.h"
+#include "hosts/start/process_start.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/springboard/springboard.h"
 
@@ -56,6 +57,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!vm::host::startProcess(kExecutableName, argc, argv)) return usage();
   bool watch = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--watch") == 0) {
@@ -75,9 +77,8 @@ int main(int argc, char** argv) {
 
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
-                                  settingsChanged,
-                                  CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
-                                  CFNotificationSuspensionBehaviorCoalesce);
+                                  settingsChanged, CFSTR("com.tanvork.velmotint/settingschanged"),
+                                  nullptr, CFNotificationSuspensionBehaviorCoalesce);
   std::printf("watching for com.tanvork.velmotint/settingschanged\n");
   std::fflush(stdout);
   for (;;) {
