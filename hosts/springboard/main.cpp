@@ -77,8 +77,9 @@ int main(int argc, char** argv) {
 
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
-                                  settingsChanged, CFSTR("com.tanvork.velmotint/settingschanged"),
-                                  nullptr, CFNotificationSuspensionBehaviorCoalesce);
+                                  settingsChanged,
+                                  CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
+                                  CFNotificationSuspensionBehaviorCoalesce);
   std::printf("watching for com.tanvork.velmotint/settingschanged\n");
   std::fflush(stdout);
   for (;;) {
