@@ -2,7 +2,8 @@
 # Installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
 packages=(build-essential cmake g++ libobjc-12-dev libgnustep-base-dev
-          googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps)
+          googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
+          clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

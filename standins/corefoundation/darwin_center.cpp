@@ -184,6 +184,8 @@ void DarwinCenter::removeSocketAtExit() {
   if (centre == nullptr || centre->owner_ != getpid()) return;
   std::lock_guard<std::mutex> hold(centre->stateLock_);
   if (centre->listener_.stillInPlace()) unlink(centre->listener_.path.c_str());
+  // The delivery thread runs on while the process exits: it must not bind again.
+  centre->listenerRoot_.clear();
 }
 
 }  // namespace vm::notify
