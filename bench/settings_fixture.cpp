@@ -6,6 +6,7 @@
 
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
 
 namespace vm::bench {
 namespace {
@@ -14,7 +15,7 @@ const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
 constexpr NSUInteger kBinaryFormat = 200;
 
 std::string settingsPath(const char* domain) {
-  return hostPath(std::string("/var/mobile/Library/Preferences/") + domain + ".plist");
+  return SettingsDomain::named(domain).hostPath();
 }
 
 id fullSettings() {
@@ -38,7 +39,8 @@ std::string prepareSettingsRoot() {
   std::string root = (std::filesystem::temp_directory_path() / "vm-bench-XXXXXX").string();
   if (mkdtemp(root.data()) == nullptr) return std::string();
   setenv(kDeviceRootVariable, root.c_str(), 1);
-  std::filesystem::create_directories(hostPath("/var/mobile/Library/Preferences"));
+  std::filesystem::create_directories(
+      std::filesystem::path(settingsPath(kXmlDomain)).parent_path());
 
   id settings = fullSettings();
   if (!writeDictionaryAtPath(settings, nsString(settingsPath(kXmlDomain)))) return std::string();

@@ -59,8 +59,9 @@ class AutoreleasePool {
 };
 
 // Reads the property list at `path` (XML, binary or old-style text) and returns a new
-// mutable dictionary that the caller owns (+1), or nil when the file is missing,
-// unreadable, not a property list or its root is not a dictionary. Logs nothing.
+// mutable dictionary that the caller owns (+1), or nil when the file is missing, not a
+// regular file, unreadable, not a property list within the reader's bounds
+// (bridge/property_list.h) or its root is not a dictionary. Logs nothing, never raises.
 id copyDictionaryAtPath(id path);
 
 // Writes a dictionary as an XML property list to `path`, replacing the file atomically.

@@ -27,7 +27,8 @@ void hextodec(std::string digits, std::vector<unsigned char>& bytes);
 id colorFromHex(id text);
 
 // The colour stored under `key` in the settings file of `domain`
-// ("/var/mobile/Library/Preferences/<domain>.plist", read afresh on every call), with its
-// ":alpha" applied; the colour of the `fallback` colour string when the file, the key or a
-// string value is missing. Returns an autoreleased colour.
+// ("/var/mobile/Library/Preferences/<domain>.plist", checked on every call and read again
+// whenever it changed: bridge/settings_domain.h), with its ":alpha" applied; the colour of
+// the `fallback` colour string when the file, the key or a string value is missing.
+// Returns an autoreleased colour.
 id colorFromDefaultsWithKey(id domain, id key, id fallback);

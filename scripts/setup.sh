@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
-packages=(build-essential cmake g++ libobjc-12-dev libgnustep-base-dev
+packages=(build-essential cmake g++ pkg-config libobjc-12-dev libgnustep-base-dev libcairo2-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
           clang-14 libclang-rt-14-dev)
 missing=()

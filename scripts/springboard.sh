@@ -1,8 +1,38 @@
 #!/usr/bin/env bash
-# springboard.sh [--watch]: builds, stages the tweak into the device root and runs the
-# simulated SpringBoard, which prints its report.
+# springboard.sh [SpringBoard options]: builds what it runs (progress on standard error),
+# stages the tweak, the pane and the device's killall into the device root, and runs the
+# simulated SpringBoard, which prints its report. With --watch it also does what the system's
+# launcher does: when a respring ends SpringBoard, it starts SpringBoard again, so the tweak
+# loads anew and reads the settings file.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/build.sh" "$here/build" >/dev/null
-"$here/scripts/stage.sh" "$here/build" >/dev/null
-exec "$here/build/bin/SpringBoard" "$@"
+VM_BUILD_TARGETS="SpringBoard Settings vm-post vm-killall Velmotint velmotintPrefs" \
+  "$here/scripts/build.sh" "$here/build" >&2
+root=$("$here/scripts/stage.sh" "$here/build")
+echo "springboard.sh: staged into $root" >&2
+
+watch=no
+for arg in "$@"; do
+  case "$arg" in
+    --watch) watch=yes ;;
+    -h|--help) exec "$here/build/bin/SpringBoard" "$@" ;;
+  esac
+done
+[ "$watch" = yes ] || exec "$here/build/bin/SpringBoard" "$@"
+
+child=
+stop() {
+  [ -n "$child" ] && kill -TERM "$child" 2>/dev/null
+  exit 0
+}
+trap stop INT TERM
+while :; do
+  "$here/build/bin/SpringBoard" "$@" &
+  child=$!
+  status=0
+  wait "$child" || status=$?
+  child=
+  # A respring ends SpringBoard with SIGTERM (128 + 15); anything else ends the watch.
+  if [ "$status" -ne 143 ]; then exit "$status"; fi
+  echo "springboard.sh: SpringBoard was ended by a respring; starting it again"
+done

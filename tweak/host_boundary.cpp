@@ -1,6 +1,5 @@
 #include "tweak/host_boundary.h"
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
 
 #if defined(__APPLE__)
@@ -22,7 +21,5 @@ bool answers(Class cls, SEL selector) {
 void replaceMethod(Class cls, SEL selector, IMP replacement, IMP* saved) {
   MSHookMessageEx(cls, selector, replacement, saved);
 }
-
-id filePath(const char* devicePath) { return vm::nsString(vm::hostPath(devicePath)); }
 
 }  // namespace velmotint::host

@@ -1,5 +1,6 @@
 // Everything the tweak takes from the process that loads it: class lookup, the hooking
-// call, the Darwin notification centre, and where device paths live on this machine.
+// call and the Darwin notification centre. Where the settings file lives on this machine is
+// its settings domain's business (bridge/settings_domain.h).
 #pragma once
 
 #include <objc/runtime.h>
@@ -26,8 +27,5 @@ bool answers(Class cls, SEL selector);
 // Replaces `selector` on `cls` alone with `replacement`; the former implementation goes
 // to `*saved`.
 void replaceMethod(Class cls, SEL selector, IMP replacement, IMP* saved);
-
-// A device path ("/var/mobile/...") as an NSString naming the file on this machine.
-id filePath(const char* devicePath);
 
 }  // namespace velmotint::host

@@ -2,10 +2,17 @@
 // again on every settings-changed notification.
 #pragma once
 
+#include <objc/runtime.h>
+
 #include "tweak/host_boundary.h"
 
 // Registers for the settings-changed notification, then loads the flags once.
 void initSettings();
+
+// Sets every flag whose ENABLEDn key `settings` (a dictionary, or nil for none) holds;
+// an absent key leaves its flag as it was. What loadSettings does with the file's
+// dictionary, and where a fuzzer hands in a parsed dictionary.
+void applySettings(id settings);
 
 // Re-reads every ENABLEDn key present in the settings file into its flag. A missing or
 // unreadable file, or one whose root is not a dictionary, changes nothing; an absent key

@@ -1,13 +1,13 @@
-// The settings file's location and the names the tweak shares with the Settings pane.
+// The names the tweak shares with the Settings pane. Where the settings file lives and
+// which notification announces a change belong to its settings domain
+// (bridge/settings_domain.h).
 #pragma once
+
+#include "bridge/settings_domain.h"
 
 namespace velmotint {
 
-inline constexpr const char* kSettingsPath =
-    "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
-inline constexpr const char* kSettingsDomain = "com.tanvork.velmotint";
-inline constexpr const char* kSettingsChangedNotification =
-    "com.tanvork.velmotint/settingschanged";
+inline constexpr const char* kSettingsDomain = vm::kVelmotintDomain;
 // Every colour a replacement looks up falls back to this when nothing is stored.
 inline constexpr const char* kFallbackColour = "#a1a1a1:1.0";
 

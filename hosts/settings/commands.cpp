@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <set>
 
@@ -71,7 +72,15 @@ void warnAboutUnreadableFiles(const std::vector<id>& rows) {
     if (prefs::storesValue(row)) domains.insert(prefs::stringProperty(row, prefs::key::kDefaults));
   }
   for (const std::string& domain : domains) {
-    if (prefs::domainFileState(domain) != prefs::DomainFileState::kUnreadable) continue;
+    prefs::DomainFileState state = prefs::domainFileState(domain);
+    if (state == prefs::DomainFileState::kNoFolder) {
+      std::fprintf(stderr,
+                   "Settings: warning: %s; until then the values shown are the defaults and no "
+                   "change can be saved.\n",
+                   prefs::domainFolderProblem(domain).c_str());
+      continue;
+    }
+    if (state != prefs::DomainFileState::kUnreadable) continue;
     std::fprintf(stderr,
                  "Settings: warning: the settings file %s holds no property list of a "
                  "dictionary; the values shown are the defaults and no change can be saved. "
@@ -97,7 +106,8 @@ int showPage(const std::string& pane, const std::string& listName) {
   Page* page = session->find(listName);
   if (page == nullptr) {
     std::string known;
-    for (const Page& each : session->pages()) known += " " + each.listName;
+    for (const Page& each : session->pages())
+      known += "\n  " + each.listName + (each.title.empty() ? "" : " (\"" + each.title + "\")");
     return refuse("no page is called \"" + listName + "\"; the pages are:" + known);
   }
   if (!page->visited) session->visit(*page);
@@ -135,6 +145,47 @@ int setOption(const std::string& pane, const std::string& name, const std::strin
   return kDone;
 }
 
+int getOption(const std::string& pane, const std::string& name) {
+  vm::AutoreleasePool pool;
+  std::unique_ptr<PaneSession> session = openPane(pane);
+  if (!session) return kRefused;
+  FoundRow found = findRow(*session, name, isOption, "option");
+  if (found.row == nil) return refuse(found.problem);
+  if (!found.page->visited) session->visit(*found.page);
+  warnAboutUnreadableFiles({found.row});
+  std::printf("%s\n",
+              valueText(found.row, prefs::shownValue(found.page->controller, found.row)).c_str());
+  return kDone;
+}
+
+int listOptions(const std::string& pane) {
+  vm::AutoreleasePool pool;
+  std::unique_ptr<PaneSession> session = openPane(pane);
+  if (!session) return kRefused;
+  std::vector<id> options;
+  std::string text;
+  for (Page& page : session->pages()) {
+    if (!page.visited) session->visit(page);
+    for (id row : PaneSession::rows(page)) {
+      if (!isOption(row)) continue;
+      options.push_back(row);
+      std::string value = valueText(row, prefs::shownValue(page.controller, row));
+      std::string standard = valueText(
+          row, vm::send<id>(row, vm::sel::propertyForKey_, vm::nsString(prefs::key::kDefault)));
+      char line[256];
+      std::snprintf(line, sizeof line, "  %-10s %-30s %s",
+                    prefs::stringProperty(row, prefs::key::kKey).c_str(),
+                    prefs::stringProperty(row, prefs::key::kLabel).c_str(), value.c_str());
+      text += line;
+      text += value == standard ? "\n" : "   * (default " + standard + ")\n";
+    }
+  }
+  warnAboutUnreadableFiles(options);
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::printf("(* differs from the default)\n");
+  return kDone;
+}
+
 int tapButton(const std::string& pane, const std::string& label) {
   vm::AutoreleasePool pool;
   std::unique_ptr<PaneSession> session = openPane(pane);
@@ -148,6 +199,13 @@ int tapButton(const std::string& pane, const std::string& label) {
   id target = vm::send<id>(found.row, vm::sel::target);
   if (vm::send<BOOL>(target, vm::sel::respondsToSelector_, selector) == NO)
     return refuse("the button \"" + label + "\" does nothing: its page has no " + action);
+  // A command the pane runs is looked up on PATH, the device root's usr/bin first.
+  std::error_code ec;
+  if (!std::filesystem::exists(vm::hostPath("/usr/bin/killall"), ec)) {
+    std::fprintf(stderr,
+                 "Settings: warning: the device root has no usr/bin/killall (scripts/stage.sh "
+                 "puts it there); a killall the pane runs would be this machine's own\n");
+  }
   std::printf("tapped %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str());
   std::fflush(stdout);
   // A button's action gets the row that was tapped.

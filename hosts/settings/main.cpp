@@ -2,25 +2,42 @@
 // one does, loads a pane's bundle, and shows its pages as text; options are changed and
 // buttons tapped through the pane's own rows, which store and announce the change.
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bridge/device_path.h"
 #include "bridge/foundation.h"
 #include "hosts/settings/commands.h"
 #include "hosts/start/process_start.h"
 
 namespace {
 
-int usage() {
-  std::fprintf(stderr,
-               "usage: Settings [--pane LABEL] show [PAGE]     show a page (default: main)\n"
-               "       Settings [--pane LABEL] set NAME VALUE  change an option, NAME its label "
-               "or key\n"
-               "       Settings [--pane LABEL] tap LABEL       tap a button\n"
-               "       Settings [--pane LABEL] reset           every option back to its "
-               "default\n");
+constexpr const char* kUsage =
+    "usage: Settings [--pane LABEL] COMMAND\n"
+    "  show [PAGE]        show a page: its list name or title, any case (default: main)\n"
+    "  list               every option with its key, label and value; * marks changed ones\n"
+    "  get NAME           an option's value; NAME is its label (any case) or key\n"
+    "  set NAME VALUE     change an option: on/off (yes/no, true/false, 1/0) for a switch,\n"
+    "                     RRGGBB or RGB hex digits (any case, # optional; none at all for\n"
+    "                     a random colour), optionally :ALPHA from 0 to 1, for a colour\n"
+    "  tap LABEL          tap a button\n"
+    "  reset              every option back to its default\n"
+    "  --pane LABEL picks the pane when several are installed; -h, --help shows this.\n"
+    "exit status: 0 done, 1 refused (a bad value, an unknown name, an unreadable settings\n"
+    "file; the message says why), 2 unknown command or option, or wrong arguments\n";
+
+int misuse(const std::string& problem) {
+  std::fprintf(stderr, "Settings: %s\n%s", problem.c_str(), kUsage);
   return settings::kMisuse;
+}
+
+// As on the device, commands the pane runs are found through PATH; the simulated device's
+// own tools come first.
+void putDeviceToolsFirstOnPath() {
+  const char* path = std::getenv("PATH");
+  std::string tools = vm::hostPath("/usr/bin");
+  setenv("PATH", (path != nullptr && *path != '\0' ? tools + ":" + path : tools).c_str(), 1);
 }
 
 }  // namespace
@@ -30,16 +47,39 @@ int main(int argc, char** argv) {
   vm::AutoreleasePool pool;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string pane;
-  if (args.size() >= 2 && args[0] == "--pane") {
+  while (!args.empty() && args[0].size() > 1 && args[0][0] == '-') {
+    if (args[0] == "-h" || args[0] == "--help") {
+      std::fputs(kUsage, stdout);
+      return settings::kDone;
+    }
+    if (args[0] != "--pane") return misuse("unknown option \"" + args[0] + "\"");
+    if (args.size() < 2) return misuse("--pane needs a pane's label");
     pane = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
-  if (args.empty()) return usage();
+  if (args.empty()) return misuse("no command given");
+  putDeviceToolsFirstOnPath();
+
   const std::string& command = args[0];
-  if (command == "show" && args.size() <= 2)
-    return settings::showPage(pane, args.size() == 2 ? args[1] : "main");
-  if (command == "set" && args.size() == 3) return settings::setOption(pane, args[1], args[2]);
-  if (command == "tap" && args.size() == 2) return settings::tapButton(pane, args[1]);
-  if (command == "reset" && args.size() == 1) return settings::resetOptions(pane);
-  return usage();
+  size_t operands = args.size() - 1;
+  struct Form {
+    const char* command;
+    size_t least, most;
+    const char* shape;
+  };
+  static const Form kForms[] = {{"show", 0, 1, "show [PAGE]"}, {"list", 0, 0, "list"},
+                                {"get", 1, 1, "get NAME"},     {"set", 2, 2, "set NAME VALUE"},
+                                {"tap", 1, 1, "tap LABEL"},    {"reset", 0, 0, "reset"}};
+  for (const Form& form : kForms) {
+    if (command != form.command) continue;
+    if (operands < form.least || operands > form.most)
+      return misuse(std::string("wrong arguments; it is: ") + form.shape);
+    if (command == "show") return settings::showPage(pane, operands == 1 ? args[1] : "main");
+    if (command == "list") return settings::listOptions(pane);
+    if (command == "get") return settings::getOption(pane, args[1]);
+    if (command == "set") return settings::setOption(pane, args[1], args[2]);
+    if (command == "tap") return settings::tapButton(pane, args[1]);
+    return settings::resetOptions(pane);
+  }
+  return misuse("unknown command \"" + command + "\"");
 }

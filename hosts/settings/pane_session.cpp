@@ -35,9 +35,22 @@ PaneSession::~PaneSession() {
   for (Page& page : pages_) vm::release(page.controller);
 }
 
-Page* PaneSession::find(const std::string& listName) {
+Page* PaneSession::find(const std::string& name) {
+  auto same = [&name](const std::string& text) {
+    return !text.empty() && strcasecmp(text.c_str(), name.c_str()) == 0;
+  };
   for (Page& page : pages_) {
-    if (page.listName == listName) return &page;
+    if (same(page.listName) || same(page.title)) return &page;
+  }
+  // The label of the root page's link to it.
+  for (id row : rows(root())) {
+    if (prefs::stringProperty(row, prefs::key::kCell) != prefs::cell::kLink ||
+        !same(prefs::stringProperty(row, prefs::key::kLabel)))
+      continue;
+    std::string detail = prefs::stringProperty(row, prefs::key::kDetail);
+    for (Page& page : pages_) {
+      if (detail == object_getClassName(page.controller)) return &page;
+    }
   }
   return nullptr;
 }
@@ -59,6 +72,7 @@ std::vector<id> PaneSession::rows(const Page& page) {
 FoundRow findRow(PaneSession& session, const std::string& name, bool (*eligible)(id row),
                  const std::string& kind) {
   std::vector<FoundRow> matches;
+  std::string known;
   for (Page& page : session.pages()) {
     for (id row : PaneSession::rows(page)) {
       if (!eligible(row)) continue;
@@ -66,12 +80,13 @@ FoundRow findRow(PaneSession& session, const std::string& name, bool (*eligible)
       std::string label = prefs::stringProperty(row, prefs::key::kLabel);
       if (rowKey == name || (!label.empty() && strcasecmp(label.c_str(), name.c_str()) == 0))
         matches.push_back(FoundRow{&page, row, {}});
+      known += "\n  \"" + label + "\"" + (rowKey.empty() ? "" : " (" + rowKey + ")");
     }
   }
   if (matches.size() == 1) return matches.front();
   FoundRow none;
   if (matches.empty()) {
-    none.problem = "no " + kind + " is called \"" + name + "\" (`Settings show PAGE` lists them)";
+    none.problem = "no " + kind + " is called \"" + name + "\"; there are:" + known;
   } else {
     none.problem = "more than one " + kind + " is called \"" + name + "\"; use its key";
   }

@@ -29,8 +29,8 @@ class PaneSession {
 
   Page& root() { return pages_.front(); }
   std::vector<Page>& pages() { return pages_; }
-  // The page that loaded the list `listName`, or null.
-  Page* find(const std::string& listName);
+  // The page whose list name, title or link label is `name` (in any case), or null.
+  Page* find(const std::string& name);
   // Lets the page appear (viewWillAppear:), as opening it does.
   void visit(Page& page);
 

@@ -13,10 +13,7 @@ HookListing listHooks(const std::vector<LoadedTweak>& tweaks) {
   HookListing listing;
   for (const LoadedTweak& tweak : tweaks) {
     std::string name = std::filesystem::path(tweak.path).filename().string();
-    if (tweak.handle == nullptr) {
-      listing.text += name + ": failed to load: " + tweak.error + "\n";
-      continue;
-    }
+    if (tweak.handle == nullptr) continue;  // the report's header says why
     using CopyHookInfo = std::size_t (*)(VelmotintHookInfo*, std::size_t);
     auto copy = reinterpret_cast<CopyHookInfo>(dlsym(tweak.handle, "VelmotintCopyHookInfo"));
     if (copy == nullptr) {
@@ -32,6 +29,7 @@ HookListing listHooks(const std::vector<LoadedTweak>& tweaks) {
                     row.installed ? "installed" : "SKIPPED", row.isClassMethod ? '+' : '-',
                     row.className, row.selector);
       listing.text += line;
+      if (!row.installed) listing.skippedText += line;
       (row.installed ? listing.installed : listing.skipped) += 1;
     }
   }

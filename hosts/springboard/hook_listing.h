@@ -9,7 +9,8 @@
 namespace springboard {
 
 struct HookListing {
-  std::string text;
+  std::string text;         // every row of every loaded tweak
+  std::string skippedText;  // the rows that did not take hold
   int installed = 0;
   int skipped = 0;
 };

@@ -1,19 +1,26 @@
 // A simulated SpringBoard: makes its classes, loads tweaks as the substrate would, then
-// shows what its lock screen, status bar and home screen look like. With --watch it stays
-// up and shows them again after every settings-changed notification.
+// shows what its lock screen, status bar and home screen look like, as a text report and,
+// with --picture, as a picture. With --watch it stays up and shows them again after every
+// settings-changed notification.
 #include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
+#include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
-#include "hosts/springboard/scene_report.h"
+#include "hosts/springboard/picture.h"
+#include "hosts/springboard/report_header.h"
+#include "hosts/springboard/report_text.h"
+#include "hosts/springboard/scene_builder.h"
 #include "hosts/springboard/tweak_loader.h"
+#include "hosts/springboard/tweak_state.h"
 #include "hosts/start/process_start.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/springboard/springboard.h"
@@ -22,6 +29,23 @@ namespace {
 
 constexpr const char* kBundleIdentifier = "com.apple.springboard";
 constexpr const char* kExecutableName = "SpringBoard";
+
+constexpr const char* kUsage =
+    "usage: SpringBoard [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
+    "  Loads the tweaks staged in the device root ($VELMOTINT_DEVICE_ROOT) and reports what\n"
+    "  the lock screen, status bar and home screen show.\n"
+    "  --watch          stay up; report again after every "
+    "com.tanvork.velmotint/settingschanged\n"
+    "  --hooks          list every row of the tweak's hook table\n"
+    "  --picture FILE   also draw the screens into FILE (PNG or SVG), again on every report\n"
+    "  -h, --help       this text\n"
+    "exit status: 0 done, 1 the picture could not be written, 2 unknown option\n";
+
+struct Options {
+  bool watch = false;
+  bool hooks = false;
+  std::string picture;
+};
 
 int gWakePipe[2] = {-1, -1};
 
@@ -34,59 +58,105 @@ void settingsChanged(CFNotificationCenterRef, void*, CFNotificationName, const v
   (void)ignored;
 }
 
-void printReport(const std::vector<springboard::LoadedTweak>& tweaks, int generation) {
-  vm::AutoreleasePool pool;
-  springboard::HookListing hooks = springboard::listHooks(tweaks);
-  std::string text = "=== SpringBoard report " + std::to_string(generation) + " ===\n";
-  text += "device root: " + vm::deviceRoot() + "\n";
-  text += "tweaks loaded: " + std::to_string(tweaks.size()) + "\n";
-  // Hooks never change after loading: list them in full once.
-  if (generation == 1) text += hooks.text;
-  text += "hooks installed: " + std::to_string(hooks.installed) +
-          ", skipped: " + std::to_string(hooks.skipped) + "\n\n";
-  text += springboard::sceneReport();
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
-}
+class Reporter {
+ public:
+  Reporter(const Options& options, std::vector<springboard::LoadedTweak> tweaks)
+      : options_(options), tweaks_(std::move(tweaks)), style_(springboard::textStyleForStdout()) {}
 
-int usage() {
-  std::fprintf(stderr, "usage: SpringBoard [--watch]\n");
+  // Prints the next report; false when the picture could not be written.
+  bool report(const char* trigger) {
+    vm::AutoreleasePool pool;
+    ++generation_;
+    springboard::TweakState tweak = springboard::readTweakState(tweaks_);
+    springboard::HookListing hooks = springboard::listHooks(tweaks_);
+    springboard::Scene scene = springboard::buildScene();
+
+    std::string text = "=== SpringBoard report " + std::to_string(generation_);
+    if (trigger != nullptr) text += " (after " + std::string(trigger) + ")";
+    text += " ===\n";
+    if (previous_) {
+      std::string changed = springboard::changedRowsText(*previous_, scene);
+      text += changed.empty() ? "no row changed\n" : "changed:\n" + changed;
+      text += "\n";
+    }
+    text += springboard::headerText(tweaks_, tweak, springboard::readSettingsFile(), hooks, style_);
+    text += springboard::sceneText(scene, style_);
+    if (options_.hooks) text += "\nHooks\n" + hooks.text;
+
+    bool drawn = true;
+    if (!options_.picture.empty()) {
+      std::string problem =
+          springboard::writePicture(scene, {tweak.on, tweak.colours}, options_.picture);
+      drawn = problem.empty();
+      if (drawn)
+        text += "\npicture: " + options_.picture + "\n";
+      else
+        std::fprintf(stderr, "SpringBoard: %s\n", problem.c_str());
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+    previous_ = std::move(scene);
+    return drawn;
+  }
+
+ private:
+  Options options_;
+  std::vector<springboard::LoadedTweak> tweaks_;
+  springboard::TextStyle style_;
+  int generation_ = 0;
+  std::optional<springboard::Scene> previous_;
+};
+
+int misuse(const std::string& problem) {
+  std::fprintf(stderr, "SpringBoard: %s\n%s", problem.c_str(), kUsage);
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!vm::host::startProcess(kExecutableName, argc, argv)) return usage();
-  bool watch = false;
+  if (!vm::host::startProcess(kExecutableName, argc, argv)) return 2;
+  Options options;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--watch") == 0) {
-      watch = true;
+    std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "--watch") {
+      options.watch = true;
+    } else if (arg == "--hooks") {
+      options.hooks = true;
+    } else if (arg == "--picture") {
+      if (i + 1 == argc) return misuse("--picture needs a file name");
+      options.picture = argv[++i];
     } else {
-      return usage();
+      return misuse("unknown option \"" + arg + "\"");
     }
   }
 
+  // The device's killall finds this process through its registration.
+  std::string problem;
+  if (!vm::device::registerProcess(kExecutableName, &problem))
+    std::fprintf(stderr, "SpringBoard: warning: %s; a respring cannot end it\n", problem.c_str());
+
   vm::AutoreleasePool pool;
   VMRegisterSpringBoardClasses();
-  std::vector<springboard::LoadedTweak> tweaks =
-      springboard::loadTweaks(kBundleIdentifier, kExecutableName);
-  int generation = 1;
-  printReport(tweaks, generation);
-  if (!watch) return 0;
+  Reporter reporter(options, springboard::loadTweaks(kBundleIdentifier, kExecutableName));
+  bool drawn = reporter.report(nullptr);
+  if (!options.watch) return drawn ? 0 : 1;
 
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
                                   settingsChanged,
-                                  CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
+                                  CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
                                   CFNotificationSuspensionBehaviorCoalesce);
-  std::printf("watching for com.tanvork.velmotint/settingschanged\n");
+  std::printf("watching for %s\n", vm::kVelmotintSettingsChanged);
   std::fflush(stdout);
   for (;;) {
     char buffer[64];
     ssize_t got = read(gWakePipe[0], buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return 1;
-    printReport(tweaks, ++generation);
+    reporter.report(vm::kVelmotintSettingsChanged);
   }
 }

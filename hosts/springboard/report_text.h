@@ -1,44 +1,33 @@
-// Building blocks of the report: the objects a report makes (released together when it is
-// done) and its lines of "label   value" text.
+// The scene as text: a "label   value  (ENABLEDn)" row per view under its heading, and
+// the rows that differ between two scenes. Colours can carry a 24-bit terminal swatch.
 #pragma once
 
-#include <objc/runtime.h>
-
 #include <string>
-#include <vector>
 
-#include "bridge/platform_types.h"
+#include "hosts/springboard/scene.h"
 
 namespace springboard {
 
-class ReportObjects {
- public:
-  ReportObjects() = default;
-  ReportObjects(const ReportObjects&) = delete;
-  ReportObjects& operator=(const ReportObjects&) = delete;
-  ~ReportObjects();
-
-  // Takes ownership of `object` (a +1 reference) and returns it.
-  id keep(id object);
-  // A new instance through alloc/init, or initWithFrame: for views.
-  id make(Class cls);
-  id view(Class cls, CGRect frame);
-
- private:
-  std::vector<id> owned_;
+struct TextStyle {
+  bool swatches = false;  // 24-bit colour blocks after colours, for a terminal
 };
 
-class ReportLines {
- public:
-  void heading(const char* title);
-  void add(const char* label, const std::string& value);
-  const std::string& text() const { return text_; }
+// Whether standard output is a terminal that may be coloured (NO_COLOR unset).
+TextStyle textStyleForStdout();
 
- private:
-  std::string text_;
-};
+// "0.50": two decimals, and never "-0.00".
+std::string decimal(double value);
+// "#rrggbb alpha 0.50"
+std::string colourText(const Colour& colour);
+// Two spaces in the colour, for a terminal; empty without swatches.
+std::string swatch(const Colour& colour, const TextStyle& style);
 
-std::string yesNo(bool value);
-std::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string answerText(const Answer& answer);
+// "(ENABLED1, ENABLED2)"; empty for none.
+std::string flagsText(const std::vector<int>& flags);
+
+std::string sceneText(const Scene& scene, const TextStyle& style);
+// The rows whose answer changed, as "label  before -> after  (flags)"; empty if none.
+std::string changedRowsText(const Scene& before, const Scene& after);
 
 }  // namespace springboard

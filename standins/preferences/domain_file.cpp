@@ -5,16 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
+#include "bridge/property_list.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {
 namespace {
-
-constexpr unsigned long kXMLFormat = 100;  // NSPropertyListXMLFormat_v1_0
 
 std::string systemError(const std::string& what) {
   return what + ": " + std::strerror(errno);
@@ -31,9 +31,50 @@ bool writeAll(int fd, const char* bytes, size_t length) {
   return true;
 }
 
+// The temporary name replaceDomainFile gives a new file: "." + the file's name + "." and
+// mkostemp's six characters.
+bool isTemporaryOf(const std::string& name, const std::string& fileName) {
+  const std::string prefix = "." + fileName + ".";
+  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+    return false;
+  for (size_t i = prefix.size(); i < name.size(); ++i) {
+    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+  }
+  return true;
+}
+
+// A writer killed between creating its temporary file and renaming it leaves the file
+// behind. Only a holder of the domain's lock writes one, so while we hold the lock every
+// such file is stale.
+void removeStaleTemporaries(const std::filesystem::path& target) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), ec)) {
+    std::error_code ignored;
+    if (isTemporaryOf(entry.path().filename().string(), target.filename().string()) &&
+        entry.is_regular_file(ignored) && !entry.is_symlink(ignored))
+      std::filesystem::remove(entry.path(), ignored);
+  }
+}
+
 }  // namespace
 
+std::string folderProblem(const std::string& filePath) {
+  std::filesystem::path folder = std::filesystem::path(filePath).parent_path();
+  for (std::filesystem::path at = folder; !at.empty() && at != at.root_path();
+       at = at.parent_path()) {
+    std::error_code ec;
+    std::filesystem::file_status status = std::filesystem::status(at, ec);
+    if (ec || status.type() == std::filesystem::file_type::not_found) continue;
+    if (status.type() == std::filesystem::file_type::directory) return std::string();
+    return "the settings folder " + folder.string() + " cannot be made: " + at.string() +
+           " is a file, not a folder. Move that file away, then try again";
+  }
+  return std::string();
+}
+
 DomainLock::DomainLock(const std::string& filePath) {
+  error_ = folderProblem(filePath);
+  if (!error_.empty()) return;
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(filePath).parent_path(), ignored);
   std::string lockPath = filePath + ".lock";
@@ -58,6 +99,10 @@ DomainLock::~DomainLock() {
 
 id copyDomainDictionary(const std::string& filePath, DomainFileState* state) {
   struct stat info {};
+  if (!folderProblem(filePath).empty()) {
+    *state = DomainFileState::kNoFolder;
+    return nil;
+  }
   if (lstat(filePath.c_str(), &info) != 0 && errno == ENOENT) {
     *state = DomainFileState::kMissing;
     return send<id>(vm::cls::NSMutableDictionary.get(), sel::new_);
@@ -68,15 +113,15 @@ id copyDomainDictionary(const std::string& filePath, DomainFileState* state) {
 }
 
 bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* error) {
-  AutoreleasePool pool;
-  id data = send<id>(vm::cls::NSPropertyListSerialization.get(),
-                     sel::dataWithPropertyList_format_options_error_, dictionary, kXMLFormat, 0UL,
-                     static_cast<id*>(nullptr));
-  if (data == nil) {
-    *error = "the values cannot be written as a property list";
+  // Binary, as the device writes its settings: GNUstep's XML writer loses characters
+  // beyond the Basic Multilingual Plane.
+  std::string encoded;
+  if (!encodeBinaryPropertyList(dictionary, &encoded)) {
+    *error = "the values cannot be written as a property list that reads back the same";
     return false;
   }
   std::filesystem::path target(filePath);
+  removeStaleTemporaries(target);
   // Beside the file, so that the rename stays within one file system.
   std::string temporary =
       (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -85,9 +130,7 @@ bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* 
     *error = systemError("cannot create a file in " + target.parent_path().string());
     return false;
   }
-  const char* bytes = send<const char*>(data, sel::bytes);
-  size_t length = send<NSUInteger>(data, sel::length);
-  bool written = writeAll(fd, bytes, length) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+  bool written = writeAll(fd, encoded.data(), encoded.size()) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
   if (!written) *error = systemError("cannot write " + temporary);
   if (close(fd) != 0 && written) {
     written = false;

@@ -26,13 +26,19 @@ class DomainLock {
   std::string error_;
 };
 
+// Why the folder of `filePath` cannot hold it (a file sits where a folder of its path
+// should be), for people; empty when it can.
+std::string folderProblem(const std::string& filePath);
+
 // The file's dictionary as a new mutable dictionary (+1): an empty one when there is no
-// file, nil when something that is not a dictionary's property list is in its place.
+// file, nil when something that is not a dictionary's property list is in its place or
+// its folder cannot exist.
 id copyDomainDictionary(const std::string& filePath, DomainFileState* state);
 
-// Writes `dictionary` as an XML property list to a new file beside `filePath` and renames
-// it over `filePath`. False with `error` set when that cannot be done; the old file is
-// then untouched.
+// Writes `dictionary` as a binary property list to a new file beside `filePath` and
+// renames it over `filePath`, after removing temporary files that killed writers left.
+// Call it holding the domain's lock. False with `error` set when that cannot be done
+// (also when the list would not read back exactly); the old file is then untouched.
 bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* error);
 
 }  // namespace vm::preferences

@@ -106,10 +106,14 @@ WriteOutcome lastWriteOutcome();
 // then posts each of the rows' notifications once.
 WriteOutcome resetToDefaults(const std::vector<id>& specifiers);
 
-enum class DomainFileState { kMissing, kDictionary, kUnreadable };
+// kNoFolder: a file sits where a folder of the path should be, so there is no settings
+// file and none can be written.
+enum class DomainFileState { kMissing, kDictionary, kUnreadable, kNoFolder };
 DomainFileState domainFileState(const std::string& domain);
 // The host path of a domain's file.
 std::string domainFilePath(const std::string& domain);
+// Why the domain's folder cannot hold its file, for people; empty when it can.
+std::string domainFolderProblem(const std::string& domain);
 
 // The value a row shows on its controller's page: what the page read for it last, read
 // now if it has not been yet. nil for rows that store nothing.

@@ -3,7 +3,7 @@
 #include <mutex>
 #include <set>
 
-#include "bridge/device_path.h"
+#include "bridge/settings_domain.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/preferences/colour_text.h"
 #include "standins/preferences/domain_file.h"
@@ -59,7 +59,11 @@ bool storesValue(id specifier) {
 }
 
 std::string domainFilePath(const std::string& domain) {
-  return hostPath("/var/mobile/Library/Preferences/" + domain + ".plist");
+  return SettingsDomain::named(domain).hostPath();
+}
+
+std::string domainFolderProblem(const std::string& domain) {
+  return folderProblem(domainFilePath(domain));
 }
 
 DomainFileState domainFileState(const std::string& domain) {

@@ -2,12 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "bridge/foundation.h"
 #include "colour/colour.h"
-#include "colour/settings_path.h"
+#include "bridge/settings_domain.h"
 #include "tests/colour/colour_probe.h"
 #include "tests/support/device_root.h"
+#include "tests/support/hostile_plists.h"
 
 namespace {
 
@@ -55,8 +60,14 @@ class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
 };
 
 TEST_F(ColorFromDefaultsTest, SettingsPathNamesTheDomain) {
-  EXPECT_EQ(vm::colour::settingsDevicePath(vm::nsString("com.tanvork.velmotint")), kSettingsFile);
-  EXPECT_EQ(vm::colour::settingsDevicePath(nil), "/var/mobile/Library/Preferences/(null).plist");
+  EXPECT_EQ(vm::SettingsDomain::named("com.tanvork.velmotint").devicePath(), kSettingsFile);
+  // A nil domain is written as %@ writes nil.
+  writeFile("/var/mobile/Library/Preferences/(null).plist",
+            xmlPlist("<key>vmColor6</key><string>#ff0000</string>"));
+  EXPECT_EQ(componentsOf(colorFromDefaultsWithKey(nil, vm::nsString("vmColor6"),
+                                                  vm::nsString("#a1a1a1:1.0")))
+                .red,
+            1.0);
 }
 
 TEST_F(ColorFromDefaultsTest, NoFileGivesTheFallbackSilently) {
@@ -77,6 +88,12 @@ TEST_F(ColorFromDefaultsTest, UnusableFilesGiveTheFallbackSilently) {
     Logged logged;
     expectFallbackGrey(lookUp(&logged));
     EXPECT_TRUE(logged.otherLines.empty()) << contents;
+  }
+  for (const vm::test::NamedBytes& hostile : vm::test::hostilePropertyLists()) {
+    writeFile(kSettingsFile, hostile.bytes);
+    Logged logged;
+    expectFallbackGrey(lookUp(&logged));
+    EXPECT_TRUE(logged.otherLines.empty()) << hostile.name;
   }
 }
 
@@ -223,6 +240,40 @@ TEST_F(ColorFromDefaultsTest, EmbeddedNulInTheStoredValueEndsTheHexText) {
   EXPECT_EQ(got.green, byteComponent(0xBB));
   EXPECT_EQ(got.blue, 0.0);
   EXPECT_EQ(got.alpha, 0.5);
+}
+
+// Lookups on several threads while another thread replaces the file again and again: each
+// lookup gives the old colour or the new one, never the fallback, a mix or a freed value.
+TEST_F(ColorFromDefaultsTest, LookupsOnManyThreadsGiveTheOldOrTheNewColour) {
+  const std::string versions[] = {xmlPlist("<key>vmColor6</key><string>#ff0000</string>"),
+                                  xmlPlist("<key>vmColor6</key><string>#0000ff:0.5</string>")};
+  writeFile(kSettingsFile, versions[0]);
+  std::atomic<bool> stop{false};
+  std::atomic<int> wrong{0}, lookups{0};
+  std::vector<std::thread> readers;
+  for (int r = 0; r < 3; ++r) {
+    readers.emplace_back([&] {
+      while (!stop.load()) {
+        vm::AutoreleasePool pool;
+        Rgba c = componentsOf(colorFromDefaultsWithKey(vm::nsString("com.tanvork.velmotint"),
+                                                       vm::nsString("vmColor6"),
+                                                       vm::nsString("#a1a1a1:1.0")));
+        bool red = c.red == 1.0 && c.green == 0.0 && c.blue == 0.0 && c.alpha == 1.0;
+        bool blue = c.red == 0.0 && c.green == 0.0 && c.blue == 1.0 && c.alpha == 0.5;
+        if (!red && !blue) wrong.fetch_add(1);
+        lookups.fetch_add(1);
+      }
+    });
+  }
+  const std::string file = path(kSettingsFile), temporary = file + ".new";
+  for (int i = 1; i <= 300; ++i) {
+    std::ofstream(temporary, std::ios::binary | std::ios::trunc) << versions[i % 2];
+    std::filesystem::rename(temporary, file);
+  }
+  stop.store(true);
+  for (std::thread& reader : readers) reader.join();
+  EXPECT_EQ(wrong.load(), 0);
+  EXPECT_GT(lookups.load(), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "tests/notify/notification_log.h"
@@ -78,8 +79,12 @@ TEST_F(CrossProcess, PostFromThisProcessReachesAnotherAndItsSocketGoesWithIt) {
   EXPECT_TRUE(rendezvousEntries(root()).empty()) << "the child left its socket behind";
 }
 
-TEST_F(CrossProcess, PostingToolWithoutANameIsAUsageError) {
-  EXPECT_EQ(postFromOtherProcess(root(), {}), 64);
+TEST_F(CrossProcess, PostingToolMisuseHelpAndBadDeviceRoots) {
+  EXPECT_EQ(postFromOtherProcess(root(), {}), 2);
+  EXPECT_EQ(postFromOtherProcess(root(), {"--frobnicate"}), 2);
+  EXPECT_EQ(postFromOtherProcess(root(), {"--help"}), 0);
+  EXPECT_EQ(postFromOtherProcess(root() + "/no-such-root", {"test.lost"}), 1);
+  EXPECT_FALSE(std::filesystem::exists(root() + "/no-such-root"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "bridge/foundation.h"
 #include "tests/prefs/pane_fixture.h"
 #include "tests/prefs/processes.h"
+#include "tests/support/hostile_plists.h"
 
 namespace vm::test {
 namespace {
@@ -120,8 +121,11 @@ TEST_F(SettingsApp, RefusesWhatItCannotStoreAndLeavesTheFileUntouched) {
       {{"set", "Restart SpringBoard", "on"}, 1, "no option is called"},
       {{"tap", "Tint the Lock Screen"}, 1, "no button is called"},
       {{"show", "VelmoSettings3"}, 1, "no page is called"},
-      {{"set", "ENABLED2"}, 2, "usage"},
-      {{"frobnicate"}, 2, "usage"},
+      {{"get", "nope"}, 1, "no option is called \"nope\"; there are:"},
+      {{"get", "nope"}, 1, "\"Remove Date View\" (ENABLED16)"},
+      {{"set", "ENABLED2"}, 2, "wrong arguments; it is: set NAME VALUE"},
+      {{"frobnicate"}, 2, "unknown command \"frobnicate\""},
+      {{"--bogus", "show"}, 2, "unknown option \"--bogus\""},
       {{}, 2, "usage"},
   };
   for (const Case& c : cases) {
@@ -135,16 +139,62 @@ TEST_F(SettingsApp, RefusesWhatItCannotStoreAndLeavesTheFileUntouched) {
   }
 }
 
+TEST_F(SettingsApp, HelpGoesToStandardOutput) {
+  for (const char* option : {"--help", "-h"}) {
+    Finished help = settings({option});
+    EXPECT_EQ(help.exitCode, 0) << option;
+    EXPECT_TRUE(holds(help.out, "usage: Settings")) << option;
+    EXPECT_TRUE(holds(help.out, "exit status")) << option;
+  }
+}
+
+TEST_F(SettingsApp, PagesAreFoundByTitleInAnyCase) {
+  Finished shown = settings({"show", "colours & TINT"});
+  EXPECT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_TRUE(holds(shown.out, "Tint the Lock Screen")) << shown.out;
+  EXPECT_TRUE(holds(settings({"show", "velmosettings2"}).out, "Remove Date View"));
+}
+
+TEST_F(SettingsApp, GetAndListShowValuesAndMarkWhatDiffersFromTheDefault) {
+  EXPECT_EQ(settings({"get", "remove date view"}).out, "off\n");
+  ASSERT_EQ(settings({"set", "Remove Date View", "on"}).exitCode, 0);
+  ASSERT_EQ(settings({"set", "vmColor6", "#33cc99:0.8"}).exitCode, 0);
+  EXPECT_EQ(settings({"get", "ENABLED16"}).out, "on\n");
+
+  Finished listed = settings({"list"});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  std::istringstream lines(listed.out);
+  int options = 0, marked = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0) continue;
+    ++options;
+    if (holds(line, "* (default")) ++marked;
+    if (holds(line, "ENABLED16")) {
+      EXPECT_TRUE(holds(line, "on   * (default off)")) << line;
+    }
+    if (holds(line, "vmColor6")) {
+      EXPECT_TRUE(holds(line, "#33cc99:0.8   * (default #a1a1a1:1.0)")) << line;
+    }
+  }
+  EXPECT_EQ(options, 28);  // 22 switches and 6 colours
+  EXPECT_EQ(marked, 2);
+}
+
 TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) {
-  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "}{ garbage");
-  Finished set = settings({"set", "ENABLED2", "on"});
-  EXPECT_EQ(set.exitCode, 1);
-  EXPECT_TRUE(holds(set.err, settingsFile())) << set.err;
-  EXPECT_TRUE(holds(set.err, "Settings reset")) << set.err;
-  Finished shown = settings({"show", "VelmoSettings"});
-  EXPECT_EQ(shown.exitCode, 0);
-  EXPECT_TRUE(holds(shown.err, "warning")) << shown.err;
-  EXPECT_EQ(readFile(settingsFile()), "}{ garbage");
+  for (const std::string& contents :
+       {std::string("}{ garbage"), hostilePropertyList("1000 zero bytes"),
+        hostilePropertyList("array inside itself"),
+        hostilePropertyList("100k nested XML dictionaries")}) {
+    writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", contents);
+    Finished set = settings({"set", "ENABLED2", "on"});
+    EXPECT_EQ(set.exitCode, 1);
+    EXPECT_TRUE(holds(set.err, settingsFile())) << set.err;
+    EXPECT_TRUE(holds(set.err, "Settings reset")) << set.err;
+    Finished shown = settings({"show", "VelmoSettings"});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_TRUE(holds(shown.err, "warning")) << shown.err;
+    EXPECT_TRUE(readFile(settingsFile()) == contents);
+  }
 
   Finished reset = settings({"reset"});
   EXPECT_EQ(reset.exitCode, 0) << reset.err;
@@ -152,6 +202,70 @@ TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) 
   EXPECT_EQ(stored("vmColor6"), "#a1a1a1:1.0");
   EXPECT_EQ(settings({"set", "ENABLED2", "on"}).exitCode, 0);
   EXPECT_EQ(stored("ENABLED2"), "on");
+}
+
+TEST_F(SettingsApp, EveryStringComesBackExactlyAfterRepeatedWrites) {
+  AutoreleasePool pool;
+  const std::string key = "k\xF0\x9F\x98\x80", value = "v\xF0\x9F\x98\x80 \xC3\xA9";
+  id values = send<id>(cls::NSMutableDictionary.get(), sel::dictionary);
+  send<void>(values, sel::setObject_forKey_, nsString(value), nsString(key));
+  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", binaryPlistOf(values));
+  for (int round = 1; round <= 3; ++round) {
+    Finished set = settings({"set", "ENABLED16", "on"});
+    ASSERT_EQ(set.exitCode, 0) << "round " << round << ": " << set.err;
+    EXPECT_EQ(stored(key.c_str()), value) << "round " << round;
+  }
+  EXPECT_EQ(stored("ENABLED16"), "on");
+  EXPECT_EQ(settings({"show", "VelmoSettings2"}).exitCode, 0);
+}
+
+TEST_F(SettingsApp, AWriteRemovesTemporaryFilesThatKilledWritersLeft) {
+  const std::string folder = "/var/mobile/Library/Preferences/";
+  const std::string stale = folder + ".com.tanvork.velmotint.plist.aB3xY9";
+  const std::string others[] = {folder + ".com.tanvork.velmotint.plist.notmine",
+                                folder + "com.example.other.plist"};
+  writeFile(stale, "half a wri");
+  for (const std::string& other : others) writeFile(other, "kept");
+  ASSERT_EQ(settings({"set", "ENABLED2", "on"}).exitCode, 0);
+  EXPECT_FALSE(std::filesystem::exists(path(stale)));
+  for (const std::string& other : others) EXPECT_EQ(readFile(path(other)), "kept") << other;
+  EXPECT_EQ(stored("ENABLED2"), "on");
+}
+
+TEST_F(SettingsApp, AFileInThePreferencesFolderPlaceIsNamedAndLeftAlone) {
+  std::filesystem::remove_all(path("/var/mobile/Library/Preferences"));
+  writeFile("/var/mobile/Library/Preferences", "someone's file");
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"set", "ENABLED2", "on"}, std::vector<std::string>{"reset"}}) {
+    Finished result = settings(command);
+    EXPECT_EQ(result.exitCode, 1) << command[0];
+    EXPECT_TRUE(holds(result.err, "is a file, not a folder")) << result.err;
+    EXPECT_TRUE(holds(result.err, path("/var/mobile/Library/Preferences"))) << result.err;
+  }
+  Finished shown = settings({"show", "VelmoSettings"});
+  EXPECT_EQ(shown.exitCode, 0);
+  EXPECT_TRUE(holds(shown.err, "is a file, not a folder")) << shown.err;
+  EXPECT_EQ(readFile(path("/var/mobile/Library/Preferences")), "someone's file");
+}
+
+TEST_F(SettingsApp, CorruptBundleFilesAreRefusedWithoutACrash) {
+  struct Case {
+    const char* file;
+    int exitCode;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"/Library/PreferenceLoader/Preferences/velmotintPrefs.plist", 1, "no preference pane"},
+      {"/Library/PreferenceBundles/velmotintPrefs.bundle/Info.plist", 1, "Info.plist"},
+      {"/Library/PreferenceBundles/velmotintPrefs.bundle/main.plist", 0, "No specifier list"},
+  };
+  for (const Case& c : cases) {
+    stagePane();
+    writeFile(c.file, hostilePropertyList("1000 zero bytes"));
+    Finished shown = settings({"show"});
+    EXPECT_EQ(shown.exitCode, c.exitCode) << c.file << ": " << shown.err;
+    EXPECT_TRUE(holds(shown.err, c.says)) << c.file << ": " << shown.err;
+  }
 }
 
 TEST_F(SettingsApp, ProfileButtonPrintsTheAddressItOpens) {

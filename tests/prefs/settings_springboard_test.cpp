@@ -1,12 +1,13 @@
 // The Settings app and a running simulated SpringBoard with the tweak loaded: a change made
 // in Settings reaches SpringBoard through the notification and shows in its report, and
-// the restart button ends SpringBoard.
+// the restart button ends SpringBoard, and only the one of its own device root.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 
 #include <chrono>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -25,6 +26,9 @@ class SettingsWithSpringBoard : public PaneTest {
     PaneTest::SetUp();
     stagePane();
     stageTweak();
+    // The device's own killall, which the Settings app finds first on its PATH.
+    std::filesystem::create_directories(path("/usr/bin"));
+    std::filesystem::copy_file(VM_BIN_DIR "/vm-killall", path("/usr/bin/killall"));
     report_ = root() + "/springboard.out";
     springBoard_ = startProgram(kSpringBoard, {"--watch"}, report_);
     ASSERT_GT(springBoard_, 0);
@@ -52,6 +56,7 @@ class SettingsWithSpringBoard : public PaneTest {
     for (std::string line; std::getline(text, line);) {
       if (line.rfind("  " + item + " ", 0) == 0) {
         value = line.substr(line.find_first_not_of(' ', item.size() + 2));
+        value = value.substr(0, value.find("  "));  // the row's flags follow
       }
     }
     return value;
@@ -85,12 +90,33 @@ TEST_F(SettingsWithSpringBoard, ChangesReachTheRunningSpringBoard) {
   EXPECT_TRUE(reportShows("date hidden", "no")) << readFile(report_);
 }
 
-TEST_F(SettingsWithSpringBoard, RestartButtonEndsSpringBoard) {
-  EXPECT_EQ(runProgram(kSettings, {"tap", "Restart SpringBoard"}, root()).exitCode, 0);
+TEST_F(SettingsWithSpringBoard, RestartButtonEndsOnlyThisDeviceRootsSpringBoard) {
+  // A SpringBoard of another device root, as another person or test would run.
+  std::string other = root() + "/other-device";
+  std::filesystem::create_directories(other);
+  setenv("VELMOTINT_DEVICE_ROOT", other.c_str(), 1);
+  std::string otherReport = root() + "/other-springboard.out";
+  pid_t otherSpringBoard = startProgram(kSpringBoard, {"--watch"}, otherReport);
+  setenv("VELMOTINT_DEVICE_ROOT", root().c_str(), 1);
+  ASSERT_TRUE(waitForText(otherReport, "watching for")) << readFile(otherReport);
+
+  Finished tapped = runProgram(kSettings, {"tap", "Restart SpringBoard"}, root());
+  EXPECT_EQ(tapped.exitCode, 0);
+  EXPECT_EQ(tapped.err, "");
   int status = waitForEnd(springBoard_);
   springBoard_ = -1;
   ASSERT_TRUE(status >= 0 && WIFSIGNALED(status)) << "SpringBoard is still running";
   EXPECT_EQ(WTERMSIG(status), SIGTERM);
+  EXPECT_EQ(waitpid(otherSpringBoard, nullptr, WNOHANG), 0) << "the other SpringBoard ended";
+  kill(otherSpringBoard, SIGTERM);
+  waitForEnd(otherSpringBoard);
+
+  // With none left, the device's killall says so.
+  Finished again = runProgram(path("/usr/bin/killall"), {"SpringBoard"}, root());
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_NE(again.err.find("no SpringBoard process runs in the device root " + root()),
+            std::string::npos)
+      << again.err;
 }
 
 }  // namespace

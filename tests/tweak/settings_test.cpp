@@ -7,16 +7,17 @@
 #include <string>
 
 #include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
 #include "tests/support/device_root.h"
+#include "tests/support/hostile_plists.h"
 #include "tweak/feature_flags.h"
 #include "tweak/flag_value.h"
 #include "tweak/settings.h"
-#include "tweak/settings_keys.h"
 
 namespace {
 
 using velmotint::kFeatureFlags;
-using velmotint::kSettingsPath;
+const std::string kSettingsPath = vm::SettingsDomain::velmotint().devicePath();
 
 std::string flagsOn() {
   std::string on;
@@ -118,6 +119,13 @@ TEST_F(SettingsTest, BadFilesLeaveTheFlagsAsTheyWere) {
   for (const BadFile& bad : cases) {
     SCOPED_TRACE(bad.name);
     writeFile(kSettingsPath, bad.contents);
+    loadSettings();
+    EXPECT_EQ(flagsOn(), "ENABLED3");
+  }
+  // Files that once aborted or crashed the host, each with ENABLED3 off if it were read.
+  for (const vm::test::NamedBytes& hostile : vm::test::hostilePropertyLists()) {
+    SCOPED_TRACE(hostile.name);
+    writeFile(kSettingsPath, hostile.bytes);
     loadSettings();
     EXPECT_EQ(flagsOn(), "ENABLED3");
   }

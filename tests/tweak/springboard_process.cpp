@@ -40,7 +40,7 @@ bool SpringBoardProcessTest::slotFilled(int number) {
 }
 
 void SpringBoardProcessTest::writeSettings(const std::string& body) const {
-  writeFile(velmotint::kSettingsPath, xmlPlist(body));
+  writeFile(vm::SettingsDomain::velmotint().devicePath(), xmlPlist(body));
 }
 
 }  // namespace vm::test

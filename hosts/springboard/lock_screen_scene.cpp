@@ -1,8 +1,6 @@
-#include "hosts/springboard/scene_report.h"
-
 #include "bridge/foundation.h"
-#include "hosts/springboard/appearance_report.h"
-#include "hosts/springboard/report_text.h"
+#include "hosts/springboard/report_objects.h"
+#include "hosts/springboard/scene_builder.h"
 #include "standins/springboard/springboard.h"
 #include "standins/uikit/uikit.h"
 
@@ -56,7 +54,26 @@ const vm::SelRef updateText{"updateText"};
 const vm::SelRef textUpdateCount{"textUpdateCount"};
 const vm::SelRef label{"label"};
 
-void reportDate(ReportObjects& scene, ReportLines& out) {
+// UIStatusBarStyle's values as iOS 7 and later name them.
+std::string statusBarStyleMeaning(NSInteger value) {
+  switch (value) {
+    case 0:
+      return "default: dark text";
+    case 1:
+      return "light text";
+    case 2:
+      return "light text on opaque black";
+    default:
+      return "unknown style";
+  }
+}
+
+// The glint view draws a chevron beside its text unless the style is 0.
+std::string chevronStyleMeaning(NSInteger value) {
+  return value == 0 ? "no chevron" : "chevron shown";
+}
+
+void reportDate(ReportObjects& scene, Scene& out) {
   id date = scene.make(sb::SBLockScreenDateViewController);
   send<void>(date, addObservers);
   send<void>(date, loadView);
@@ -64,88 +81,82 @@ void reportDate(ReportObjects& scene, ReportLines& out) {
   send<void>(date, updateFormat);
   send<void>(date, updateView);
   send<void>(date, backlightChanged);
-  out.add("date hidden", yesNo(send<BOOL>(date, isDateHidden)));
-  out.add("date view loaded", yesNo(send<BOOL>(date, isViewLoaded)));
-  out.add("date observing changes", yesNo(send<BOOL>(date, isObserving)));
-  out.add("date updates disabled", yesNo(send<BOOL>(date, disablesUpdates)));
-  out.add("date updates run", formatted("%ld", send<NSInteger>(date, updateCount)));
+  out.set(View::kDateHidden, yesNo(send<BOOL>(date, isDateHidden)));
+  out.set(View::kDateLoaded, yesNo(send<BOOL>(date, isViewLoaded)));
+  out.set(View::kDateObserving, yesNo(send<BOOL>(date, isObserving)));
+  out.set(View::kDateUpdatesDisabled, yesNo(send<BOOL>(date, disablesUpdates)));
+  out.set(View::kDateUpdatesRun, count(send<NSInteger>(date, updateCount)));
 
   id preview = scene.make(sb::SBLockScreenPreviewView);
   send<void>(preview, setupCameraView);
   send<void>(preview, setupDateView);
   send<void>(preview, setupSlideToUnlockView);
-  out.add("preview camera view", yesNo(send<id>(preview, cameraView) != nil));
-  out.add("preview date view", yesNo(send<id>(preview, dateView) != nil));
-  out.add("preview slide-to-unlock view", yesNo(send<id>(preview, slideToUnlockView) != nil));
+  out.set(View::kPreviewCamera, yesNo(send<id>(preview, cameraView) != nil));
+  out.set(View::kPreviewDate, yesNo(send<id>(preview, dateView) != nil));
+  out.set(View::kPreviewSlideToUnlock, yesNo(send<id>(preview, slideToUnlockView) != nil));
 }
 
-void reportLockScreen(ReportObjects& scene, ReportLines& out) {
+void reportLockScreen(ReportObjects& scene, Scene& out) {
   id controller = scene.make(sb::SBLockScreenViewController);
-  out.add("lock screen shows date", yesNo(send<BOOL>(controller, shouldShowDate)));
-  out.add("status bar shown", yesNo(send<BOOL>(controller, showsSpringBoardStatusBar)));
-  out.add("status bar alpha",
-          formatted("%.2f", send<CGFloat>(controller, effectiveVisibleStatusBarAlpha)));
-  out.add("status bar style", formatted("%ld", send<NSInteger>(controller, statusBarStyle)));
+  out.set(View::kShowsDate, yesNo(send<BOOL>(controller, shouldShowDate)));
+  out.set(View::kStatusBarShown, yesNo(send<BOOL>(controller, showsSpringBoardStatusBar)));
+  out.set(View::kStatusBarAlpha, number(send<CGFloat>(controller, effectiveVisibleStatusBarAlpha)));
+  NSInteger barStyle = send<NSInteger>(controller, statusBarStyle);
+  out.set(View::kStatusBarStyle, style(barStyle, statusBarStyleMeaning(barStyle)));
   send<void>(controller, startFadeIn_, 1L);
-  out.add("fade-in animations run",
-          formatted("%ld", send<NSInteger>(controller, fadeInAnimationCount)));
+  out.set(View::kFadeInRuns, count(send<NSInteger>(controller, fadeInAnimationCount)));
   id fade = scene.make(sb::SBFadeAnimationSettings);
-  out.add("backlight fade duration",
-          formatted("%.17g s", send<CGFloat>(fade, backlightFadeDuration)));
+  out.set(View::kFadeDuration, seconds(send<CGFloat>(fade, backlightFadeDuration)));
 }
 
-void reportCharging(ReportObjects& scene, ReportLines& out) {
+void reportCharging(ReportObjects& scene, Scene& out) {
   id controller = scene.make(sb::SBLockScreenBatteryChargingViewController);
   send<void>(controller, loadView);
-  out.add("charging view", send<id>(controller, chargingView) != nil ? "shown" : "none");
-  out.add("charging battery visible", yesNo(send<BOOL>(controller, batteryVisible)));
+  bool charging = send<id>(controller, chargingView) != nil;
+  out.set(View::kChargingView, state(charging, charging ? "shown" : "none"));
+  out.set(View::kChargingBatteryVisible, yesNo(send<BOOL>(controller, batteryVisible)));
   id view = scene.make(sb::SBLockScreenBatteryChargingView);
   send<void>(view, setBatteryVisible_, static_cast<BOOL>(YES));
-  out.add("charging view's battery visible", yesNo(send<BOOL>(view, batteryVisible)));
+  out.set(View::kChargingViewBatteryVisible, yesNo(send<BOOL>(view, batteryVisible)));
 }
 
-void reportGrabbers(ReportObjects& scene, ReportLines& out) {
+void reportGrabbers(ReportObjects& scene, Scene& out) {
   id camera = scene.make(sb::SBCameraGrabberView);
   id image = send<id>(camera, cameraGrabberImage);
-  out.add("camera grabber image", image != nil ? "shown" : "none");
+  out.set(View::kCameraGrabber, state(image != nil, image != nil ? "shown" : "none"));
   id slideUp = scene.make(sb::SBSlideUpAppGrabberView);
   send<void>(slideUp, setGrabberImage_, image != nil ? image : camera);
-  out.add("slide-up grabber image", send<id>(slideUp, grabberImage) != nil ? "set" : "none");
+  bool slideUpImage = send<id>(slideUp, grabberImage) != nil;
+  out.set(View::kSlideUpGrabber, state(slideUpImage, slideUpImage ? "set" : "none"));
   id slideUpController = scene.make(sb::SBLockScreenSlideUpToAppController);
   send<void>(slideUpController, prepareForSlideUpAnimation);
-  out.add("slide-up animation prepared",
-          yesNo(send<BOOL>(slideUpController, isPreparedForSlideUp)));
+  out.set(View::kSlideUpPrepared, yesNo(send<BOOL>(slideUpController, isPreparedForSlideUp)));
 
   id lockView = scene.make(sb::SBLockScreenView);
   id requester = vm::nsString("SpringBoard");
   send<void>(lockView, setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
   send<void>(lockView, setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
-  out.add("top grabber hidden", yesNo(send<BOOL>(lockView, isTopGrabberHidden)));
-  out.add("bottom grabber hidden", yesNo(send<BOOL>(lockView, isBottomGrabberHidden)));
+  out.set(View::kTopGrabberHidden, yesNo(send<BOOL>(lockView, isTopGrabberHidden)));
+  out.set(View::kBottomGrabberHidden, yesNo(send<BOOL>(lockView, isBottomGrabberHidden)));
 }
 
-void reportSlideToUnlock(ReportObjects& scene, ReportLines& out) {
+void reportSlideToUnlock(ReportObjects& scene, Scene& out) {
   id glint = scene.make(vm::uikit::cls::GlintyStringView);
   send<void>(glint, setChevronStyle_, 1L);
   send<void>(glint, updateText);
-  out.add("slide-to-unlock chevron style", formatted("%ld", send<NSInteger>(glint, chevronStyle)));
-  out.add("slide-to-unlock text updates",
-          formatted("%ld", send<NSInteger>(glint, textUpdateCount)));
+  NSInteger chevron = send<NSInteger>(glint, chevronStyle);
+  out.set(View::kChevronStyle, style(chevron, chevronStyleMeaning(chevron)));
+  out.set(View::kTextUpdates, count(send<NSInteger>(glint, textUpdateCount)));
 }
 
 }  // namespace
 
-std::string sceneReport() {
-  vm::AutoreleasePool pool;
-  ReportObjects scene;
-  ReportLines out;
-  out.heading("Lock screen");
+void buildLockScreen(ReportObjects& scene, Scene& out) {
   reportLockScreen(scene, out);
   reportDate(scene, out);
   reportCharging(scene, out);
   reportGrabbers(scene, out);
   reportSlideToUnlock(scene, out);
-  return out.text() + appearanceReport();
 }
 
 }  // namespace springboard

@@ -1,0 +1,215 @@
+// What the settings snapshot saves, as ratios measured in one run: a colour lookup against
+// reading the file bare through Foundation, with the file unchanged and right after a
+// change; and a replaced method with its flag off against the platform's own method.
+// `settings_bench --callgrind-calls=replaced|platform N` makes N calls of one of the two
+// methods and nothing else, for scripts/bench.sh to count instructions under callgrind.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "bench/settings_fixture.h"
+#include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
+#include "colour/colour.h"
+#include "standins/springboard/springboard.h"
+#include "tweak/installer.h"
+
+namespace {
+
+constexpr int kPoolBatch = 256;
+
+template <typename Body>
+void runInPools(benchmark::State& state, Body body) {
+  auto* pool = new vm::AutoreleasePool;
+  int made = 0;
+  for (auto _ : state) {
+    body();
+    if (++made == kPoolBatch) {
+      delete pool;
+      pool = new vm::AutoreleasePool;
+      made = 0;
+    }
+  }
+  delete pool;
+}
+
+std::string settingsFile(const char* domain) {
+  return vm::SettingsDomain::named(domain).hostPath();
+}
+
+// --- Colour lookups
+
+// The bare read: the file's bytes, parsed with immutable containers, one key looked up.
+void BM_BareRead(benchmark::State& state, const char* domain) {
+  vm::AutoreleasePool outer;
+  id path = vm::retain(vm::nsString(settingsFile(domain)));
+  id key = vm::retain(vm::nsString("vmColor1"));
+  runInPools(state, [&] {
+    id data = vm::send<id>(vm::cls::NSData.get(), vm::sel::dataWithContentsOfFile_, path);
+    id plist = vm::send<id>(vm::cls::NSPropertyListSerialization.get(),
+                            vm::sel::propertyListWithData_options_format_error_, data, 0UL,
+                            static_cast<void*>(nullptr), static_cast<id*>(nullptr));
+    benchmark::DoNotOptimize(vm::send<id>(plist, vm::sel::objectForKey_, key));
+  });
+  vm::release(path);
+  vm::release(key);
+}
+
+struct Lookup {
+  id domain, key, fallback;
+  explicit Lookup(const char* domainName)
+      : domain(vm::retain(vm::nsString(domainName))),
+        key(vm::retain(vm::nsString("vmColor1"))),
+        fallback(vm::retain(vm::nsString("#a1a1a1:1.0"))) {}
+  ~Lookup() {
+    vm::release(domain);
+    vm::release(key);
+    vm::release(fallback);
+  }
+  id operator()() const { return colorFromDefaultsWithKey(domain, key, fallback); }
+};
+
+void BM_LookupUnchanged(benchmark::State& state, const char* domain) {
+  vm::AutoreleasePool outer;
+  Lookup lookup(domain);
+  if (lookup() == nil) state.SkipWithError("no UIColor");
+  runInPools(state, [&] { benchmark::DoNotOptimize(lookup()); });
+}
+
+// Each lookup follows a change of the file's times, so each one reads and parses it.
+void BM_LookupAfterChange(benchmark::State& state, const char* domain) {
+  vm::AutoreleasePool outer;
+  Lookup lookup(domain);
+  const std::string file = settingsFile(domain);
+  auto* pool = new vm::AutoreleasePool;
+  int made = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    utimensat(AT_FDCWD, file.c_str(), nullptr, 0);
+    if (++made == kPoolBatch) {
+      delete pool;
+      pool = new vm::AutoreleasePool;
+      made = 0;
+    }
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(lookup());
+  }
+  delete pool;
+}
+
+BENCHMARK_CAPTURE(BM_BareRead, binary, vm::bench::kBinaryDomain)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookupUnchanged, binary, vm::bench::kBinaryDomain)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookupAfterChange, binary, vm::bench::kBinaryDomain)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BareRead, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookupUnchanged, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LookupAfterChange, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
+
+// --- A replaced method with its flag off, against the platform's own
+
+const vm::SelRef setColor_{"setColor:"};
+// The platform's own setColor: of UILabel, kept under a second name before the tweak
+// replaces it, so that both are reached by the same kind of message to the same label.
+const vm::SelRef platformSetColor_{"vmPlatform_setColor:"};
+
+struct HookedLabel {
+  id label = nil;
+  id colour = nil;
+};
+
+HookedLabel& hookedLabel() {
+  static HookedLabel made = [] {
+    VMRegisterSpringBoardClasses();
+    Class labelClass = objc_getClass("UILabel");
+    Method own = class_getInstanceMethod(labelClass, setColor_);
+    class_addMethod(labelClass, platformSetColor_, method_getImplementation(own),
+                    method_getTypeEncoding(own));
+    installHooks();  // every flag is off: nothing loaded them
+    HookedLabel hooked;
+    hooked.label = vm::send<id>(vm::send<id>(vm::asId(labelClass), vm::sel::alloc), vm::sel::init);
+    hooked.colour = vm::retain(vm::send<id>(vm::ClassRef("UIColor").get(), vm::sel::redColor));
+    return hooked;
+  }();
+  return made;
+}
+
+void BM_SetColor(benchmark::State& state, bool replaced) {
+  HookedLabel& hooked = hookedLabel();
+  SEL selector = replaced ? setColor_.get() : platformSetColor_.get();
+  for (auto _ : state) vm::send<void>(hooked.label, selector, hooked.colour);
+}
+BENCHMARK_CAPTURE(BM_SetColor, platform, false);
+BENCHMARK_CAPTURE(BM_SetColor, replaced_flag_off, true);
+
+// --- Ratios of the run above
+
+// Ratios of CPU times: other work on a shared machine stretches wall-clock times unevenly.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+        seconds_[run.benchmark_name()] =
+            run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void printRatios() const {
+    std::printf("\nratios of CPU time (this run)\n");
+    for (const char* format : {"binary", "xml"}) {
+      std::string f = format;
+      ratio("bare read / unchanged lookup, " + f, "BM_BareRead/" + f, "BM_LookupUnchanged/" + f);
+      ratio("lookup after a change / bare read, " + f, "BM_LookupAfterChange/" + f,
+            "BM_BareRead/" + f);
+    }
+    ratio("replaced setColor: with its flag off / platform's", "BM_SetColor/replaced_flag_off",
+          "BM_SetColor/platform");
+  }
+
+ private:
+  void ratio(const std::string& what, const std::string& over, const std::string& under) const {
+    auto a = seconds_.find(over), b = seconds_.find(under);
+    if (a == seconds_.end() || b == seconds_.end() || b->second <= 0) return;
+    std::printf("  %-52s %8.2f x   (%.3f us / %.3f us)\n", what.c_str(), a->second / b->second,
+                a->second * 1e6, b->second * 1e6);
+  }
+  std::map<std::string, double> seconds_;
+};
+
+// Calls one of the two setColor: methods `calls` times; named for callgrind's
+// --toggle-collect, and kept out of line so that only these calls are counted.
+extern "C" __attribute__((noinline)) void vmCallgrindSetColor(SEL selector, long calls) {
+  HookedLabel& hooked = hookedLabel();
+  for (long i = 0; i < calls; ++i) vm::send<void>(hooked.label, selector, hooked.colour);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vm::AutoreleasePool pool;
+  if (argc == 3 && std::strncmp(argv[1], "--callgrind-calls=", 18) == 0) {
+    bool replaced = std::strcmp(argv[1] + 18, "replaced") == 0;
+    hookedLabel();
+    vmCallgrindSetColor(replaced ? setColor_.get() : platformSetColor_.get(), std::atol(argv[2]));
+    return 0;
+  }
+  const std::string root = vm::bench::prepareSettingsRoot();
+  if (root.empty()) return 1;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.printRatios();
+  benchmark::Shutdown();
+  std::error_code ignored;
+  std::filesystem::remove_all(root, ignored);
+  return 0;
+}

@@ -1,0 +1,35 @@
+// Where the picture puts things: the lock screen and one home-screen page side by side,
+// each 320 x 568 points at one pixel per point, and the caption below them. Views sit at
+// their scene frame inside their screen.
+#pragma once
+
+#include "hosts/springboard/scene.h"
+
+namespace springboard::picture {
+
+inline constexpr double kScreenWidth = 320;
+inline constexpr double kScreenHeight = 568;
+inline constexpr Frame kLockScreen{16, 40, kScreenWidth, kScreenHeight};
+inline constexpr Frame kHomeScreen{352, 40, kScreenWidth, kScreenHeight};
+inline constexpr double kCaptionTop = 624;
+inline constexpr int kWidth = 688;
+inline constexpr int kHeight = 730;
+
+// The wallpapers behind each screen: the lock screen's is the dark sample SpringBoard
+// hands its legibility provider.
+inline constexpr Colour kLockWallpaper{0.1, 0.1, 0.15, 1};
+inline constexpr Colour kHomeWallpaper{0.17, 0.29, 0.44, 1};
+
+// The caption's swatch of vmColor<n> (1 to 6).
+inline Frame swatchFrame(int n) {
+  return Frame{16 + (n - 1) * 112.0, kCaptionTop + 36, 28, 28};
+}
+
+// The five signal dots of a status bar, left to right, in the text colour.
+inline constexpr double kSignalDotRadius = 3.5;
+inline double signalDotX(int i) {
+  return 10 + i * 9.0;
+}
+inline constexpr double kSignalDotY = 10;
+
+}  // namespace springboard::picture

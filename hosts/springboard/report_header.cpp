@@ -1,0 +1,120 @@
+#include "hosts/springboard/report_header.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "bridge/device_path.h"
+#include "bridge/settings_domain.h"
+#include "bridge/foundation.h"
+#include "tweak/settings_keys.h"
+
+namespace springboard {
+namespace {
+
+std::string fileName(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+std::string settingsLines(const SettingsFile& settings) {
+  using State = SettingsFile::State;
+  std::string text = "settings file: " + settings.path;
+  switch (settings.state) {
+    case State::kRead:
+      return text + " (read)\n";
+    case State::kMissing:
+      return text + " (missing)\n" +
+             "warning: there is no settings file; the flags keep the values they had (off at "
+             "start) and colours fall back to " +
+             velmotint::kFallbackColour + "\n";
+    case State::kUnreadable:
+      return text + " (unreadable)\n" +
+             "warning: the settings file is not a readable property list of a dictionary; "
+             "the flags keep the values they had and colours fall back to " +
+             velmotint::kFallbackColour + "\n";
+  }
+  return text + "\n";
+}
+
+std::string colourLines(const TweakState& tweak, const SettingsFile& settings,
+                        const TextStyle& style) {
+  std::string text = "colours:\n";
+  for (int n = 1; n <= 6; ++n) {
+    const std::string& stored = settings.colours[n - 1];
+    char line[160];
+    std::snprintf(line, sizeof line, "  vmColor%d  %-22s", n,
+                  stored.empty() ? "(not set)" : stored.c_str());
+    text += line;
+    const std::optional<Colour>& used = tweak.colours[n - 1];
+    if (used) {
+      text += colourText(*used);
+      if (style.swatches) text += " " + swatch(*used, style);
+    }
+    // Trailing blanks would follow a colour the tweak cannot tell.
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    text += "\n";
+  }
+  return text;
+}
+
+std::string tweakLines(const std::vector<LoadedTweak>& tweaks) {
+  std::string names, failures;
+  int loaded = 0;
+  for (const LoadedTweak& tweak : tweaks) {
+    if (tweak.handle != nullptr) {
+      names += (loaded++ ? ", " : "") + fileName(tweak.path);
+    } else {
+      failures += "  " + fileName(tweak.path) + " failed to load: " + tweak.error + "\n";
+    }
+  }
+  std::string text = "tweaks loaded: " + std::to_string(loaded);
+  if (loaded > 0) text += " (" + names + ")";
+  text += "\n" + failures;
+  if (tweaks.empty()) {
+    text += "no tweak for SpringBoard is staged in " +
+            vm::hostPath("/Library/MobileSubstrate/DynamicLibraries") +
+            ": scripts/stage.sh puts Velmotint there\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+SettingsFile readSettingsFile() {
+  vm::AutoreleasePool pool;
+  SettingsFile settings;
+  settings.path = vm::SettingsDomain::velmotint().hostPath();
+  settings.colours.resize(6);
+  std::error_code ec;
+  if (!std::filesystem::exists(settings.path, ec)) return settings;
+  id values = vm::copyDictionaryAtPath(vm::nsString(settings.path));
+  settings.state = values != nil ? SettingsFile::State::kRead : SettingsFile::State::kUnreadable;
+  for (int n = 1; n <= 6; ++n) {
+    id key = vm::nsString("vmColor" + std::to_string(n));
+    id stored = vm::send<id>(values, vm::sel::objectForKey_, key);
+    if (vm::isString(stored)) settings.colours[n - 1] = vm::stdString(stored);
+  }
+  vm::release(values);
+  return settings;
+}
+
+std::string headerText(const std::vector<LoadedTweak>& tweaks, const TweakState& tweak,
+                       const SettingsFile& settings, const HookListing& hooks,
+                       const TextStyle& style) {
+  std::string text = "device root: " + vm::deviceRoot() + "\n";
+  text += settingsLines(settings);
+  if (tweak.found) {
+    std::string on;
+    for (int n : tweak.on) on += (on.empty() ? "ENABLED" : ", ENABLED") + std::to_string(n);
+    text += "flags on: " + (on.empty() ? std::string("none") : on) + "\n";
+  } else {
+    text += "flags on: none (the tweak is not loaded)\n";
+  }
+  text += colourLines(tweak, settings, style);
+  text += tweakLines(tweaks);
+  text += "hooks installed: " + std::to_string(hooks.installed) +
+          ", skipped: " + std::to_string(hooks.skipped) + "\n";
+  text += hooks.skippedText;
+  return text;
+}
+
+}  // namespace springboard

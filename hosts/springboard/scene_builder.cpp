@@ -1,0 +1,16 @@
+#include "hosts/springboard/scene_builder.h"
+
+#include "bridge/foundation.h"
+
+namespace springboard {
+
+Scene buildScene() {
+  vm::AutoreleasePool pool;
+  Scene scene;
+  ReportObjects objects;
+  buildLockScreen(objects, scene);
+  buildAppearance(objects, scene);
+  return scene;
+}
+
+}  // namespace springboard

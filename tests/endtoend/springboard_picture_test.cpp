@@ -1,0 +1,170 @@
+// The picture the simulated SpringBoard draws, read back from the PNG: at the places the
+// scene gives its views, the pixels carry the platform's colours with the flags off and the
+// user's colours with the lock-screen and status-bar tints on.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "hosts/springboard/picture_layout.h"
+#include "tests/support/child_process.h"
+#include "tests/support/device_root.h"
+
+namespace {
+
+using springboard::Colour;
+using springboard::Frame;
+using springboard::View;
+namespace layout = springboard::picture;
+
+const char* kSettings = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
+
+Colour over(const Colour& top, const Colour& below) {
+  auto mix = [&](double t, double b) { return t * top.alpha + b * (1 - top.alpha); };
+  return Colour{mix(top.red, below.red), mix(top.green, below.green), mix(top.blue, below.blue), 1};
+}
+Colour hex(unsigned rgb) {
+  return Colour{((rgb >> 16) & 0xff) / 255.0, ((rgb >> 8) & 0xff) / 255.0, (rgb & 0xff) / 255.0, 1};
+}
+
+// Places on the lock screen, in picture pixels.
+struct Place {
+  const char* what;
+  double x, y;
+};
+Place onLockScreen(const char* what, double x, double y) {
+  return Place{what, layout::kLockScreen.x + x, layout::kLockScreen.y + y};
+}
+Place centreOf(const char* what, const Frame& f) {
+  return Place{what, f.x + f.width / 2, f.y + f.height / 2};
+}
+
+const Frame kBattery = springboard::frameOf(View::kBatteryHalf);
+const Frame kTopGrabber = springboard::frameOf(View::kTopGrabberBackground);
+const Place kStatusBar = onLockScreen("status-bar background", 230, 10);
+const Place kSignalDot = onLockScreen("signal dot", layout::signalDotX(0), layout::kSignalDotY);
+const Place kBatteryLevel = onLockScreen("battery level", kBattery.x + 4, kBattery.y + 5);
+// Inside the chevron whether it sits at its offset of 2 or is lifted to 0.
+const Place kChevron = onLockScreen("chevron", 33.5, 491.5);
+// The slide-to-unlock tint, above its text.
+const Place kSlideTint = onLockScreen("slide-to-unlock tint", 250, 474);
+const Place kTopGrabber_ = onLockScreen("top grabber", kTopGrabber.x + kTopGrabber.width / 2,
+                                        kTopGrabber.y + kTopGrabber.height / 2);
+const Place kSwatch3 = centreOf("vmColor3 swatch", layout::swatchFrame(3));
+
+class SpringBoardPictureTest : public vm::test::DeviceRootTest {
+ protected:
+  void SetUp() override {
+    DeviceRootTest::SetUp();
+    std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
+    std::filesystem::create_directories(tweaks);
+    for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
+      std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
+  }
+
+  // Draws the picture and checks each place's colour.
+  void expectPixels(const std::vector<std::pair<Place, Colour>>& expected) {
+    std::string file = root() + "/screens.png";
+    ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/SpringBoard", {"--picture", file}), 0);
+    expectPixelsIn(file, expected);
+  }
+
+  // Checks each place's colour in a drawn picture, within two steps of rounding.
+  static void expectPixelsIn(const std::string& file,
+                             const std::vector<std::pair<Place, Colour>>& expected) {
+    cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
+    ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(image), layout::kWidth);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    int stride = cairo_image_surface_get_stride(image);
+    for (const auto& [place, colour] : expected) {
+      // ARGB32 in native order; the picture is opaque, so nothing is premultiplied away.
+      uint32_t pixel = *reinterpret_cast<const uint32_t*>(
+          data + static_cast<int>(place.y) * stride + static_cast<int>(place.x) * 4);
+      auto near = [](uint32_t channel, double want) {
+        return std::abs(static_cast<int>(channel) - static_cast<int>(std::lround(want * 255))) <= 2;
+      };
+      EXPECT_TRUE(near((pixel >> 16) & 0xff, colour.red) &&
+                  near((pixel >> 8) & 0xff, colour.green) && near(pixel & 0xff, colour.blue))
+          << place.what << ": pixel 0x" << std::hex << (pixel & 0xffffff) << ", expected "
+          << std::dec << colour.red << " " << colour.green << " " << colour.blue;
+    }
+    cairo_surface_destroy(image);
+  }
+};
+
+TEST_F(SpringBoardPictureTest, WithTheFlagsOffThePlatformsOwnColoursShow) {
+  const Colour white{1, 1, 1, 1};
+  const Colour slideArea = over(Colour{0, 0, 0, 0.25}, layout::kLockWallpaper);
+  expectPixels({{kStatusBar, Colour{0, 0, 0, 1}},
+                {kSignalDot, white},
+                {kBatteryLevel, white},
+                {kChevron, white},
+                {kSlideTint, over(Colour{1, 1, 1, 0.6}, slideArea)},
+                {kTopGrabber_, over(Colour{1, 1, 1, 0.4}, layout::kLockWallpaper)},
+                {kSwatch3, hex(0xa1a1a1)}});
+}
+
+TEST_F(SpringBoardPictureTest, TheLockScreenAndStatusBarTintsReachThePicture) {
+  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/><key>ENABLED2</key><true/>"
+                                          "<key>vmColor2</key><string>#33cc99</string>"
+                                          "<key>vmColor3</key><string>#00ff00</string>"
+                                          "<key>vmColor5</key><string>#ff00ff</string>"));
+  expectPixels({{kStatusBar, layout::kLockWallpaper},
+                {kSignalDot, hex(0x33cc99)},
+                {kBatteryLevel, hex(0x00ff00)},
+                {kChevron, hex(0xff00ff)},
+                {kSlideTint, hex(0xff00ff)},
+                {kTopGrabber_, layout::kLockWallpaper},
+                {kSwatch3, hex(0x00ff00)}});
+}
+
+TEST_F(SpringBoardPictureTest, TheLockScreenTintAloneColoursTheStatusBarTextWithVmColor6) {
+  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED2</key><true/>"
+                                          "<key>vmColor3</key><string>#00ff00</string>"
+                                          "<key>vmColor6</key><string>#ffcc00</string>"));
+  expectPixels({{kSignalDot, hex(0xffcc00)}, {kBatteryLevel, Colour{1, 1, 1, 1}}});
+}
+
+TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
+  std::string file = root() + "/screens.png";
+  vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch", "--picture", file});
+  auto says = [](const char* text) {
+    return [text](const std::string& line) { return line.find(text) != std::string::npos; };
+  };
+  ASSERT_TRUE(springBoard.waitForLine(says("watching for"), std::chrono::seconds(20)));
+  expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}});
+
+  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/>"
+                                          "<key>vmColor2</key><string>#33cc99</string>"));
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
+            0);
+  ASSERT_TRUE(springBoard.waitForLine(says("=== SpringBoard report 2"), std::chrono::seconds(20)));
+  ASSERT_TRUE(springBoard.waitForLine(says("picture: "), std::chrono::seconds(20)));
+  expectPixelsIn(file, {{kSignalDot, hex(0x33cc99)}});
+}
+
+TEST_F(SpringBoardPictureTest, AnSvgIsWrittenToo) {
+  std::string file = root() + "/screens.svg";
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/SpringBoard", {"--picture", file}), 0);
+  EXPECT_GT(std::filesystem::file_size(file), 1000u);
+  EXPECT_FALSE(std::filesystem::exists(file + ".partial"));
+}
+
+}  // namespace
+
+namespace {
+
+// The scene's table must list each view at its own place, or a builder's answer would land
+// on another view's row.
+TEST(SceneTest, EveryViewSitsAtItsOwnPlace) {
+  springboard::Scene scene;
+  ASSERT_EQ(scene.views().size(), springboard::kViewCount);
+  for (size_t i = 0; i < scene.views().size(); ++i)
+    EXPECT_EQ(static_cast<size_t>(scene.views()[i].id), i) << scene.views()[i].name;
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// The one property-list reader: what it hands to the parser, and that nothing the parser
+// raises or any file holds gets past it.
+#include "bridge/property_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "bridge/foundation.h"
+#include "tests/support/device_root.h"
+#include "tests/support/hostile_plists.h"
+
+namespace {
+
+using vm::Containers;
+
+std::string fileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+id parse(const std::string& bytes) {
+  return vm::copyPropertyList(bytes.data(), bytes.size(), Containers::kImmutable);
+}
+
+TEST(PropertyListReader, HostileBytesReadAsNoPropertyList) {
+  vm::AutoreleasePool pool;
+  for (const vm::test::NamedBytes& file : vm::test::hostilePropertyLists()) {
+    id plist = parse(file.bytes);
+    EXPECT_EQ(plist, nil) << file.name;
+    vm::release(plist);
+  }
+}
+
+TEST(PropertyListReader, AnExceptionFromTheParserReadsAsNoPropertyList) {
+  vm::AutoreleasePool pool;
+  // A well-formed binary list whose top object is a set of one true: GNUstep raises on
+  // sets, so only the guard stands between it and the caller.
+  const std::string trailer = std::string(6, '\0') + "\x01\x01" + std::string(7, '\0') + "\x02" +
+                              std::string(8, '\0') + std::string(7, '\0') + "\x0b";
+  const std::string set = std::string("bplist00\xc1\x01\x09\x08\x0a", 13) + trailer;
+  ASSERT_TRUE(
+      vm::withinPropertyListBounds(reinterpret_cast<const unsigned char*>(set.data()), set.size()));
+  EXPECT_EQ(parse(set), nil);
+  EXPECT_EQ(vm::copyDictionaryFromBytes(set.data(), set.size(), Containers::kMutable), nil);
+}
+
+TEST(PropertyListReader, ReadsEveryListTheTreeShips) {
+  vm::AutoreleasePool pool;
+  for (const char* file :
+       {"prefs/Resources/Info.plist", "prefs/Resources/main.plist",
+        "prefs/Resources/VelmoSettings.plist", "prefs/Resources/VelmoSettings2.plist",
+        "prefs/PreferenceLoader/velmotintPrefs.plist", "tweak/Velmotint.plist"}) {
+    std::string bytes = fileText(std::string(VM_SOURCE_DIR "/") + file);
+    ASSERT_FALSE(bytes.empty()) << file;
+    id plist = vm::copyDictionaryFromBytes(bytes.data(), bytes.size(), Containers::kMutable);
+    EXPECT_TRUE(vm::isKindOf(plist, vm::cls::NSMutableDictionary)) << file;
+    vm::release(plist);
+  }
+}
+
+TEST(PropertyListReader, NestingUpToTheBoundIsReadAndOneLevelMoreIsNot) {
+  vm::AutoreleasePool pool;
+  const int bound = vm::kMaxPropertyListDepth;
+  struct Case {
+    const char* encoding;
+    std::string atBound, overBound;
+  };
+  auto parens = [](int depth) { return std::string(depth, '(') + std::string(depth, ')'); };
+  const Case cases[] = {
+      {"XML", vm::test::nestedXmlDictionaries(bound), vm::test::nestedXmlDictionaries(bound + 1)},
+      {"old-style text", parens(bound), parens(bound + 1)},
+  };
+  for (const Case& c : cases) {
+    id within = parse(c.atBound);
+    EXPECT_NE(within, nil) << c.encoding;
+    EXPECT_EQ(parse(c.overBound), nil) << c.encoding;
+    // The same nesting written as a binary list is held to the same bound.
+    id again = parse(vm::test::binaryPlistOf(within));
+    EXPECT_TRUE(vm::send<BOOL>(again, vm::sel::isEqual_, within)) << c.encoding;
+    id wrapper = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
+    vm::send<void>(wrapper, vm::sel::setObject_forKey_, within, vm::nsString("a"));
+    EXPECT_EQ(parse(vm::test::binaryPlistOf(wrapper)), nil) << c.encoding;
+    vm::release(again);
+    vm::release(within);
+  }
+}
+
+TEST(PropertyListReader, SizeIsBoundedAtOneMebibyte) {
+  vm::AutoreleasePool pool;
+  const std::string head = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict/></plist>";
+  std::string atBound = head + std::string(vm::kMaxPropertyListBytes - head.size(), ' ');
+  id plist = parse(atBound);
+  EXPECT_NE(plist, nil);
+  vm::release(plist);
+  EXPECT_EQ(parse(atBound + " "), nil);
+}
+
+TEST(PropertyListReader, WritesOnlyWhatReadsBackExactly) {
+  vm::AutoreleasePool pool;
+  id values = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
+  vm::send<void>(values, vm::sel::setObject_forKey_, vm::nsString("v\xF0\x9F\x98\x80"),
+                 vm::nsString("k\xF0\x9F\x98\x80"));
+  std::string bytes;
+  ASSERT_TRUE(vm::encodeBinaryPropertyList(values, &bytes));
+  id again = parse(bytes);
+  EXPECT_EQ(
+      vm::stdString(vm::send<id>(again, vm::sel::objectForKey_, vm::nsString("k\xF0\x9F\x98\x80"))),
+      "v\xF0\x9F\x98\x80");
+  vm::release(again);
+  // An object no property list can hold: refused, nothing raised, nothing to write.
+  id object = vm::send<id>(vm::send<id>(vm::cls::NSObject.get(), vm::sel::alloc), vm::sel::init);
+  vm::send<void>(values, vm::sel::setObject_forKey_, object, vm::nsString("object"));
+  vm::release(object);
+  EXPECT_FALSE(vm::encodeBinaryPropertyList(values, &bytes));
+  EXPECT_TRUE(bytes.empty());
+}
+
+}  // namespace
