@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 shift || true
 build=${VELMOTINT_FUZZ_BUILD:-$here/build-fuzz}
-targets=(colour_string value_text)
+targets=(colour_string settings_file value_text)
 
 CC=clang-14 CXX=clang++-14 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELMOTINT_FUZZ=ON -DVELMOTINT_TESTS=OFF >/dev/null

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "bridge/foundation.h"
+#include "bridge/settings_domain.h"
 #include "colour/colour.h"
 #include "tests/support/device_root.h"
 #include "tweak/feature_flags.h"
@@ -30,6 +31,7 @@ struct Setting {
 const Setting kAllOn{true, "#336699:0.5", 0x33};
 const Setting kAllOff{false, "#cc0000", 0xcc};
 constexpr unsigned char kFallbackRed = 0xa1;
+const std::string kSettingsPath = vm::SettingsDomain::velmotint().devicePath();
 
 class ReloadWhileReading : public vm::test::DeviceRootTest {
  protected:
@@ -40,10 +42,8 @@ class ReloadWhileReading : public vm::test::DeviceRootTest {
       body +=
           std::string("<key>") + entry.key + "</key>" + (setting.flags ? "<true/>" : "<false/>");
     body += std::string("<key>vmColor1</key><string>") + setting.colour + "</string>";
-    writeFile(std::string(velmotint::kSettingsPath) + ".new", vm::test::xmlPlist(body));
-    ASSERT_EQ(std::rename(path(std::string(velmotint::kSettingsPath) + ".new").c_str(),
-                          path(velmotint::kSettingsPath).c_str()),
-              0);
+    writeFile(kSettingsPath + ".new", vm::test::xmlPlist(body));
+    ASSERT_EQ(std::rename(path(kSettingsPath + ".new").c_str(), path(kSettingsPath).c_str()), 0);
   }
   static void post() {
     CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
