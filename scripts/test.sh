@@ -9,6 +9,10 @@ jobs=$(nproc)
 "$here/scripts/build.sh" "$here/build"
 ctest --test-dir "$here/build" --output-on-failure -j"$jobs"
 
+# The device package, built for iOS and checked with LLVM's Mach-O tools and dpkg-deb.
+"$here/scripts/build-device.sh"
+"$here/scripts/check-device.sh"
+
 "$here/scripts/build.sh" "$here/build-sanitize" -DVELMOTINT_SANITIZE=ON
 # GCC's libobjc and GNUstep-base have no frame pointers: only the slower unwinder records
 # the whole allocation stack that the leak suppressions match function names on.
