@@ -32,10 +32,31 @@ bool isKindOf(id object, Class cls) {
   return send<BOOL>(object, sel::isKindOfClass_, asId(cls)) != NO;
 }
 
-AutoreleasePool::AutoreleasePool()
-    : pool_(send<id>(send<id>(cls::NSAutoreleasePool.get(), sel::alloc), sel::init)) {}
+namespace {
 
-AutoreleasePool::~AutoreleasePool() { release(pool_); }
+// GNUstep keeps an object made the first time a class of ours or of Foundation's is set up
+// (+initialize). Done here once, inside the first pool, so that the leak check can name
+// where (scripts/lsan.supp) instead of hiding whole libraries.
+void setUpFoundationClasses() {
+  static const bool done = [] {
+    const SelRef componentsSeparatedByString_{"componentsSeparatedByString:"};
+    release(send<id>(send<id>(cls::NSObject.get(), sel::alloc), sel::init));
+    send<id>(nsString("a:b"), componentsSeparatedByString_, nsString(":"));
+    return true;
+  }();
+  (void)done;
+}
+
+}  // namespace
+
+AutoreleasePool::AutoreleasePool()
+    : pool_(send<id>(send<id>(cls::NSAutoreleasePool.get(), sel::alloc), sel::init)) {
+  setUpFoundationClasses();
+}
+
+AutoreleasePool::~AutoreleasePool() {
+  release(pool_);
+}
 
 id copyDictionaryAtPath(id path) {
   std::string bytes;

@@ -4,7 +4,9 @@ set -euo pipefail
 packages=(build-essential cmake g++ pkg-config libobjc-12-dev libgnustep-base-dev libcairo2-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
           # the device build: clang, ld64.lld, LLVM's Mach-O tools, libc++ headers, dpkg-deb
-          clang lld llvm-14 libc++-14-dev libc++abi-14-dev dpkg)
+          clang lld llvm-14 libc++-14-dev libc++abi-14-dev dpkg
+          # the fuzzers: clang-14 and its libFuzzer runtime
+          clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

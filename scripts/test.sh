@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # test.sh: builds and runs every test, then again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; any failure or sanitizer finding fails the run.
+# UndefinedBehaviorSanitizer, then the tests that reload on the notification thread under
+# ThreadSanitizer, then each fuzzer for a short while; any failure or finding fails the run.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -13,7 +14,20 @@ ctest --test-dir "$here/build" --output-on-failure -j"$jobs"
 "$here/scripts/check-device.sh"
 
 "$here/scripts/build.sh" "$here/build-sanitize" -DVELMOTINT_SANITIZE=ON
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1
+# GCC's libobjc and GNUstep-base have no frame pointers: only the slower unwinder records
+# the whole allocation stack that the leak suppressions match function names on.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1:fast_unwind_on_malloc=0
 export LSAN_OPTIONS=suppressions=$here/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ctest --test-dir "$here/build-sanitize" --output-on-failure -j"$jobs"
+
+# Only what the reloading tests need: a ThreadSanitizer build of everything would double
+# the run for no more coverage.
+tsan=$here/build-tsan
+cmake -S "$here" -B "$tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMOTINT_TSAN=ON >/dev/null
+cmake --build "$tsan" -j"$jobs" --target reload_race_test notify_tests vm-post
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$here/scripts/tsan.supp
+ctest --test-dir "$tsan" --output-on-failure -j"$jobs" \
+  -R '^(ReloadWhileReading|SameProcess|CrossProcess|DeviceRootScope)\.'
+
+"$here/scripts/fuzz.sh" 20

@@ -9,6 +9,7 @@
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
 #include "hosts/settings/commands.h"
+#include "hosts/start/process_start.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ void putDeviceToolsFirstOnPath() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!vm::host::startProcess("Settings", argc, argv)) return settings::kMisuse;
   vm::AutoreleasePool pool;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string pane;

@@ -23,6 +23,7 @@
 #include "hosts/springboard/scene_builder.h"
 #include "hosts/springboard/tweak_loader.h"
 #include "hosts/springboard/tweak_state.h"
+#include "hosts/start/process_start.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/springboard/springboard.h"
 
@@ -122,6 +123,9 @@ int misuse(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!vm::host::startProcess(kExecutableName, argc, argv)) return 2;
+  // After the start-up above, so that a restart as another release passes on the whole
+  // environment.
   if (!springboard::adoptReleaseOption(argc, argv)) {
     std::fputs(kUsage, stderr);
     return 2;

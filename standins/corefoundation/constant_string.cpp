@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "standins/corefoundation/CoreFoundation.h"
+#include "standins/corefoundation/kept_strings.h"
 
 struct __CFString {
   std::string text;
@@ -55,4 +56,10 @@ const char* CFStringGetCStringPtr(CFStringRef theString, CFStringEncoding encodi
   if (encoding == kCFStringEncodingUTF8) return theString->text.c_str();
   if (encoding == kCFStringEncodingASCII && theString->ascii) return theString->text.c_str();
   return nullptr;
+}
+
+size_t VMConstantStringCount(void) {
+  InternTable& interned = table();
+  std::lock_guard<std::mutex> hold(interned.lock);
+  return interned.strings.size();
 }

@@ -22,8 +22,9 @@ __CFNotificationCenter gDarwinCenterValue;
 // the process runs its exit handlers and static destructors.
 std::atomic<DarwinCenter*> gCurrent{nullptr};
 
-// Without a wake descriptor the delivery thread looks for a new socket this often.
-constexpr int kRecheckWithoutWakeMs = 100;
+// How often the delivery thread checks that its socket's file is still in place (someone
+// may remove it, or the whole folder): a process made deaf hears posts again within this.
+constexpr int kRecheckMs = 250;
 // Back-off after an unexpected poll failure, so the thread never spins.
 constexpr int kPollFailureBackoffMs = 50;
 
@@ -69,25 +70,37 @@ void DarwinCenter::post(const std::string& name) {
   postToEveryListener(name);
 }
 
-// The socket follows the device root of the latest registration, and is made again if
-// its file was removed, so a process whose root is replaced keeps hearing posts.
+// The socket follows the device root of the latest registration.
 void DarwinCenter::listenInCurrentRoot() {
   std::string root = deviceRoot();
   std::lock_guard<std::mutex> hold(stateLock_);
-  if (listener_.valid() && root == listenerRoot_ && access(listener_.path.c_str(), F_OK) == 0) {
-    return;
-  }
+  listenerRoot_ = root;
+  if (relistenIfMovedLocked()) wakeDeliveryThread();
+}
+
+void DarwinCenter::relistenIfMoved() {
+  std::lock_guard<std::mutex> hold(stateLock_);
+  relistenIfMovedLocked();
+}
+
+// Binds again when the socket's file was removed or replaced, or the root changed, so a
+// process whose file or root folder is taken away keeps hearing posts. True when the
+// socket changed.
+bool DarwinCenter::relistenIfMovedLocked() {
+  if (listenerRoot_.empty()) return false;  // nobody has registered yet
+  if (listener_.stillInPlace() && boundRoot_ == listenerRoot_) return false;
   if (listener_.valid()) {
-    unlink(listener_.path.c_str());
+    // Only our own file: a replacement someone else put there stays.
+    if (listener_.stillInPlace()) unlink(listener_.path.c_str());
     retired_.push_back(listener_.fd);
     listener_ = Listener();
   }
-  listener_ = bindListener();
-  listenerRoot_ = listener_.valid() ? root : std::string();
+  listener_ = bindListener(listenerRoot_);
+  boundRoot_ = listenerRoot_;
   if (listener_.valid() && !exitHandlerRegistered_) {
     exitHandlerRegistered_ = std::atexit(removeSocketAtExit) == 0;
   }
-  wakeDeliveryThread();
+  return true;
 }
 
 void DarwinCenter::startDeliveryThread() {
@@ -110,9 +123,13 @@ void DarwinCenter::deliveryLoop() {
     int listenerFd = currentListenerClosingRetired();
     // A negative descriptor is skipped by poll: with no socket only a wake-up counts.
     pollfd watched[2] = {{wakeFd_, POLLIN, 0}, {listenerFd, POLLIN, 0}};
-    int ready = poll(watched, 2, wakeFd_ >= 0 ? -1 : kRecheckWithoutWakeMs);
+    int ready = poll(watched, 2, kRecheckMs);
     if (ready < 0) {
       if (errno != EINTR) poll(nullptr, 0, kPollFailureBackoffMs);
+      continue;
+    }
+    if (ready == 0) {
+      relistenIfMoved();
       continue;
     }
     if ((watched[0].revents & POLLIN) != 0) {
@@ -130,8 +147,12 @@ void DarwinCenter::deliver(const std::vector<std::string>& names) {
   if (names.empty()) return;
   AutoreleasePool pool;
   for (const std::string& name : names) {
+    std::vector<Registration> observers = registry_.matching(name);
+    // Every process hears every name posted under its root; only the names it observes
+    // become strings it keeps (already interned when they were registered).
+    if (observers.empty()) continue;
     CFStringRef cfName = __CFStringMakeConstantString(name.c_str());
-    for (const Registration& registration : registry_.matching(name)) {
+    for (const Registration& registration : observers) {
       std::lock_guard<std::mutex> running(callbackLock_);
       if (!registry_.contains(registration.id)) continue;  // removed during this round
       try {
@@ -162,7 +183,9 @@ void DarwinCenter::removeSocketAtExit() {
   DarwinCenter* centre = gCurrent.load(std::memory_order_acquire);
   if (centre == nullptr || centre->owner_ != getpid()) return;
   std::lock_guard<std::mutex> hold(centre->stateLock_);
-  if (centre->listener_.valid()) unlink(centre->listener_.path.c_str());
+  if (centre->listener_.stillInPlace()) unlink(centre->listener_.path.c_str());
+  // The delivery thread runs on while the process exits: it must not bind again.
+  centre->listenerRoot_.clear();
 }
 
 }  // namespace vm::notify

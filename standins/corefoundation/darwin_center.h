@@ -40,6 +40,8 @@ class DarwinCenter {
   DarwinCenter& operator=(const DarwinCenter&) = delete;
 
   void listenInCurrentRoot();
+  void relistenIfMoved();
+  bool relistenIfMovedLocked();
   void startDeliveryThread();
   void deliveryLoop();
   int currentListenerClosingRetired();
@@ -53,7 +55,8 @@ class DarwinCenter {
 
   std::mutex stateLock_;  // guards the members up to threadStarted_
   Listener listener_;
-  std::string listenerRoot_;
+  std::string listenerRoot_;  // the root of the latest registration
+  std::string boundRoot_;     // the root listener_ was bound in
   std::vector<int> retired_;  // old sockets, closed by the delivery thread only
   bool exitHandlerRegistered_ = false;
   bool threadStarted_ = false;

@@ -63,6 +63,12 @@ bool isProcessId(const char* entry) {
   return true;
 }
 
+bool isSocket(int folderFd, const char* entry) {
+  struct stat info {};
+  return fstatat(folderFd, entry, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISSOCK(info.st_mode);
+}
+
+// Only sockets: a regular file or a FIFO that happens to carry a number is none of ours.
 std::vector<std::string> socketEntries(int folderFd) {
   std::vector<std::string> entries;
   int listing = openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -73,7 +79,10 @@ std::vector<std::string> socketEntries(int folderFd) {
     return entries;
   }
   while (dirent* entry = readdir(dir)) {
-    if (isProcessId(entry->d_name)) entries.emplace_back(entry->d_name);
+    if (!isProcessId(entry->d_name)) continue;
+    bool socketFile = entry->d_type == DT_SOCK ||
+                      (entry->d_type == DT_UNKNOWN && isSocket(listing, entry->d_name));
+    if (socketFile) entries.emplace_back(entry->d_name);
   }
   closedir(dir);
   return entries;
@@ -97,8 +106,10 @@ void sendTo(const std::string& folder, int folderFd, const std::string& entry,
   OwnedFd fd(socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
   if (fd.get() < 0) return;
   if (connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
-    // A file that no socket is bound to any more: its process died without cleaning up.
-    if (errno == ECONNREFUSED) unlinkat(folderFd, entry.c_str(), 0);
+    // A socket file that nothing is bound to any more: its process died without cleaning
+    // up. Checked again just before, as the entry may have been replaced since the listing.
+    if (errno == ECONNREFUSED && isSocket(folderFd, entry.c_str()))
+      unlinkat(folderFd, entry.c_str(), 0);
     return;
   }
   sendBounded(fd.get(), name);
@@ -107,12 +118,22 @@ void sendTo(const std::string& folder, int folderFd, const std::string& entry,
 }  // namespace
 
 std::string rendezvousFolder() {
-  return hostPath("/var/run/notifications");
+  return rendezvousFolder(deviceRoot());
 }
 
-Listener bindListener() {
+std::string rendezvousFolder(const std::string& deviceRoot) {
+  return deviceRoot + "/var/run/notifications";
+}
+
+bool Listener::stillInPlace() const {
+  struct stat info {};
+  return valid() && lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) &&
+         info.st_dev == device && info.st_ino == inode;
+}
+
+Listener bindListener(const std::string& deviceRoot) {
   Listener listener;
-  std::string folder = rendezvousFolder();
+  std::string folder = rendezvousFolder(deviceRoot);
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
   OwnedFd folderFd(open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
@@ -123,12 +144,20 @@ Listener bindListener() {
   if (!socketAddress(folder, folderFd.get(), entry, &address)) return listener;
   OwnedFd fd(socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
   if (fd.get() < 0) return listener;
-  // A file of this name can only be left by an earlier process that had our id.
-  unlinkat(folderFd.get(), entry.c_str(), 0);
+  // A socket of this name can only be left by an earlier process that had our id. Any
+  // other file stays, and this process cannot listen until it is gone.
+  if (isSocket(folderFd.get(), entry.c_str())) unlinkat(folderFd.get(), entry.c_str(), 0);
   if (bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
     return listener;
   }
+  struct stat bound {};
+  if (fstatat(folderFd.get(), entry.c_str(), &bound, AT_SYMLINK_NOFOLLOW) != 0) {
+    unlinkat(folderFd.get(), entry.c_str(), 0);
+    return listener;
+  }
   listener.path = folder + "/" + entry;
+  listener.device = bound.st_dev;
+  listener.inode = bound.st_ino;
   listener.fd = fd.release();
   return listener;
 }

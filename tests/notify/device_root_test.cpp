@@ -3,15 +3,18 @@
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "bridge/device_path.h"
+#include "standins/corefoundation/kept_strings.h"
 #include "tests/notify/notification_log.h"
 
 namespace vm::test {
@@ -70,6 +73,65 @@ TEST_F(DeviceRootScope, StaleSocketOfDeadProcessIsClearedAndPostsStillArrive) {
   EXPECT_EQ(rendezvousEntries(root()), std::vector<std::string>{std::to_string(getpid())});
   ASSERT_EQ(postFromOtherProcess(root(), {"test.name"}), 0);
   EXPECT_TRUE(log.waitFor("test.name", 2));
+}
+
+TEST_F(DeviceRootScope, CleaningUpRemovesOnlySockets) {
+  NotificationLog log;
+  log.observe(CFSTR("test.name"));
+  const std::string folder = path("/var/run/notifications");
+  writeFile("/var/run/notifications/4000001", "not a socket");
+  ASSERT_EQ(mkfifo((folder + "/4000002").c_str(), 0600), 0);
+  ASSERT_NO_FATAL_FAILURE(leaveStaleSocket(folder));
+
+  post(CFSTR("test.name"));
+  ASSERT_TRUE(log.waitFor("test.name"));
+  std::vector<std::string> expected{"4000001", "4000002", std::to_string(getpid())};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(rendezvousEntries(root()), expected);
+  EXPECT_EQ(std::filesystem::file_size(folder + "/4000001"), 12u);
+}
+
+bool isSocketFile(const std::string& file) {
+  struct stat info {};
+  return lstat(file.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
+}
+
+TEST_F(DeviceRootScope, WatcherWhoseSocketIsRemovedListensAgainWithinASecond) {
+  const std::string socket = path("/var/run/notifications/") + std::to_string(getpid());
+  struct Case {
+    const char* what;
+    std::string removed;
+  };
+  const Case cases[] = {{"its socket file", socket}, {"the whole folder", path("/var")}};
+  NotificationLog log;
+  log.observe(CFSTR("test.name"));
+  int heard = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(isSocketFile(socket));
+    std::filesystem::remove_all(c.removed);
+    bool back = false;
+    for (int waited = 0; waited <= 1000 && !back; waited += 10) {
+      back = isSocketFile(socket);
+      if (!back) std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(back);
+    ASSERT_EQ(postFromOtherProcess(root(), {"test.name"}), 0);
+    EXPECT_TRUE(log.waitFor("test.name", ++heard));
+  }
+}
+
+TEST_F(DeviceRootScope, WatcherKeepsOnlyTheNamesItObserves) {
+  NotificationLog log;
+  log.observe(CFSTR("test.watched"));
+  const size_t kept = VMConstantStringCount();
+  std::vector<std::string> unrelated;
+  for (int i = 0; i < 300; ++i) unrelated.push_back("test.unrelated." + std::to_string(i));
+  ASSERT_EQ(postFromOtherProcess(root(), unrelated), 0);
+  // Names arrive in the order they were sent: once this one is heard, all were handled.
+  ASSERT_EQ(postFromOtherProcess(root(), {"test.watched"}), 0);
+  ASSERT_TRUE(log.waitFor("test.watched"));
+  EXPECT_EQ(VMConstantStringCount(), kept);
 }
 
 TEST_F(DeviceRootScope, RootDeeperThanASocketPathStillDelivers) {

@@ -1,0 +1,121 @@
+// Bytes that are not text in the environment or the arguments of the hosts: Foundation
+// still starts, the tweak still loads, and an argument that is not text is refused.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bridge/foundation.h"
+#include "hosts/start/utf8_text.h"
+#include "tests/prefs/pane_fixture.h"
+#include "tests/prefs/processes.h"
+
+namespace vm::test {
+namespace {
+
+const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
+const std::string kSettingsApp = VM_BIN_DIR "/Settings";
+
+bool holds(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(Utf8Text, AcceptsWellFormedTextOnly) {
+  struct Case {
+    const char* bytes;
+    bool text;
+  };
+  const Case cases[] = {
+      {"", true},
+      {"plain", true},
+      {"caf\xc3\xa9", true},
+      {"\xe2\x82\xac \xf0\x9f\x98\x80 \xf4\x8f\xbf\xbf", true},  // U+20AC, U+1F600, U+10FFFF
+      {"\xff", false},
+      {"\x80", false},              // continuation without a lead
+      {"caf\xc3", false},           // truncated at the end
+      {"\xe2\x82x", false},         // truncated in the middle
+      {"\xc0\xaf", false},          // overlong "/"
+      {"\xe0\x80\xaf", false},      // overlong, three bytes
+      {"\xf0\x80\x80\xaf", false},  // overlong, four bytes
+      {"\xed\xa0\x80", false},      // a UTF-16 surrogate
+      {"\xf4\x90\x80\x80", false},  // above U+10FFFF
+      {"\xf5\x80\x80\x80", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(vm::host::isUtf8Text(c.bytes), c.text) << testing::PrintToString(c.bytes);
+  }
+}
+
+class ForeignBytes : public PaneTest {
+ protected:
+  void SetUp() override {
+    PaneTest::SetUp();
+    stagePane();
+    stageTweak();
+    // Each case runs in its own process, so the hosts it starts inherit this.
+    setenv("VELMOTINT_PROBE", "caf\xe9 \xff", 1);
+  }
+  Finished run(const std::string& program, const std::vector<std::string>& args) {
+    return runProgram(program, args, root());
+  }
+};
+
+TEST_F(ForeignBytes, SpringBoardStartsAndTheTweakReadsItsSettings) {
+  writeSettings("<key>ENABLED16</key><true/>");
+  Finished report = run(kSpringBoard, {});
+  ASSERT_EQ(report.exitCode, 0) << report.err;
+  EXPECT_TRUE(holds(report.out, "tweaks loaded: 1")) << report.out;
+  EXPECT_TRUE(holds(report.out, "hooks installed: 63, skipped: 0")) << report.out;
+  EXPECT_TRUE(holds(report.out, "date hidden                        yes")) << report.out;
+}
+
+TEST_F(ForeignBytes, SettingsShowsAndStores) {
+  Finished set = run(kSettingsApp, {"set", "ENABLED16", "on"});
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  AutoreleasePool pool;
+  id stored = copyDictionaryAtPath(nsString(settingsFile()));
+  EXPECT_EQ(send<BOOL>(send<id>(stored, sel::objectForKey_, nsString("ENABLED16")), sel::boolValue),
+            YES);
+  release(stored);
+  Finished shown = run(kSettingsApp, {"show", "VelmoSettings2"});
+  EXPECT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_TRUE(holds(shown.out, "ENABLED16")) << shown.out;
+}
+
+TEST_F(ForeignBytes, TheHostsKeepTheEntriesForThemselves) {
+  // A device root whose name is not text is still the one the host uses.
+  const std::string odd = root() + "/dev\xff";
+  std::filesystem::create_directories(odd);
+  setenv("VELMOTINT_DEVICE_ROOT", odd.c_str(), 1);
+  Finished report = run(kSpringBoard, {});
+  EXPECT_EQ(report.exitCode, 0) << report.err;
+  EXPECT_TRUE(holds(report.out, "device root: " + odd + "\n")) << report.out;
+}
+
+TEST_F(ForeignBytes, AnArgumentThatIsNotTextIsMisuse) {
+  writeSettings("<key>ENABLED2</key><true/>");
+  const std::string before = readFile(settingsFile());
+  struct Case {
+    const std::string& program;
+    std::vector<std::string> args;
+    const char* says;
+  };
+  const Case cases[] = {
+      {kSettingsApp, {"show", "\xff"}, "argument 2 is not UTF-8 text"},
+      {kSettingsApp, {"set", "ENABLED2", "of\xff"}, "argument 3 is not UTF-8 text"},
+      {kSettingsApp, {"--pane", "Velmo\xe2\x82", "show"}, "argument 2 is not UTF-8 text"},
+      {kSpringBoard, {"--watch\xc0"}, "argument 1 is not UTF-8 text"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.program + " " + c.args[0]);
+    Finished result = run(c.program, c.args);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(holds(result.err, c.says)) << result.err;
+    EXPECT_EQ(readFile(settingsFile()), before);
+  }
+}
+
+}  // namespace
+}  // namespace vm::test
