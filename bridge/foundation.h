@@ -33,17 +33,34 @@ inline const ClassRef NSURL{"NSURL"};
 // An autoreleased NSString holding the UTF-8 text (nil for a null pointer or text that is
 // not UTF-8).
 id nsString(const char* utf8);
-inline id nsString(const std::string& utf8) { return nsString(utf8.c_str()); }
+inline id nsString(const std::string& utf8) {
+  return nsString(utf8.c_str());
+}
 
 // The UTF-8 bytes of an NSString; empty for nil.
 std::string stdString(id string);
 
-bool isKindOf(id object, Class cls);
-inline bool isString(id object) { return isKindOf(object, cls::NSString); }
+// The characters of `string` as bytes, when it is at most kShortTextUnits UTF-16 units,
+// all of them ASCII and none of them NUL: its UTF-8 bytes are then exactly these, one per
+// unit. Copied with -getCharacters:range:, which converts nothing and allocates nothing.
+// Returns the length, or -1 for nil or any other string.
+inline constexpr size_t kShortTextUnits = 64;
+long shortAsciiText(id string, char (&bytes)[kShortTextUnits]);
 
-inline id retain(id object) { return send<id>(object, sel::retain); }
-inline void release(id object) { send<void>(object, sel::release); }
-inline unsigned long retainCount(id object) { return send<unsigned long>(object, sel::retainCount); }
+bool isKindOf(id object, Class cls);
+inline bool isString(id object) {
+  return isKindOf(object, cls::NSString);
+}
+
+inline id retain(id object) {
+  return send<id>(object, sel::retain);
+}
+inline void release(id object) {
+  send<void>(object, sel::release);
+}
+inline unsigned long retainCount(id object) {
+  return send<unsigned long>(object, sel::retainCount);
+}
 
 // Every thread that makes Foundation objects needs a pool, as the device's run loops
 // provide one; this one lives for a scope.
