@@ -13,6 +13,11 @@ inline constexpr const char* kDeviceRootVariable = "VELMOTINT_DEVICE_ROOT";
 // The device root directory (no trailing slash); empty on the device.
 std::string deviceRoot();
 
+// deviceRoot() as it is now, remembered per thread for as long as the variables it is made
+// from keep their values: asking again costs their lookup and no allocation. Valid until
+// the calling thread asks again.
+const std::string& currentDeviceRoot();
+
 // `devicePath` resolved on this machine.
 std::string hostPath(const std::string& devicePath);
 

@@ -76,7 +76,9 @@ std::string SettingsDomain::hostPath() const {
 }
 
 SettingsSnapshotRef SettingsDomain::current() {
-  const std::string path = hostPath();
+  // Built in a buffer of this thread's: once it has grown, no allocation per call.
+  thread_local std::string path;
+  path.assign(currentDeviceRoot()).append(devicePath_);
   FileIdentity now;
   if (!identityOfRegularFile(path, &now)) {
     SettingsSnapshotRef dropped;
