@@ -68,15 +68,53 @@ R zeroResult() {
 }
 
 #if defined(__APPLE__)
-// Apple's ABI returns large structs through a hidden pointer on 32-bit ARM and x86; arm64
-// has no _stret entry point at all.
-template <typename R>
-constexpr bool kNeedsStret =
-#if defined(__arm64__) || defined(__aarch64__)
-    false;
-#else
-    std::is_class_v<R> && (sizeof(R) > 2 * sizeof(void*));
+// The runtime entry point that sends a message with result type R. objc_msgSend_stret
+// takes the caller's result buffer as a hidden first argument, so it is the right one
+// exactly where the C calling convention itself returns R through memory:
+// - arm64: never. Structs come back in registers, or through x8, which objc_msgSend leaves
+//   alone; the runtime has no _stret entry points there.
+// - armv7 (iOS keeps the older APCS rule here): a struct or union larger than 4 bytes is
+//   returned in memory. One of 4 bytes or fewer comes back in r0 only when it is
+//   "integer-like" (one addressable integer member), which a template cannot see, so such
+//   results are refused at compile time rather than guessed. Scalars, pointers, 64-bit
+//   integers and doubles come back in r0/r1.
+#if !defined(__arm__) && !defined(__arm64__) && !defined(__aarch64__)
+#error "the device build targets arm64 and armv7 only"
 #endif
+using Messenger = void (*)();
+
+#if defined(__arm__)
+template <typename R>
+constexpr bool returnedInMemory() {
+  if constexpr (std::is_class_v<R> || std::is_union_v<R>) {
+    static_assert(sizeof(R) > 4,
+                  "armv7 returns a struct of 4 bytes or fewer in r0 or in "
+                  "memory depending on its members: return it another way");
+    return true;
+  } else {
+    return false;
+  }
+}
+#endif
+
+template <typename R>
+Messenger messenger() {
+#if defined(__arm__)
+  if constexpr (returnedInMemory<R>()) return reinterpret_cast<Messenger>(objc_msgSend_stret);
+#endif
+  return reinterpret_cast<Messenger>(objc_msgSend);
+}
+
+// The same choice for a message to the superclass.
+template <typename R>
+Messenger superMessenger() {
+#if defined(__arm__)
+  if constexpr (returnedInMemory<R>()) {
+    return reinterpret_cast<Messenger>(objc_msgSendSuper_stret);
+  }
+#endif
+  return reinterpret_cast<Messenger>(objc_msgSendSuper);
+}
 #endif
 
 }  // namespace detail
@@ -96,11 +134,7 @@ template <typename R = void, typename... Args>
 R send(id receiver, SEL selector, Args... args) {
   if (receiver == nil) return detail::zeroResult<R>();
 #if defined(__APPLE__)
-  if constexpr (detail::kNeedsStret<R>) {
-    return callImp<R>(reinterpret_cast<IMP>(objc_msgSend_stret), receiver, selector, args...);
-  } else {
-    return callImp<R>(reinterpret_cast<IMP>(objc_msgSend), receiver, selector, args...);
-  }
+  return callImp<R>(reinterpret_cast<IMP>(detail::messenger<R>()), receiver, selector, args...);
 #else
   return callImp<R>(objc_msg_lookup(receiver, selector), receiver, selector, args...);
 #endif
@@ -118,13 +152,8 @@ R sendSuper(id self, Class cls, SEL selector, Args... args) {
   if (self == nil) return detail::zeroResult<R>();
   objc_super super{self, class_getSuperclass(cls)};
 #if defined(__APPLE__)
-  if constexpr (detail::kNeedsStret<R>) {
-    using Fn = R (*)(objc_super*, SEL, Args...);
-    return reinterpret_cast<Fn>(objc_msgSendSuper_stret)(&super, selector, args...);
-  } else {
-    using Fn = R (*)(objc_super*, SEL, Args...);
-    return reinterpret_cast<Fn>(objc_msgSendSuper)(&super, selector, args...);
-  }
+  using Fn = R (*)(objc_super*, SEL, Args...);
+  return reinterpret_cast<Fn>(detail::superMessenger<R>())(&super, selector, args...);
 #else
   return callImp<R>(objc_msg_lookup_super(&super, selector), self, selector, args...);
 #endif

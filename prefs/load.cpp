@@ -1,5 +1,6 @@
 // The bundle's entry: its classes exist as soon as the Settings application has loaded it,
 // before it asks for the principal class.
+#include "bridge/export.h"
 #include "prefs/pane.h"
 
 namespace {
@@ -12,6 +13,6 @@ __attribute__((constructor)) void velmotintPrefsDidLoad() {
 }  // namespace
 
 // Both deliverables export a main that does nothing; the loaded bundle never runs it.
-int main() {
+VM_EXPORT int main() {
   return 0;
 }

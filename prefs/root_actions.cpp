@@ -1,23 +1,20 @@
 // The root page's buttons. Neither looks at its sender or at what its call answers: a
 // failed restart or an unopened address leaves nothing for the pane to do.
-#include <cstdlib>
-
 #include "bridge/foundation.h"
+#include "bridge/run_program.h"
 #include "bridge/selectors.h"
 #include "prefs/pane.h"
 
 namespace velmotint::prefs {
 namespace {
 
-constexpr const char* kRestartCommand = "killall SpringBoard";
 constexpr const char* kProfileAddress = "https://twitter.com/tanvork";
 
 }  // namespace
 
 // The system starts SpringBoard again, and the tweak loads anew with the settings file.
 void respring(id, SEL, id) {
-  int ignored = std::system(kRestartCommand);
-  (void)ignored;
+  vm::runAndWait("killall", {"SpringBoard"});
 }
 
 void tanvorkTwitter(id, SEL, id) {

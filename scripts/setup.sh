@@ -2,7 +2,9 @@
 # Installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
 packages=(build-essential cmake g++ pkg-config libobjc-12-dev libgnustep-base-dev libcairo2-dev
-          googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps)
+          googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
+          # the device build: clang, ld64.lld, LLVM's Mach-O tools, libc++ headers, dpkg-deb
+          clang lld llvm-14 libc++-14-dev libc++abi-14-dev dpkg)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

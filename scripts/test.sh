@@ -8,6 +8,10 @@ jobs=$(nproc)
 "$here/scripts/build.sh" "$here/build"
 ctest --test-dir "$here/build" --output-on-failure -j"$jobs"
 
+# The device package, built for iOS and checked with LLVM's Mach-O tools and dpkg-deb.
+"$here/scripts/build-device.sh"
+"$here/scripts/check-device.sh"
+
 "$here/scripts/build.sh" "$here/build-sanitize" -DVELMOTINT_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$here/scripts/lsan.supp:print_suppressions=0

@@ -2,11 +2,9 @@
 
 #include "bridge/foundation.h"
 
-#if defined(__APPLE__)
-#include <substrate.h>
-#else
-#include "standins/substrate/substrate.h"
-#endif
+// The substrate's hooking call. The substrate ships no header with the SDK, and the
+// simulated SpringBoard's stand-in exports the same C name and signature.
+extern "C" void MSHookMessageEx(Class cls, SEL selector, IMP replacement, IMP* saved);
 
 namespace velmotint::host {
 

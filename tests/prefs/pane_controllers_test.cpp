@@ -1,6 +1,8 @@
 // The pane's three list controllers and the root page's buttons, in the test process.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
@@ -12,15 +14,7 @@
 #include "standins/uikit/uikit.h"
 #include "tests/prefs/list_call_log.h"
 #include "tests/prefs/pane_fixture.h"
-
-// Every command the loaded bundle hands to the system library lands here instead: this
-// definition in the executable comes before the C library's for modules loaded later.
-// Nothing is run, so no process on the machine is ended.
-std::vector<std::string> gSystemCommands;
-extern "C" int system(const char* command) {
-  gSystemCommands.emplace_back(command != nullptr ? command : "(null)");
-  return 256;  // what a killall that found nothing answers
-}
+#include "tests/prefs/processes.h"
 
 namespace vm::test {
 namespace {
@@ -132,13 +126,28 @@ TEST_F(PaneControllers, SubpageShowsWhatChangedWhileItWasAway) {
   EXPECT_EQ(send<BOOL>(preferences::shownValue(controller, row), sel::boolValue), YES);
 }
 
-TEST_F(PaneControllers, RestartRunsExactlyKillallSpringBoardAndIgnoresItsFailure) {
-  gSystemCommands.clear();
+// The restart button runs whatever `killall` comes first on PATH. Here that is a script
+// that records its arguments and fails as a killall that found nothing does, so no
+// process on the machine is ended.
+TEST_F(PaneControllers, RestartRunsKillallSpringBoardFromPathAndReapsIt) {
+  const std::string bin = root() + "/test-bin";
+  const std::string log = root() + "/killall.log";
+  writeFile("/test-bin/killall", "#!/bin/sh\necho \"$*\" >> '" + log + "'\nexit 1\n");
+  ASSERT_EQ(chmod((bin + "/killall").c_str(), 0755), 0);
+  setenv("PATH", (bin + ":" + std::getenv("PATH")).c_str(), 1);
+
   id controller = make("velmotintPrefsListController");
   send<void>(controller, sel_registerName("respring:"), make("NSObject"));
   send<void>(controller, sel_registerName("respring:"), id{nil});
-  EXPECT_EQ(gSystemCommands,
-            (std::vector<std::string>{"killall SpringBoard", "killall SpringBoard"}));
+  EXPECT_EQ(readFile(log), "SpringBoard\nSpringBoard\n");
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a child was left unreaped";
+}
+
+TEST_F(PaneControllers, RestartWithoutKillallOnPathReturns) {
+  setenv("PATH", root().c_str(), 1);
+  id controller = make("velmotintPrefsListController");
+  send<void>(controller, sel_registerName("respring:"), id{nil});
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a child was left unreaped";
 }
 
 TEST_F(PaneControllers, ProfileButtonOpensTheAuthorsPageThroughTheApplication) {
