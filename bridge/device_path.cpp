@@ -29,6 +29,10 @@ const std::string& currentDeviceRoot() {
   static const std::string none;
   return none;
 }
+
+const std::string& currentHostPath(const std::string& devicePath) {
+  return devicePath;
+}
 #else
 namespace {
 
@@ -46,6 +50,8 @@ struct SeenVariable {
 
 }  // namespace
 
+// Per-thread memos: Linux only, since the oldest supported devices have no thread-local
+// storage (and need no device root).
 const std::string& currentDeviceRoot() {
   thread_local SeenVariable configured, home;
   thread_local std::string root;
@@ -61,6 +67,12 @@ const std::string& currentDeviceRoot() {
     known = true;
   }
   return root;
+}
+
+const std::string& currentHostPath(const std::string& devicePath) {
+  thread_local std::string path;
+  path.assign(currentDeviceRoot()).append(devicePath);
+  return path;
 }
 #endif
 

@@ -18,6 +18,10 @@ std::string deviceRoot();
 // the calling thread asks again.
 const std::string& currentDeviceRoot();
 
+// hostPath(devicePath) in storage of the calling thread's (on the device, `devicePath`
+// itself), valid until the thread asks again: no allocation once it has grown.
+const std::string& currentHostPath(const std::string& devicePath);
+
 // `devicePath` resolved on this machine.
 std::string hostPath(const std::string& devicePath);
 

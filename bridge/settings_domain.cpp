@@ -76,9 +76,7 @@ std::string SettingsDomain::hostPath() const {
 }
 
 SettingsSnapshotRef SettingsDomain::current() {
-  // Built in a buffer of this thread's: once it has grown, no allocation per call.
-  thread_local std::string path;
-  path.assign(currentDeviceRoot()).append(devicePath_);
+  const std::string& path = currentHostPath(devicePath_);
   FileIdentity now;
   if (!identityOfRegularFile(path, &now)) {
     SettingsSnapshotRef dropped;
