@@ -68,7 +68,7 @@ awk -v p="$platform" -v r="$replaced" -v n=$calls 'BEGIN {
   printf "  setColor: per call: platform %.1f, replaced with its flag off %.1f, added %.1f\n",
          p / n, r / n, (r - p) / n }'
 
-report='springboard::sceneReport*'
+report='springboard::buildScene*'
 after=$(layout "$build" "$report")
 after_colours=$(layout "$build" 'colorFromDefaultsWithKey*')
 printf "  layout: %s instructions, %s in colour lookups\n" "$after" "$after_colours"
