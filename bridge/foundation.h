@@ -33,9 +33,7 @@ inline const ClassRef NSURL{"NSURL"};
 // An autoreleased NSString holding the UTF-8 text (nil for a null pointer or text that is
 // not UTF-8).
 id nsString(const char* utf8);
-inline id nsString(const std::string& utf8) {
-  return nsString(utf8.c_str());
-}
+inline id nsString(const std::string& utf8) { return nsString(utf8.c_str()); }
 
 // The UTF-8 bytes of an NSString; empty for nil.
 std::string stdString(id string);
@@ -48,16 +46,10 @@ inline constexpr size_t kShortTextUnits = 64;
 long shortAsciiText(id string, char (&bytes)[kShortTextUnits]);
 
 bool isKindOf(id object, Class cls);
-inline bool isString(id object) {
-  return isKindOf(object, cls::NSString);
-}
+inline bool isString(id object) { return isKindOf(object, cls::NSString); }
 
-inline id retain(id object) {
-  return send<id>(object, sel::retain);
-}
-inline void release(id object) {
-  send<void>(object, sel::release);
-}
+inline id retain(id object) { return send<id>(object, sel::retain); }
+inline void release(id object) { send<void>(object, sel::release); }
 inline unsigned long retainCount(id object) {
   return send<unsigned long>(object, sel::retainCount);
 }

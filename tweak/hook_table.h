@@ -1,10 +1,12 @@
-// The hook table: every method the tweak replaces, in install order.
+// The hook table: every method the tweak replaces, in install order. Each group of
+// replacements lists its own rows; the table merges them by install number.
 #pragma once
 
 #include <objc/runtime.h>
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 #include "bridge/class_builder.h"
 #include "tweak/saved_slot.h"
@@ -22,17 +24,19 @@ struct HookRow {
   IMP* saved;
 };
 
+using HookRows = std::vector<HookRow>;
+
 inline constexpr std::size_t kHookCount = 63;
 
 const std::array<HookRow, kHookCount>& hookTable();
 
-// A row whose replacement and saved slot are checked against each other at compile time:
-// both must have the method's signature.
-template <typename R, typename... Args>
-HookRow hookRow(int number, const char* className, MethodKind kind, const char* selector,
-                R (*replacement)(id, SEL, Args...), Saved<R(Args...)>& saved) {
-  return HookRow{number,   className, kind, selector, vm::toImp(replacement),
-                 saved.slot()};
+// The row of `Replacement`, with the saved slot that belongs to it.
+template <auto Replacement>
+HookRow hook(int number, const char* className, MethodKind kind, const char* selector) {
+  static_assert(MethodOf<decltype(Replacement)>::kIsMethod,
+                "a replacement takes the receiver and the selector first");
+  return HookRow{
+      number, className, kind, selector, vm::toImp(Replacement), &savedImplementation<Replacement>};
 }
 
 }  // namespace velmotint

@@ -1,6 +1,6 @@
-// A hook's saved slot: the implementation a class had before its method was replaced,
-// typed with the method's own signature so that falling back can only pass the right
-// arguments.
+// A hook's saved slot: the implementation a class had before its method was replaced. The
+// slot is keyed on the replacement and typed by it, so a replacement falls back only through
+// its own slot and can only pass that method's arguments.
 #pragma once
 
 #include <objc/runtime.h>
@@ -9,27 +9,32 @@
 
 namespace velmotint {
 
-template <typename Signature>
-class Saved;
+// Written once, by the hooking call at install; null until then.
+template <auto Replacement>
+inline IMP savedImplementation = nullptr;
 
-// Saved<R(Args...)> holds an implementation of a method taking Args and returning R.
-template <typename R, typename... Args>
-class Saved<R(Args...)> {
- public:
-  using Replacement = R (*)(id, SEL, Args...);
-
-  // Runs the saved implementation on the receiver with the selector the replacement got.
-  R operator()(id self, SEL cmd, Args... args) const {
-    return vm::callImp<R>(imp_, self, cmd, args...);
-  }
-
-  bool filled() const { return imp_ != nullptr; }
-  IMP imp() const { return imp_; }
-  // Where the hooking call stores the former implementation; written once, at install.
-  IMP* slot() { return &imp_; }
-
- private:
-  IMP imp_ = nullptr;
+// MethodOf<R (*)(id, SEL, Args...)>: what a replacement's type says about its method.
+template <typename Function>
+struct MethodOf {
+  static constexpr bool kIsMethod = false;
 };
+
+template <typename R, typename... Args>
+struct MethodOf<R (*)(id, SEL, Args...)> {
+  static constexpr bool kIsMethod = true;
+  using Signature = R(Args...);
+
+  static R call(IMP imp, id self, SEL cmd, Args... args) {
+    return vm::callImp<R>(imp, self, cmd, args...);
+  }
+};
+
+// original<&replaced::X>(self, cmd, args...): runs the implementation X replaced, on the
+// receiver with the selector X was called with.
+template <auto Replacement, typename... Args>
+decltype(auto) original(id self, SEL cmd, Args... args) {
+  return MethodOf<decltype(Replacement)>::call(savedImplementation<Replacement>, self, cmd,
+                                               args...);
+}
 
 }  // namespace velmotint

@@ -121,7 +121,9 @@ void reportLabelsAndGrabbers(ReportObjects& objects, Scene& out) {
 
   id banner = objects.view(sb::SBBannerContextView, View::kBannerBackground);
   send<void>(banner, vm::sel::setBackgroundColor_, makeColour(0, 0, 0, 0.6));
-  send<void>(banner, layoutGrabber);
+  // Releases before 8.0 have banners without a grabber, and SpringBoard never lays one out.
+  if (send<BOOL>(banner, vm::sel::respondsToSelector_, static_cast<SEL>(layoutGrabber)))
+    send<void>(banner, layoutGrabber);
   out.set(View::kBannerBackground, colourOf(send<id>(banner, vm::sel::backgroundColor)));
   out.set(View::kBannerGrabber,
           colourOf(send<id>(send<id>(banner, grabberView), vm::sel::backgroundColor)));
@@ -165,10 +167,10 @@ void reportStatusBar(ReportObjects& objects, Scene& out) {
   out.set(View::kStatusTextDefault,
           colourOf(send<id>(foreground, textColorForStyle_, NSInteger{0})));
   out.set(View::kStatusTextLight, colourOf(send<id>(foreground, textColorForStyle_, NSInteger{1})));
-  out.set(View::kBatteryHalf,
-          colourOf(send<id>(foreground, batteryColor, 0.5, 0.2, static_cast<BOOL>(NO))));
-  out.set(View::kBatteryCharging,
-          colourOf(send<id>(foreground, batteryColor, 0.5, 0.2, static_cast<BOOL>(YES))));
+  out.set(View::kBatteryHalf, colourOf(send<id>(foreground, batteryColor, CGFloat{0.5},
+                                                CGFloat{0.2}, static_cast<BOOL>(NO))));
+  out.set(View::kBatteryCharging, colourOf(send<id>(foreground, batteryColor, CGFloat{0.5},
+                                                    CGFloat{0.2}, static_cast<BOOL>(YES))));
 
   id attributes = objects.keep(
       send<id>(send<id>(ui::StatusBarStyleAttributes.get(), vm::sel::alloc), initWithRequest,

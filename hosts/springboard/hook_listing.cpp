@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "tweak/hook_report.h"
+#include "hosts/springboard/release_report.h"
 
 namespace springboard {
 
@@ -25,12 +25,14 @@ HookListing listHooks(const std::vector<LoadedTweak>& tweaks) {
     listing.text += name + ": " + std::to_string(rows.size()) + " hooks\n";
     for (const VelmotintHookInfo& row : rows) {
       char line[200];
-      std::snprintf(line, sizeof line, "  %2d %-9s %c[%s %s]\n", row.number,
+      std::snprintf(line, sizeof line, "  %2d %-9s %c[%s %s]%s%s%s\n", row.number,
                     row.installed ? "installed" : "SKIPPED", row.isClassMethod ? '+' : '-',
-                    row.className, row.selector);
+                    row.className, row.selector, row.installed ? "" : " (",
+                    row.installed ? "" : skipReason(row), row.installed ? "" : ")");
       listing.text += line;
       if (!row.installed) listing.skippedText += line;
       (row.installed ? listing.installed : listing.skipped) += 1;
+      listing.rows.push_back(row);
     }
   }
   return listing;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hosts/springboard/tweak_loader.h"
+#include "tweak/hook_report.h"
 
 namespace springboard {
 
@@ -13,6 +14,7 @@ struct HookListing {
   std::string skippedText;  // the rows that did not take hold
   int installed = 0;
   int skipped = 0;
+  std::vector<VelmotintHookInfo> rows;  // of every tweak listed
 };
 
 HookListing listHooks(const std::vector<LoadedTweak>& tweaks);

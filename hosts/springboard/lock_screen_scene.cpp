@@ -103,7 +103,7 @@ void reportLockScreen(ReportObjects& scene, Scene& out) {
   out.set(View::kStatusBarAlpha, number(send<CGFloat>(controller, effectiveVisibleStatusBarAlpha)));
   NSInteger barStyle = send<NSInteger>(controller, statusBarStyle);
   out.set(View::kStatusBarStyle, style(barStyle, statusBarStyleMeaning(barStyle)));
-  send<void>(controller, startFadeIn_, 1L);
+  send<void>(controller, startFadeIn_, 1);
   out.set(View::kFadeInRuns, count(send<NSInteger>(controller, fadeInAnimationCount)));
   id fade = scene.make(sb::SBFadeAnimationSettings);
   out.set(View::kFadeDuration, seconds(send<CGFloat>(fade, backlightFadeDuration)));

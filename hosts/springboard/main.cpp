@@ -16,6 +16,8 @@
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/picture.h"
+#include "hosts/springboard/release_profile.h"
+#include "hosts/springboard/release_report.h"
 #include "hosts/springboard/report_header.h"
 #include "hosts/springboard/report_text.h"
 #include "hosts/springboard/scene_builder.h"
@@ -30,19 +32,24 @@ constexpr const char* kBundleIdentifier = "com.apple.springboard";
 constexpr const char* kExecutableName = "SpringBoard";
 
 constexpr const char* kUsage =
-    "usage: SpringBoard [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
+    "usage: SpringBoard [--ios 7.0|7.1|8] [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
+    "       SpringBoard --release-table\n"
     "  Loads the tweaks staged in the device root ($VELMOTINT_DEVICE_ROOT) and reports what\n"
     "  the lock screen, status bar and home screen show.\n"
+    "  --ios RELEASE    play iOS 7.0, 7.1 or 8.x: only the classes and methods it has\n"
+    "  --release-table  print each option's effect on each release as a markdown table\n"
     "  --watch          stay up; report again after every "
     "com.tanvork.velmotint/settingschanged\n"
     "  --hooks          list every row of the tweak's hook table\n"
     "  --picture FILE   also draw the screens into FILE (PNG or SVG), again on every report\n"
     "  -h, --help       this text\n"
-    "exit status: 0 done, 1 the picture could not be written, 2 unknown option\n";
+    "exit status: 0 done, 1 the picture could not be written (--release-table: no tweak\n"
+    "  staged), 2 unknown option or release\n";
 
 struct Options {
   bool watch = false;
   bool hooks = false;
+  bool releaseTable = false;
   std::string picture;
 };
 
@@ -79,6 +86,7 @@ class Reporter {
       text += "\n";
     }
     text += springboard::headerText(tweaks_, tweak, springboard::readSettingsFile(), hooks, style_);
+    text += springboard::releaseSummary(hooks.rows);
     text += springboard::sceneText(scene, style_);
     if (options_.hooks) text += "\nHooks\n" + hooks.text;
 
@@ -114,6 +122,10 @@ int misuse(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!springboard::adoptReleaseOption(argc, argv)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
   Options options;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -124,6 +136,8 @@ int main(int argc, char** argv) {
       options.watch = true;
     } else if (arg == "--hooks") {
       options.hooks = true;
+    } else if (arg == "--release-table") {
+      options.releaseTable = true;
     } else if (arg == "--picture") {
       if (i + 1 == argc) return misuse("--picture needs a file name");
       options.picture = argv[++i];
@@ -139,7 +153,11 @@ int main(int argc, char** argv) {
 
   vm::AutoreleasePool pool;
   VMRegisterSpringBoardClasses();
-  Reporter reporter(options, springboard::loadTweaks(kBundleIdentifier, kExecutableName));
+  std::vector<springboard::LoadedTweak> tweaks =
+      springboard::loadTweaks(kBundleIdentifier, kExecutableName);
+  if (options.releaseTable)
+    return springboard::printReleaseTable(springboard::listHooks(tweaks).rows);
+  Reporter reporter(options, std::move(tweaks));
   bool drawn = reporter.report(nullptr);
   if (!options.watch) return drawn ? 0 : 1;
 

@@ -130,7 +130,8 @@ bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* 
     *error = systemError("cannot create a file in " + target.parent_path().string());
     return false;
   }
-  bool written = writeAll(fd, encoded.data(), encoded.size()) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+  bool written =
+      writeAll(fd, encoded.data(), encoded.size()) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
   if (!written) *error = systemError("cannot write " + temporary);
   if (close(fd) != 0 && written) {
     written = false;

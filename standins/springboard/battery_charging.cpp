@@ -68,7 +68,7 @@ void controllerDealloc(id self, SEL) {
 }  // namespace
 
 void registerBatteryChargingClasses() {
-  ClassBuilder("SBLockScreenBatteryChargingView", "UIView")
+  ReleaseClassBuilder("SBLockScreenBatteryChargingView", "UIView")
       .ivar<BOOL>("_batteryVisible")
       .ivar<id>("_batteryView")
       .method("initWithFrame:", viewInitWithFrame)
@@ -78,7 +78,7 @@ void registerBatteryChargingClasses() {
       .method("dealloc", viewDealloc)
       .build();
 
-  ClassBuilder("SBLockScreenBatteryChargingViewController", "NSObject")
+  ReleaseClassBuilder("SBLockScreenBatteryChargingViewController", "NSObject")
       .ivar<id>("_chargingView")
       .ivar<NSInteger>("_loadCount")
       .method("loadView", loadView)

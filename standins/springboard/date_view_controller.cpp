@@ -109,7 +109,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerDateViewController() {
-  ClassBuilder("SBLockScreenDateViewController", "NSObject")
+  ReleaseClassBuilder("SBLockScreenDateViewController", "NSObject")
       .ivar<id>("_view")
       .ivar<id>("_dateFormat")
       .ivar<BOOL>("_dateHidden")

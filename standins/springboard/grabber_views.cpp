@@ -107,7 +107,7 @@ NSInteger slideUpPreparationCount(id self, SEL) {
 }  // namespace
 
 void registerGrabberClasses() {
-  ClassBuilder("SBBannerContextView", "UIView")
+  ReleaseClassBuilder("SBBannerContextView", "UIView")
       .ivar<id>("_grabberView")
       .ivar<NSInteger>("_grabberLayoutCount")
       .method("_layoutGrabber", layoutGrabber)
@@ -117,27 +117,27 @@ void registerGrabberClasses() {
       .classMethod("_defaultGrabberColor", defaultGrabberColor)
       .build();
 
-  ClassBuilder("SBCameraGrabberView", "UIView")
+  ReleaseClassBuilder("SBCameraGrabberView", "UIView")
       .ivar<id>("_cameraImage")
       .method("_cameraGrabberImage", cameraGrabberImage)
       .method("dealloc", cameraDealloc)
       .build();
 
-  ClassBuilder("SBSlideUpAppGrabberView", "UIView")
+  ReleaseClassBuilder("SBSlideUpAppGrabberView", "UIView")
       .ivar<id>("_grabberImage")
       .method("setGrabberImage:", setGrabberImage)
       .method("grabberImage", grabberImage)
       .method("dealloc", slideUpGrabberDealloc)
       .build();
 
-  ClassBuilder("SBChevronView", "UIView")
+  ReleaseClassBuilder("SBChevronView", "UIView")
       .ivar<id>("_chevronColor")
       .method("setColor:", setChevronColor)
       .method("color", chevronColor)
       .method("dealloc", chevronDealloc)
       .build();
 
-  ClassBuilder("SBLockScreenSlideUpToAppController", "NSObject")
+  ReleaseClassBuilder("SBLockScreenSlideUpToAppController", "NSObject")
       .ivar<BOOL>("_preparedForSlideUp")
       .ivar<NSInteger>("_slideUpPreparationCount")
       .method("prepareForSlideUpAnimation", prepareForSlideUpAnimation)

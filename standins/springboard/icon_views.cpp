@@ -72,19 +72,19 @@ NSInteger liveInstanceCount(id, SEL) {
 }  // namespace
 
 void registerIconClasses() {
-  ClassBuilder("SBIconBadgeView", "UIView")
+  ReleaseClassBuilder("SBIconBadgeView", "UIView")
       .ivar<NSInteger>("_frameChangeCount")
       .method("setFrame:", badgeSetFrame)
       .method("frameChangeCount", badgeFrameChangeCount)
       .build();
 
-  ClassBuilder("SBIconImageView", "UIView")
+  ReleaseClassBuilder("SBIconImageView", "UIView")
       .ivar<NSInteger>("_frameChangeCount")
       .method("setFrame:", imageSetFrame)
       .method("frameChangeCount", imageFrameChangeCount)
       .build();
 
-  ClassBuilder("SBIconLabelImageParameters", "NSObject")
+  ReleaseClassBuilder("SBIconLabelImageParameters", "NSObject")
       .ivar<id>("_text")
       .method("initWithText:", initWithText)
       .method("text", text)
@@ -92,7 +92,7 @@ void registerIconClasses() {
       .method("dealloc", parametersDealloc)
       .build();
 
-  ClassBuilder("SBIconListPageControl", "UIView")
+  ReleaseClassBuilder("SBIconListPageControl", "UIView")
       .ivar<BOOL>("_countedAsLive")
       .method("initWithFrame:", pageControlInitWithFrame)
       .method("dealloc", pageControlDealloc)

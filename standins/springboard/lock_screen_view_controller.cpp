@@ -41,7 +41,7 @@ id controllerInit(id self, SEL) {
   return self;
 }
 
-void startFadeIn(id self, SEL, NSInteger source) {
+void startFadeIn(id self, SEL, int source) {
   kLastFadeInSource.of(self) = source;
   ++kFadeInCount.of(self);
 }
@@ -83,14 +83,14 @@ NSInteger statusBarStyle(id self, SEL) {
 }  // namespace
 
 void registerLockScreenViewController() {
-  ClassBuilder("SBFadeAnimationSettings", "NSObject")
+  ReleaseClassBuilder("SBFadeAnimationSettings", "NSObject")
       .ivar<CGFloat>("_backlightFadeDuration")
       .method("init", settingsInit)
       .method("backlightFadeDuration", backlightFadeDuration)
       .method("setBacklightFadeDuration:", setBacklightFadeDuration)
       .build();
 
-  ClassBuilder("SBLockScreenViewController", "NSObject")
+  ReleaseClassBuilder("SBLockScreenViewController", "NSObject")
       .ivar<NSInteger>("_fadeInAnimationCount")
       .ivar<NSInteger>("_lastFadeInSource")
       .ivar<CGFloat>("_statusBarAlpha")

@@ -110,8 +110,12 @@ void setupCameraView(id self, SEL) {
 void setupDateView(id self, SEL) {
   setUpPart(self, kDateView, uikit::cls::UILabel, kDateFrame);
 }
+// 7.0 has no _UIGlintyStringView: its slide-to-unlock text is SpringBoardFoundation's own
+// view, which nothing here replaces, so a plain view stands for it.
 void setupSlideToUnlockView(id self, SEL) {
-  setUpPart(self, kPreviewSlideView, uikit::cls::GlintyStringView, kSlideToUnlockFrame);
+  Class glinty = uikit::cls::GlintyStringView.get();
+  setUpPart(self, kPreviewSlideView, glinty != nullptr ? glinty : uikit::cls::UIView.get(),
+            kSlideToUnlockFrame);
 }
 
 id cameraView(id self, SEL) {
@@ -137,7 +141,7 @@ void previewDealloc(id self, SEL) {
 }  // namespace
 
 void registerLockScreenViews() {
-  ClassBuilder("SBLockScreenView", "UIView")
+  ReleaseClassBuilder("SBLockScreenView", "UIView")
       .ivar<id>("_slideToUnlockView")
       .ivar<id>("_topGrabberView")
       .ivar<id>("_bottomGrabberView")
@@ -162,7 +166,7 @@ void registerLockScreenViews() {
       .method("dealloc", lockDealloc)
       .build();
 
-  ClassBuilder("SBLockScreenPreviewView", "UIView")
+  ReleaseClassBuilder("SBLockScreenPreviewView", "UIView")
       .ivar<id>("_cameraView")
       .ivar<id>("_dateView")
       .ivar<id>("_slideToUnlockView")

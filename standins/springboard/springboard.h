@@ -2,6 +2,9 @@
 // them with VMRegisterSpringBoardClasses() before it loads tweaks; nothing creates them
 // at library load, because on the device they belong to the SpringBoard executable.
 //
+// A process that plays one iOS release (standins/releases/ios_release.h) has only the
+// classes and methods of that release; without one it has all of those below.
+//
 // Every method a tweak replaces leaves a trace that a plain getter reads back (none of
 // the getters is replaced by anyone):
 //

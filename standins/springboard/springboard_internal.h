@@ -29,6 +29,7 @@ using uikit::addNewSubview;
 using uikit::anyRequester;
 using uikit::isHiddenForRequester;
 using uikit::newRequesterSet;
+using uikit::ReleaseClassBuilder;
 using uikit::setHiddenForRequester;
 
 }  // namespace vm::springboard

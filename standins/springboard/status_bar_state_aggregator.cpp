@@ -73,7 +73,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerStatusBarStateAggregator() {
-  ClassBuilder("SBStatusBarStateAggregator", "NSObject")
+  ReleaseClassBuilder("SBStatusBarStateAggregator", "NSObject")
       .ivar<NSInteger>("_activityUpdateCount")
       .ivar<BOOL>("_activityItemVisible")
       .ivar<BOOL>("_airplaneModeEnabled")

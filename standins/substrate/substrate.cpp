@@ -34,8 +34,8 @@ __attribute__((noinline)) void callSuperclassImplementation() {
   void* frame = __builtin_apply_args();
   IMP imp = class_getMethodImplementation(gInherited[N].superclass.load(),
                                           gInherited[N].selector.load());
-  void* result = __builtin_apply(reinterpret_cast<ForwardTarget>(reinterpret_cast<void (*)()>(imp)), frame,
-                                 kForwardedStackBytes);
+  void* result = __builtin_apply(reinterpret_cast<ForwardTarget>(reinterpret_cast<void (*)()>(imp)),
+                                 frame, kForwardedStackBytes);
   __builtin_return(result);
 }
 
@@ -77,5 +77,6 @@ extern "C" void MSHookMessageEx(Class cls, SEL selector, IMP hook, IMP* old) {
   gInherited[slot].selector.store(selector);
   if (!class_addMethod(cls, selector, hook, method_getTypeEncoding(method))) return;
   ++gInheritedUsed;
-  if (old != nullptr) *old = reinterpret_cast<IMP>(reinterpret_cast<void (*)()>(kTrampolineTable[slot]));
+  if (old != nullptr)
+    *old = reinterpret_cast<IMP>(reinterpret_cast<void (*)()>(kTrampolineTable[slot]));
 }

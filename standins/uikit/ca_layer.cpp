@@ -50,7 +50,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerLayerClass() {
-  ClassBuilder("CALayer", "NSObject")
+  ReleaseClassBuilder("CALayer", "NSObject")
       .ivar<CGFloat>("_cornerRadius")
       .ivar<CGFloat>("_borderWidth")
       .ivar<CGColorRef>("_backgroundColor")

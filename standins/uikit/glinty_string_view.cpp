@@ -112,7 +112,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerGlintyStringView() {
-  ClassBuilder("_UIGlintyStringView", "UIView")
+  ReleaseClassBuilder("_UIGlintyStringView", "UIView")
       .ivar<id>("_effectView")
       .ivar<id>("_label")
       .ivar<NSInteger>("_chevronStyle")

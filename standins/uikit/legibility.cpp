@@ -127,7 +127,7 @@ void labelDealloc(id self, SEL) {
 }  // namespace
 
 void registerLegibilityClasses() {
-  ClassBuilder("_UILegibilitySettingsProvider", "NSObject")
+  ReleaseClassBuilder("_UILegibilitySettingsProvider", "NSObject")
       .ivar<CGFloat>("_brightnessSum")
       .ivar<CGFloat>("_luminanceSum")
       .ivar<NSInteger>("_sampleCount")
@@ -138,7 +138,7 @@ void registerLegibilityClasses() {
       .method("accumulatedLuminance", accumulatedLuminance)
       .build();
 
-  ClassBuilder("_UILegibilitySettings", "NSObject")
+  ReleaseClassBuilder("_UILegibilitySettings", "NSObject")
       .ivar<NSInteger>("_style")
       .ivar<id>("_primaryColor")
       .ivar<id>("_secondaryColor")
@@ -152,7 +152,7 @@ void registerLegibilityClasses() {
       .method("dealloc", settingsDealloc)
       .build();
 
-  ClassBuilder("_UILegibilityView", "UIView")
+  ReleaseClassBuilder("_UILegibilityView", "UIView")
       .ivar<id>("_legibilitySettings")
       .method("settings", viewSettings)
       .method("setSettings:", setViewSettings)
@@ -160,7 +160,7 @@ void registerLegibilityClasses() {
       .method("dealloc", viewDealloc)
       .build();
 
-  ClassBuilder("_UILegibilityLabel", "UILabel")
+  ReleaseClassBuilder("_UILegibilityLabel", "UILabel")
       .ivar<id>("_legibilitySettings")
       .method("settings", labelSettings)
       .method("setSettings:", setLabelSettings)

@@ -19,7 +19,7 @@ NSInteger tintColorChangeCount(id self, SEL) {
 }  // namespace
 
 void registerRefreshControlContentView() {
-  ClassBuilder("_UIRefreshControlModernContentView", "UIView")
+  ReleaseClassBuilder("_UIRefreshControlModernContentView", "UIView")
       .ivar<NSInteger>("_tintColorChangeCount")
       .method("setTintColor:", setTintColor)
       .method("tintColorChangeCount", tintColorChangeCount)

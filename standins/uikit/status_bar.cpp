@@ -9,7 +9,7 @@ namespace {
 // Foreground style attributes: the battery is green while charging, red at or below the
 // low level, white otherwise; text is black on the default style, white on the light
 // style (1) and grey for any other.
-id batteryColor(id, SEL, double capacity, double lowCapacity, BOOL charging) {
+id batteryColor(id, SEL, CGFloat capacity, CGFloat lowCapacity, BOOL charging) {
   if (charging) return rgbaColor(0.3, 0.85, 0.39, 1);
   if (capacity <= lowCapacity) return send<id>(cls::UIColor.get(), sel::redColor);
   return send<id>(cls::UIColor.get(), sel::whiteColor);
@@ -73,12 +73,12 @@ BOOL needsAccessoryImage(id self, SEL) {
 }  // namespace
 
 void registerStatusBarClasses() {
-  ClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
+  ReleaseClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
       .method("_batteryColorForCapacity:lowCapacity:charging:", batteryColor)
       .method("textColorForStyle:", textColorForStyle)
       .build();
 
-  ClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
+  ReleaseClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
       .ivar<id>("_request")
       .ivar<id>("_backgroundColor")
       .ivar<id>("_foregroundColor")
@@ -89,7 +89,7 @@ void registerStatusBarClasses() {
       .method("dealloc", styleDealloc)
       .build();
 
-  ClassBuilder("UIStatusBarBatteryItemView", "UIView")
+  ReleaseClassBuilder("UIStatusBarBatteryItemView", "UIView")
       .ivar<BOOL>("_charging")
       .method("isCharging", isCharging)
       .method("setCharging:", setCharging)

@@ -27,7 +27,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerActivityIndicator() {
-  ClassBuilder("UIActivityIndicatorView", "UIView")
+  ReleaseClassBuilder("UIActivityIndicatorView", "UIView")
       .ivar<id>("_spinnerColor")
       .ivar<NSInteger>("_colorChangeCount")
       .method("setColor:", setColor)

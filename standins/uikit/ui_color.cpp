@@ -165,7 +165,7 @@ Rgba componentsOf(id color) {
 }
 
 void registerColorClasses() {
-  ClassBuilder("UIColor", "NSObject")
+  ReleaseClassBuilder("UIColor", "NSObject")
       .ivar<CGFloat>("_red")
       .ivar<CGFloat>("_green")
       .ivar<CGFloat>("_blue")

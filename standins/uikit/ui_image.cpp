@@ -31,7 +31,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerImageClass() {
-  ClassBuilder("UIImage", "NSObject")
+  ReleaseClassBuilder("UIImage", "NSObject")
       .ivar<id>("_name")
       .classMethod("imageNamed:", imageNamed)
       .method("name", name)

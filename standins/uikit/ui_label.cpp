@@ -91,7 +91,7 @@ void fontDealloc(id self, SEL) {
 }  // namespace
 
 void registerTextClasses() {
-  ClassBuilder("UIFont", "NSObject")
+  ReleaseClassBuilder("UIFont", "NSObject")
       .ivar<id>("_fontName")
       .ivar<CGFloat>("_pointSize")
       .classMethod("fontWithName:size:", fontWithNameSize)
@@ -100,7 +100,7 @@ void registerTextClasses() {
       .method("dealloc", fontDealloc)
       .build();
 
-  ClassBuilder("UILabel", "UIView")
+  ReleaseClassBuilder("UILabel", "UIView")
       .ivar<id>("_text")
       .ivar<id>("_textColor")
       .ivar<id>("_font")

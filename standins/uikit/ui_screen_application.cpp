@@ -65,12 +65,12 @@ std::string lastOpenedURLString() {
 }
 
 void registerScreenAndApplication() {
-  ClassBuilder("UIScreen", "NSObject")
+  ReleaseClassBuilder("UIScreen", "NSObject")
       .classMethod("mainScreen", mainScreen)
       .method("bounds", screenBounds)
       .build();
 
-  ClassBuilder("UIApplication", "NSObject")
+  ReleaseClassBuilder("UIApplication", "NSObject")
       .ivar<id>("_lastOpenedURL")
       .ivar<NSInteger>("_openedURLCount")
       .classMethod("sharedApplication", sharedApplication)

@@ -138,7 +138,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerViewClass() {
-  ClassBuilder("UIView", "NSObject")
+  ReleaseClassBuilder("UIView", "NSObject")
       .ivar<CGRect>("_frame")
       .ivar<id>("_layer")
       .ivar<id>("_subviewList")

@@ -8,6 +8,7 @@
 #include "bridge/foundation.h"
 #include "bridge/objc_send.h"
 #include "bridge/selectors.h"
+#include "standins/releases/release_class_builder.h"
 #include "standins/uikit/uikit.h"
 
 namespace vm::uisel {
@@ -22,6 +23,9 @@ inline const SelRef secondaryColor{"secondaryColor"};
 }  // namespace vm::uisel
 
 namespace vm::uikit {
+
+// Every class is built through this, so a release lacking a class or method never has it.
+using releases::ReleaseClassBuilder;
 
 // Registration steps, in the order VMRegisterUIKitClasses runs them (superclasses first).
 void registerColorClasses();

@@ -3,13 +3,6 @@
 #include "bridge/foundation.h"
 #include "tweak/feature_flags.h"
 
-namespace vm::uikit {
-void PrintTo(const Rgba& rgba, std::ostream* out) {
-  *out << "rgba(" << rgba.red << ", " << rgba.green << ", " << rgba.blue << ", " << rgba.alpha
-       << ")";
-}
-}  // namespace vm::uikit
-
 namespace vm::test {
 
 const std::array<UserColour, 6> kUserColours{{
@@ -32,11 +25,6 @@ Rgba fallbackRgba() {
   // Bytes are divided in single precision by the colour functions, on every device width.
   double grey = static_cast<double>(static_cast<float>(0xa1) / 255.0f);
   return Rgba{grey, grey, grey, 1.0};
-}
-
-void setOnlyFlags(std::initializer_list<std::atomic<bool>*> flags) {
-  for (const auto& entry : velmotint::kFeatureFlags) entry.flag->store(false);
-  for (std::atomic<bool>* flag : flags) flag->store(true);
 }
 
 void AppearanceTest::storeUserColours() const {

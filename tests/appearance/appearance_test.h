@@ -13,16 +13,11 @@
 #include <vector>
 
 #include "standins/uikit/uikit.h"
+#include "tests/support/hook_probe.h"
+#include "tests/support/rgba.h"
 #include "tests/tweak/springboard_process.h"
 
-namespace vm::uikit {
-// Lets gtest print colours it compares.
-void PrintTo(const Rgba& rgba, std::ostream* out);
-}  // namespace vm::uikit
-
 namespace vm::test {
-
-using vm::uikit::Rgba;
 
 struct UserColour {
   const char* key;     // vmColor1 ...
@@ -44,10 +39,11 @@ inline Rgba rgbaOf(CGColorRef colour) {
   return vm::uikit::componentsOf(colour);
 }
 
-// Every flag off, then the given ones on.
-void setOnlyFlags(std::initializer_list<std::atomic<bool>*> flags);
-
 class AppearanceTest : public SpringBoardProcessTest {
+ public:
+  // A fresh, autoreleased colour unlike every user colour.
+  static id someColour();
+
  protected:
   // Writes a settings file holding all six user colours and no flag.
   void storeUserColours() const;
@@ -55,9 +51,6 @@ class AppearanceTest : public SpringBoardProcessTest {
   void storeColour(const char* key, const char* colourString) const;
   // A new view of the named class with this frame, released when the test ends.
   id makeView(const char* className, CGRect frame);
-  // A fresh, autoreleased colour unlike every user colour.
-  static id someColour();
-
   void TearDown() override;
 
  private:

@@ -11,19 +11,8 @@
 #include "tests/appearance/appearance_test.h"
 #include "tweak/feature_flags.h"
 
+namespace vm::test {
 namespace {
-
-using vm::send;
-using vm::sendSuper;
-using vm::test::fallbackRgba;
-using vm::test::kClear;
-using vm::test::Rgba;
-using vm::test::rgbaOf;
-using vm::test::userRgba;
-
-SEL sel(const char* name) {
-  return sel_registerName(name);
-}
 
 // Test-only subclasses that note, in order, every step a restyle takes: each `layer` and
 // `frame` the view is asked for, and each setter its layer receives.
@@ -101,7 +90,7 @@ CGRect wide(CGFloat width) {
   return CGRect{{4, 8}, {width, 60}};
 }
 
-class HomeItemsTest : public vm::test::AppearanceTest {
+class HomeItemsTest : public AppearanceTest {
  protected:
   void SetUp() override {
     AppearanceTest::SetUp();
@@ -118,7 +107,7 @@ TEST_F(HomeItemsTest, RestyleAsksForTheLayerAtEveryStepAndReadsTheFrameBeforeThe
   storeUserColours();
   for (const Restyle& r : restyles()) {
     SCOPED_TRACE(r.viewClass);
-    vm::test::setOnlyFlags({r.flag});
+    setOnlyFlags({r.flag});
     id view = makeView(r.viewClass, wide(40));
     gSteps.clear();
     setFrame(view, wide(80));
@@ -138,7 +127,7 @@ TEST_F(HomeItemsTest, RestyleAsksForTheLayerAtEveryStepAndReadsTheFrameBeforeThe
 TEST_F(HomeItemsTest, RadiusFollowsThePreviousWidthStartingFromZero) {
   for (const Restyle& r : restyles()) {
     SCOPED_TRACE(r.viewClass);
-    vm::test::setOnlyFlags({r.flag});
+    setOnlyFlags({r.flag});
     id view = makeView(r.viewClass, CGRect{});
     setFrame(view, wide(80));
     EXPECT_EQ(radiusOf(view), 0.0) << "a zero-wide view gets radius 0, however wide the frame";
@@ -154,7 +143,7 @@ TEST_F(HomeItemsTest, RadiusFollowsThePreviousWidthStartingFromZero) {
 TEST_F(HomeItemsTest, ARestyledLayerStaysAsItIsWhenItsFlagGoesOff) {
   for (const Restyle& r : restyles()) {
     SCOPED_TRACE(r.viewClass);
-    vm::test::setOnlyFlags({r.flag});
+    setOnlyFlags({r.flag});
     id view = makeView(r.viewClass, wide(40));
     setFrame(view, wide(40));
     r.flag->store(false);
@@ -216,7 +205,7 @@ TEST_F(HomeItemsTest, IconLabelsLoseTheirTextAndTheBatteryAlwaysNeedsItsAccessor
   EXPECT_EQ(vm::stdString(send<id>(parameters, vm::sel::text)), "Mail");
   EXPECT_EQ(send<BOOL>(battery, needsAccessory), NO);
 
-  vm::test::setOnlyFlags({&ENABLED8, &ENABLED3});
+  setOnlyFlags({&ENABLED8, &ENABLED3});
   EXPECT_EQ(send<id>(parameters, vm::sel::text), nil);
   EXPECT_EQ(send<BOOL>(battery, needsAccessory), YES);
   send<void>(battery, sel("setCharging:"), static_cast<BOOL>(YES));
@@ -239,7 +228,7 @@ TEST_F(HomeItemsTest, StatusBarItemsStopUpdatingUnderTheirFlagsAndResumeWhenThey
   for (const Case& c : cases) {
     SCOPED_TRACE(c.update);
     id aggregator = make("SBStatusBarStateAggregator");
-    vm::test::setOnlyFlags({c.flag});
+    setOnlyFlags({c.flag});
     send<void>(aggregator, sel(c.update));
     EXPECT_EQ(send<NSInteger>(aggregator, sel(c.counter)), 0);
     c.flag->store(false);
@@ -255,3 +244,4 @@ TEST_F(HomeItemsTest, StatusBarItemsStopUpdatingUnderTheirFlagsAndResumeWhenThey
 }
 
 }  // namespace
+}  // namespace vm::test

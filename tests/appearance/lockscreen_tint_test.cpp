@@ -1,5 +1,7 @@
 // The lock-screen tint under ENABLED2: fixed answers, suppressed background updates, the
 // user's colours in place of the platform's, the glint view's label and layout.
+#include "tweak/hooks/lockscreen_tint.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,40 +10,15 @@
 
 #include "bridge/foundation.h"
 #include "tests/appearance/appearance_test.h"
-#include "tests/support/probe.h"
-#include "tweak/feature_flags.h"
 
+namespace vm::test {
 namespace {
 
-using vm::send;
-using vm::test::fallbackRgba;
-using vm::test::kClear;
-using vm::test::Probe;
-using vm::test::Rgba;
-using vm::test::rgbaOf;
-using vm::test::userRgba;
+using namespace velmotint::replaced;
 
-SEL sel(const char* name) {
-  return sel_registerName(name);
-}
-
-// Probed rows, named by install number.
-using P9 = Probe<9, void(BOOL, id)>;
-using P10 = Probe<10, CGFloat()>;
-using P15 = Probe<15, void(id)>;
-using P29 = Probe<29, BOOL()>;
-using P30 = Probe<30, CGFloat()>;
-using P31 = Probe<31, CGFloat()>;
-using P39 = Probe<39, void()>;
-using P40 = Probe<40, void()>;
-using P41 = Probe<41, void()>;
-using P42 = Probe<42, void()>;
-using P53 = Probe<53, void(id)>;
-using P54 = Probe<54, BOOL()>;
-using P55 = Probe<55, BOOL()>;
-using P56 = Probe<56, CGFloat()>;
-using P57 = Probe<57, void(id)>;
-using P58 = Probe<58, void(id)>;
+template <auto Replacement>
+using P = HookProbe<Replacement>;
+using Blur = P<&_UIGlintyStringView_setBlurHidden_forRequester_>;
 
 // The banner's platform layout, recording the background its receiver has when it runs.
 int gGrabberLayouts = 0;
@@ -51,88 +28,69 @@ void recordGrabberLayout(id self, SEL) {
   gBackgroundAtLayout = rgbaOf(send<id>(self, vm::sel::backgroundColor));
 }
 
-class LockScreenTintProbes : public vm::test::AppearanceTest {
+// The given colour is replaced by the user's colour under `key` before the platform sees it.
+template <auto Replacement>
+HookCase tints(const char* key) {
+  using Probe = P<Replacement>;
+  return {&Probe::row(), &Probe::install, [key](id receiver) {
+            Probe::send(receiver, AppearanceTest::someColour());
+            EXPECT_EQ(rgbaOf(std::get<0>(Probe::lastArgs)), userRgba(key));
+          }};
+}
+
+const std::vector<HookCase>& probed() {
+  static const std::vector<HookCase> all{
+      answers<&_UIGlintyStringView__chevronVerticalOffset>(&ENABLED2, CGFloat{7.5}, CGFloat{0}),
+      answers<&_UILegibilitySettingsProvider_hasContrast>(&ENABLED2, BOOL{NO}, BOOL{YES}),
+      answers<&_UILegibilitySettingsProvider_accumulatedBrightness>(&ENABLED2, CGFloat{0.375},
+                                                                    CGFloat{1}),
+      answers<&_UILegibilitySettingsProvider_accumulatedLuminance>(&ENABLED2, CGFloat{0.625},
+                                                                   CGFloat{1}),
+      answers<&_UILegibilityView_usesSecondaryColor>(&ENABLED2, BOOL{NO}, BOOL{YES}),
+      answers<&_UILegibilityLabel_usesSecondaryColor>(&ENABLED2, BOOL{NO}, BOOL{YES}),
+      answers<&_UILegibilitySettings_shadowAlpha>(&ENABLED2, CGFloat{0.4}, CGFloat{0}),
+      skips<&SBLockScreenView__updateSlideToUnlockBackground>(&ENABLED2),
+      skips<&SBLockScreenView__updateBottomGrabberBackground>(&ENABLED2),
+      skips<&SBLockScreenView__updateTopGrabberBackground>(&ENABLED2),
+      skips<&SBLockScreenView__updateVibrantViewBackgrounds>(&ENABLED2),
+      tints<&UILabel_setColor_>("vmColor6"),
+      tints<&SBChevronView_setColor_>("vmColor5"),
+      tints<&_UILegibilitySettings_setPrimaryColor_>("vmColor5"),
+      tints<&_UILegibilitySettings_setSecondaryColor_>("vmColor6"),
+  };
+  return all;
+}
+
+class LockScreenTintProbes : public AppearanceTest {
  protected:
   void SetUp() override {
     AppearanceTest::SetUp();
     Method layout = class_getInstanceMethod(cls("SBBannerContextView"), sel("_layoutGrabber"));
     ASSERT_NE(layout, nullptr);
     method_setImplementation(layout, vm::toImp(&recordGrabberLayout));
-    const char* glint = "_UIGlintyStringView";
-    ASSERT_TRUE(P9::install(cls(glint), "setBlurHidden:forRequester:"));
-    ASSERT_TRUE(P10::install(cls(glint), "_chevronVerticalOffset"));
-    ASSERT_TRUE(P15::install(cls("UILabel"), "setColor:"));
-    const char* provider = "_UILegibilitySettingsProvider";
-    ASSERT_TRUE(P29::install(cls(provider), "hasContrast"));
-    ASSERT_TRUE(P30::install(cls(provider), "accumulatedBrightness"));
-    ASSERT_TRUE(P31::install(cls(provider), "accumulatedLuminance"));
-    const char* lock = "SBLockScreenView";
-    ASSERT_TRUE(P39::install(cls(lock), "_updateSlideToUnlockBackground"));
-    ASSERT_TRUE(P40::install(cls(lock), "_updateBottomGrabberBackground"));
-    ASSERT_TRUE(P41::install(cls(lock), "_updateTopGrabberBackground"));
-    ASSERT_TRUE(P42::install(cls(lock), "_updateVibrantViewBackgrounds"));
-    ASSERT_TRUE(P53::install(cls("SBChevronView"), "setColor:"));
-    ASSERT_TRUE(P54::install(cls("_UILegibilityView"), "usesSecondaryColor"));
-    ASSERT_TRUE(P55::install(cls("_UILegibilityLabel"), "usesSecondaryColor"));
-    const char* settings = "_UILegibilitySettings";
-    ASSERT_TRUE(P56::install(cls(settings), "shadowAlpha"));
-    ASSERT_TRUE(P57::install(cls(settings), "setPrimaryColor:"));
-    ASSERT_TRUE(P58::install(cls(settings), "setSecondaryColor:"));
+    for (const HookCase& c : probed()) c.install();
+    Blur::install();
+    ASSERT_FALSE(HasFailure());
     storeUserColours();
     installTweak();
     ENABLED2.store(true);
   }
 };
 
-TEST_F(LockScreenTintProbes, FixedAnswersNeverRunThePlatform) {
-  id glint = make("_UIGlintyStringView");
-  id provider = make("_UILegibilitySettingsProvider");
-  id settings = make("_UILegibilitySettings");
-  EXPECT_EQ(send<CGFloat>(glint, sel("_chevronVerticalOffset")), 0.0);
-  EXPECT_EQ(send<BOOL>(provider, sel("hasContrast")), YES);
-  EXPECT_EQ(send<CGFloat>(provider, sel("accumulatedBrightness")), 1.0);
-  EXPECT_EQ(send<CGFloat>(provider, sel("accumulatedLuminance")), 1.0);
-  EXPECT_EQ(send<BOOL>(make("_UILegibilityView"), sel("usesSecondaryColor")), YES);
-  EXPECT_EQ(send<BOOL>(make("_UILegibilityLabel"), sel("usesSecondaryColor")), YES);
-  EXPECT_EQ(send<CGFloat>(settings, sel("shadowAlpha")), 0.0);
-  id lock = make("SBLockScreenView");
-  for (const char* update : {"_updateSlideToUnlockBackground", "_updateBottomGrabberBackground",
-                             "_updateTopGrabberBackground", "_updateVibrantViewBackgrounds"})
-    send<void>(lock, sel(update));
-  EXPECT_EQ(P10::calls + P29::calls + P30::calls + P31::calls + P54::calls + P55::calls +
-                P56::calls + P39::calls + P40::calls + P41::calls + P42::calls,
-            0);
-}
-
-TEST_F(LockScreenTintProbes, GivenColoursAreReplacedByTheUsersBeforeThePlatformSeesThem) {
-  struct Case {
-    const char* className;
-    const char* selector;
-    const char* key;
-    std::function<id()> received;
-  };
-  const std::vector<Case> cases{
-      {"UILabel", "setColor:", "vmColor6", [] { return std::get<0>(P15::lastArgs); }},
-      {"SBChevronView", "setColor:", "vmColor5", [] { return std::get<0>(P53::lastArgs); }},
-      {"_UILegibilitySettings", "setPrimaryColor:", "vmColor5",
-       [] { return std::get<0>(P57::lastArgs); }},
-      {"_UILegibilitySettings", "setSecondaryColor:", "vmColor6",
-       [] { return std::get<0>(P58::lastArgs); }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.className) + " " + c.selector);
-    send<void>(make(c.className), sel(c.selector), someColour());
-    EXPECT_EQ(rgbaOf(c.received()), userRgba(c.key));
+TEST_F(LockScreenTintProbes, FixedAnswersAndUserColoursNeverLetThePlatformDecide) {
+  for (const HookCase& c : probed()) {
+    SCOPED_TRACE(std::string(c.row->className) + " " + c.row->selector);
+    ENABLED2.store(true);
+    c.check(make(c.row->className));
   }
 }
 
 TEST_F(LockScreenTintProbes, BlurIsHiddenForEveryRequesterWhateverWasAsked) {
-  id glint = make("_UIGlintyStringView");
   id requester = vm::nsString("lock screen");
-  send<void>(glint, sel("setBlurHidden:forRequester:"), static_cast<BOOL>(NO), requester);
-  EXPECT_EQ(P9::calls, 1);
-  EXPECT_EQ(std::get<0>(P9::lastArgs), YES);
-  EXPECT_EQ(std::get<1>(P9::lastArgs), requester);
+  Blur::send(make("_UIGlintyStringView"), NO, requester);
+  EXPECT_EQ(Blur::calls, 1);
+  EXPECT_EQ(std::get<0>(Blur::lastArgs), YES);
+  EXPECT_EQ(std::get<1>(Blur::lastArgs), requester);
 }
 
 TEST_F(LockScreenTintProbes, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
@@ -151,7 +109,7 @@ TEST_F(LockScreenTintProbes, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) 
 }
 
 // The stand-ins' own methods below: what the lock screen ends with.
-class LockScreenTintTest : public vm::test::AppearanceTest {
+class LockScreenTintTest : public AppearanceTest {
  protected:
   void SetUp() override {
     AppearanceTest::SetUp();
@@ -321,3 +279,4 @@ TEST_F(LockScreenTintTest, LockScreenBackgroundsStayUnpaintedWhileTheTintIsOn) {
 }
 
 }  // namespace
+}  // namespace vm::test

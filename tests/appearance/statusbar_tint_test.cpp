@@ -10,18 +10,8 @@
 #include "tests/appearance/appearance_test.h"
 #include "tweak/feature_flags.h"
 
+namespace vm::test {
 namespace {
-
-using vm::send;
-using vm::test::fallbackRgba;
-using vm::test::kClear;
-using vm::test::Rgba;
-using vm::test::rgbaOf;
-using vm::test::userRgba;
-
-SEL sel(const char* name) {
-  return sel_registerName(name);
-}
 
 const Rgba kBlack{0, 0, 0, 1};
 const Rgba kWhite{1, 1, 1, 1};
@@ -45,7 +35,7 @@ void apply(Flags f) {
   ENABLED2.store(f.enabled2);
 }
 
-class StatusBarTintTest : public vm::test::AppearanceTest {
+class StatusBarTintTest : public AppearanceTest {
  protected:
   void SetUp() override {
     AppearanceTest::SetUp();
@@ -59,9 +49,10 @@ class StatusBarTintTest : public vm::test::AppearanceTest {
     return send<id>(make("UIStatusBarNewUIForegroundStyleAttributes"), sel("textColorForStyle:"),
                     style);
   }
-  id batteryColour(double capacity, BOOL charging) {
+  id batteryColour(CGFloat capacity, BOOL charging) {
     return send<id>(make("UIStatusBarNewUIForegroundStyleAttributes"),
-                    sel("_batteryColorForCapacity:lowCapacity:charging:"), capacity, 0.2, charging);
+                    sel("_batteryColorForCapacity:lowCapacity:charging:"), capacity, CGFloat{0.2},
+                    charging);
   }
 };
 
@@ -183,3 +174,4 @@ TEST_F(StatusBarTintTest, WithoutASettingsFileEveryReplacedColourIsTheFallback) 
 }
 
 }  // namespace
+}  // namespace vm::test

@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace vm::test {
+#include "tests/support/rgba.h"
 
-struct Rgba {
-  double red, green, blue, alpha;
-};
+namespace vm::test {
 
 // The components from -getRed:green:blue:alpha:.
 Rgba componentsOf(id colour);

@@ -58,6 +58,17 @@ void PaneTest::stageTweak() const {
     fs::copy_file(kTweakDir + "/" + file, folder / file, fs::copy_options::overwrite_existing);
 }
 
+std::string PaneTest::stored(const char* key) const {
+  AutoreleasePool pool;
+  id values = copyDictionaryAtPath(nsString(settingsFile()));
+  id value = send<id>(values, sel::objectForKey_, nsString(key));
+  std::string result = isString(value) ? stdString(value)
+                       : value == nil  ? ""
+                                       : (send<BOOL>(value, sel::boolValue) ? "on" : "off");
+  release(values);
+  return result;
+}
+
 std::string PaneTest::settingsFile() const {
   return path(kSettingsPath);
 }

@@ -32,6 +32,9 @@ class PaneTest : public DeviceRootTest {
   void stageTweak() const;
 
   std::string settingsFile() const;
+  // The stored value of `key` as text: "on"/"off" for booleans, the string otherwise, ""
+  // when absent.
+  std::string stored(const char* key) const;
   void writeSettings(const std::string& plistBody) const;
 
  private:

@@ -69,27 +69,14 @@ class RowValues : public PaneTest {
                     {"default", text("#a1a1a1:1.0")},
                     {"PostNotification", text(kChanged)}});
   }
-
-  // The stored value of `key` as text: "true"/"false" for booleans, the string otherwise,
-  // "" when absent.
-  std::string stored(const char* key) {
-    AutoreleasePool pool;
-    id values = copyDictionaryAtPath(nsString(settingsFile()));
-    id value = send<id>(values, sel::objectForKey_, nsString(key));
-    std::string result = isString(value) ? stdString(value)
-                         : value == nil  ? ""
-                                         : (send<BOOL>(value, sel::boolValue) ? "true" : "false");
-    release(values);
-    return result;
-  }
 };
 
 TEST_F(RowValues, ChangingOneKeyKeepsTheOthersAndAnnouncesIt) {
   writeSettings("<key>vmColor1</key><string>#123456:0.5</string><key>ENABLED3</key><true/>");
   prefs::WriteOutcome outcome = prefs::writeValue(switchRow("ENABLED2"), boolean(true));
   EXPECT_TRUE(outcome.stored()) << outcome.message;
-  EXPECT_EQ(stored("ENABLED2"), "true");
-  EXPECT_EQ(stored("ENABLED3"), "true");
+  EXPECT_EQ(stored("ENABLED2"), "on");
+  EXPECT_EQ(stored("ENABLED3"), "on");
   EXPECT_EQ(stored("vmColor1"), "#123456:0.5");
   EXPECT_TRUE(waitForPosts(1));
 }
@@ -99,7 +86,7 @@ TEST_F(RowValues, FirstValueMakesTheFileAndLeavesNoTemporaryFileBehind) {
   ASSERT_TRUE(prefs::writeValue(colourRow("vmColor4"), text("#33cc99:0.8")).stored());
   ASSERT_TRUE(prefs::writeValue(switchRow("ENABLED7"), boolean(true)).stored());
   EXPECT_EQ(stored("vmColor4"), "#33cc99:0.8");
-  EXPECT_EQ(stored("ENABLED7"), "true");
+  EXPECT_EQ(stored("ENABLED7"), "on");
   std::set<std::string> files;
   for (const auto& entry :
        std::filesystem::directory_iterator(path("/var/mobile/Library/Preferences")))
@@ -162,7 +149,7 @@ TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
                           makeRow({{"cell", text("PSGroupCell")}, {"label", text("Group")}})};
   ASSERT_TRUE(prefs::resetToDefaults(rows).stored());
   EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kDictionary);
-  EXPECT_EQ(stored("ENABLED2"), "false");
+  EXPECT_EQ(stored("ENABLED2"), "off");
   EXPECT_EQ(stored("vmColor6"), "#a1a1a1:1.0");
   EXPECT_TRUE(waitForPosts(1));
 }

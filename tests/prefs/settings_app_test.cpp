@@ -27,16 +27,6 @@ class SettingsApp : public PaneTest {
   Finished settings(const std::vector<std::string>& args) {
     return runProgram(kSettings, args, root());
   }
-  std::string stored(const char* key) {
-    AutoreleasePool pool;
-    id values = copyDictionaryAtPath(nsString(settingsFile()));
-    id value = send<id>(values, sel::objectForKey_, nsString(key));
-    std::string result = isString(value) ? stdString(value)
-                         : value == nil  ? ""
-                                         : (send<BOOL>(value, sel::boolValue) ? "on" : "off");
-    release(values);
-    return result;
-  }
 };
 
 bool holds(const std::string& text, const std::string& part) {

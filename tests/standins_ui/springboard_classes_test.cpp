@@ -7,6 +7,7 @@
 #include "bridge/foundation.h"
 #include "standins/springboard/springboard.h"
 #include "standins/uikit/uikit.h"
+#include "tests/support/objc_helpers.h"
 
 namespace vm::springboard {
 namespace {
@@ -14,9 +15,7 @@ namespace {
 using uikit::componentsOf;
 using uikit::Rgba;
 
-SEL s(const char* name) {
-  return sel_registerName(name);
-}
+using test::sel;
 
 id make(Class c) {
   return send<id>(send<id>(c, sel::alloc), sel::init);
@@ -33,7 +32,7 @@ TEST_F(SpringBoardClassesTest, IconViewsTakeTheirFramesThroughUIView) {
     id view = make(c);
     send<void>(view, sel::setFrame_, CGRectMake(1, 2, 24, 24));
     EXPECT_EQ(send<CGRect>(view, sel::frame), CGRectMake(1, 2, 24, 24)) << class_getName(c);
-    EXPECT_EQ(send<NSInteger>(view, s("frameChangeCount")), 1) << class_getName(c);
+    EXPECT_EQ(send<NSInteger>(view, sel("frameChangeCount")), 1) << class_getName(c);
     release(view);
   }
 }
@@ -41,44 +40,44 @@ TEST_F(SpringBoardClassesTest, IconViewsTakeTheirFramesThroughUIView) {
 TEST_F(SpringBoardClassesTest, BannerGrabberTakesTheClassDefaultColour) {
   id banner = send<id>(send<id>(cls::SBBannerContextView.get(), sel::alloc), sel::initWithFrame_,
                        CGRectMake(0, 0, 320, 80));
-  EXPECT_EQ(send<id>(banner, s("grabberView")), nil);
-  send<void>(banner, s("_layoutGrabber"));
-  id grabber = send<id>(banner, s("grabberView"));
+  EXPECT_EQ(send<id>(banner, sel("grabberView")), nil);
+  send<void>(banner, sel("_layoutGrabber"));
+  id grabber = send<id>(banner, sel("grabberView"));
   ASSERT_NE(grabber, nil);
   EXPECT_EQ(send<id>(grabber, sel::superview), banner);
   EXPECT_EQ(send<CGRect>(grabber, sel::frame), CGRectMake(142, 5, 36, 5));
   EXPECT_EQ(componentsOf(send<id>(grabber, sel::backgroundColor)), (Rgba{1, 1, 1, 0.5}));
-  EXPECT_EQ(componentsOf(send<id>(cls::SBBannerContextView.get(), s("_defaultGrabberColor"))),
+  EXPECT_EQ(componentsOf(send<id>(cls::SBBannerContextView.get(), sel("_defaultGrabberColor"))),
             (Rgba{1, 1, 1, 0.5}));
-  send<void>(banner, s("_layoutGrabber"));
-  EXPECT_EQ(send<id>(banner, s("grabberView")), grabber);
-  EXPECT_EQ(send<NSInteger>(banner, s("grabberLayoutCount")), 2);
+  send<void>(banner, sel("_layoutGrabber"));
+  EXPECT_EQ(send<id>(banner, sel("grabberView")), grabber);
+  EXPECT_EQ(send<NSInteger>(banner, sel("grabberLayoutCount")), 2);
   release(banner);
 }
 
 TEST_F(SpringBoardClassesTest, FadeSettingsDefaultToAQuarterSecond) {
   id settings = make(cls::SBFadeAnimationSettings);
-  EXPECT_EQ(send<CGFloat>(settings, s("backlightFadeDuration")), 0.25);
-  send<void>(settings, s("setBacklightFadeDuration:"), CGFloat{0.5});
-  EXPECT_EQ(send<CGFloat>(settings, s("backlightFadeDuration")), 0.5);
+  EXPECT_EQ(send<CGFloat>(settings, sel("backlightFadeDuration")), 0.25);
+  send<void>(settings, sel("setBacklightFadeDuration:"), CGFloat{0.5});
+  EXPECT_EQ(send<CGFloat>(settings, sel("backlightFadeDuration")), 0.5);
   release(settings);
 }
 
 TEST_F(SpringBoardClassesTest, CameraGrabberImageIsKeptPerView) {
   id view = make(cls::SBCameraGrabberView);
-  id image = send<id>(view, s("_cameraGrabberImage"));
+  id image = send<id>(view, sel("_cameraGrabberImage"));
   ASSERT_NE(image, nil);
   EXPECT_TRUE(isKindOf(image, uikit::cls::UIImage));
-  EXPECT_EQ(send<id>(view, s("_cameraGrabberImage")), image);
+  EXPECT_EQ(send<id>(view, sel("_cameraGrabberImage")), image);
   release(view);
 }
 
 TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
   id view = make(cls::SBSlideUpAppGrabberView);
-  id image = retain(send<id>(uikit::cls::UIImage.get(), s("imageNamed:"), nsString("Grabber")));
+  id image = retain(send<id>(uikit::cls::UIImage.get(), sel("imageNamed:"), nsString("Grabber")));
   unsigned long before = retainCount(image);
-  send<void>(view, s("setGrabberImage:"), image);
-  EXPECT_EQ(send<id>(view, s("grabberImage")), image);
+  send<void>(view, sel("setGrabberImage:"), image);
+  EXPECT_EQ(send<id>(view, sel("grabberImage")), image);
   EXPECT_EQ(retainCount(image), before + 1);
   release(view);
   EXPECT_EQ(retainCount(image), before);
@@ -87,58 +86,58 @@ TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
 
 TEST_F(SpringBoardClassesTest, SlideUpControllerRecordsItsPreparation) {
   id controller = make(cls::SBLockScreenSlideUpToAppController);
-  EXPECT_EQ(send<BOOL>(controller, s("isPreparedForSlideUp")), NO);
-  send<void>(controller, s("prepareForSlideUpAnimation"));
-  EXPECT_EQ(send<BOOL>(controller, s("isPreparedForSlideUp")), YES);
-  EXPECT_EQ(send<NSInteger>(controller, s("slideUpPreparationCount")), 1);
+  EXPECT_EQ(send<BOOL>(controller, sel("isPreparedForSlideUp")), NO);
+  send<void>(controller, sel("prepareForSlideUpAnimation"));
+  EXPECT_EQ(send<BOOL>(controller, sel("isPreparedForSlideUp")), YES);
+  EXPECT_EQ(send<NSInteger>(controller, sel("slideUpPreparationCount")), 1);
   release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, DateControllerLoadsUpdatesAndHides) {
   id controller = make(cls::SBLockScreenDateViewController);
-  EXPECT_EQ(send<BOOL>(controller, s("isViewLoaded")), NO);
-  send<void>(controller, s("_addObservers"));
-  EXPECT_EQ(send<BOOL>(controller, s("isObserving")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel("isViewLoaded")), NO);
+  send<void>(controller, sel("_addObservers"));
+  EXPECT_EQ(send<BOOL>(controller, sel("isObserving")), YES);
 
-  send<void>(controller, s("loadView"));
-  id label = send<id>(controller, s("view"));
+  send<void>(controller, sel("loadView"));
+  id label = send<id>(controller, sel("view"));
   ASSERT_TRUE(isKindOf(label, uikit::cls::UILabel));
-  send<void>(controller, s("_backlightChanged"));  // catches the date up
-  EXPECT_EQ(send<NSInteger>(controller, s("backlightChangeCount")), 1);
-  EXPECT_EQ(send<NSInteger>(controller, s("updateCount")), 1);
+  send<void>(controller, sel("_backlightChanged"));  // catches the date up
+  EXPECT_EQ(send<NSInteger>(controller, sel("backlightChangeCount")), 1);
+  EXPECT_EQ(send<NSInteger>(controller, sel("updateCount")), 1);
   EXPECT_FALSE(stdString(send<id>(label, sel::text)).empty());
 
-  std::string before = stdString(send<id>(controller, s("dateFormat")));
-  send<void>(controller, s("_updateFormat"));
-  EXPECT_NE(stdString(send<id>(controller, s("dateFormat"))), before);
-  EXPECT_EQ(send<NSInteger>(controller, s("formatUpdateCount")), 1);
+  std::string before = stdString(send<id>(controller, sel("dateFormat")));
+  send<void>(controller, sel("_updateFormat"));
+  EXPECT_NE(stdString(send<id>(controller, sel("dateFormat"))), before);
+  EXPECT_EQ(send<NSInteger>(controller, sel("formatUpdateCount")), 1);
 
   // Hiding the date hides the label and stops its updates.
   send<void>(label, sel::setText_, nsString("stale"));
-  send<void>(controller, s("setDateHidden:"), static_cast<BOOL>(YES));
-  EXPECT_EQ(send<BOOL>(controller, s("isDateHidden")), YES);
-  EXPECT_EQ(send<BOOL>(controller, s("disablesUpdates")), YES);
+  send<void>(controller, sel("setDateHidden:"), static_cast<BOOL>(YES));
+  EXPECT_EQ(send<BOOL>(controller, sel("isDateHidden")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel("disablesUpdates")), YES);
   EXPECT_EQ(send<BOOL>(label, sel::hidden), YES);
-  send<void>(controller, s("_updateView"));
-  EXPECT_EQ(send<NSInteger>(controller, s("updateCount")), 2);
+  send<void>(controller, sel("_updateView"));
+  EXPECT_EQ(send<NSInteger>(controller, sel("updateCount")), 2);
   EXPECT_EQ(stdString(send<id>(label, sel::text)), "stale");
   release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, ChargingControllerMakesAViewThatShowsTheBattery) {
   id controller = make(cls::SBLockScreenBatteryChargingViewController);
-  EXPECT_EQ(send<id>(controller, s("chargingView")), nil);
-  EXPECT_EQ(send<BOOL>(controller, s("batteryVisible")), NO);
-  send<void>(controller, s("loadView"));
-  id view = send<id>(controller, s("chargingView"));
+  EXPECT_EQ(send<id>(controller, sel("chargingView")), nil);
+  EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), NO);
+  send<void>(controller, sel("loadView"));
+  id view = send<id>(controller, sel("chargingView"));
   ASSERT_TRUE(isKindOf(view, cls::SBLockScreenBatteryChargingView));
-  EXPECT_EQ(send<BOOL>(view, s("batteryVisible")), YES);
-  EXPECT_EQ(send<BOOL>(controller, s("batteryVisible")), YES);
-  EXPECT_EQ(send<BOOL>(send<id>(view, s("batteryView")), sel::hidden), NO);
+  EXPECT_EQ(send<BOOL>(view, sel("batteryVisible")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), YES);
+  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::hidden), NO);
 
-  send<void>(view, s("setBatteryVisible:"), static_cast<BOOL>(NO));
-  EXPECT_EQ(send<BOOL>(controller, s("batteryVisible")), NO);
-  EXPECT_EQ(send<BOOL>(send<id>(view, s("batteryView")), sel::hidden), YES);
+  send<void>(view, sel("setBatteryVisible:"), static_cast<BOOL>(NO));
+  EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), NO);
+  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::hidden), YES);
   EXPECT_EQ(retainCount(view), 1u);  // the controller's alone
   release(controller);
 }
@@ -146,38 +145,38 @@ TEST_F(SpringBoardClassesTest, ChargingControllerMakesAViewThatShowsTheBattery) 
 TEST_F(SpringBoardClassesTest, PreviewPartsAreMadeOnceEach) {
   id preview = make(cls::SBLockScreenPreviewView);
   for (const char* part : {"cameraView", "dateView", "slideToUnlockView"})
-    EXPECT_EQ(send<id>(preview, s(part)), nil) << part;
-  send<void>(preview, s("_setupCameraView"));
-  send<void>(preview, s("_setupDateView"));
-  send<void>(preview, s("_setupSlideToUnlockView"));
-  send<void>(preview, s("_setupCameraView"));
-  id camera = send<id>(preview, s("cameraView"));
+    EXPECT_EQ(send<id>(preview, sel(part)), nil) << part;
+  send<void>(preview, sel("_setupCameraView"));
+  send<void>(preview, sel("_setupDateView"));
+  send<void>(preview, sel("_setupSlideToUnlockView"));
+  send<void>(preview, sel("_setupCameraView"));
+  id camera = send<id>(preview, sel("cameraView"));
   EXPECT_EQ(send<id>(camera, sel::superview), preview);
-  EXPECT_TRUE(isKindOf(send<id>(preview, s("slideToUnlockView")), uikit::cls::GlintyStringView));
+  EXPECT_TRUE(isKindOf(send<id>(preview, sel("slideToUnlockView")), uikit::cls::GlintyStringView));
   EXPECT_EQ(send<NSUInteger>(send<id>(preview, sel::subviews), sel::count), 3u);
-  EXPECT_EQ(send<NSInteger>(preview, s("setupCount")), 4);
+  EXPECT_EQ(send<NSInteger>(preview, sel("setupCount")), 4);
   release(preview);
 }
 
 TEST_F(SpringBoardClassesTest, AggregatorUpdatesItsItems) {
   id aggregator = make(cls::SBStatusBarStateAggregator);
-  send<void>(aggregator, s("_updateActivityItem"));
-  EXPECT_EQ(send<BOOL>(aggregator, s("isActivityItemVisible")), YES);
-  EXPECT_EQ(send<NSInteger>(aggregator, s("activityUpdateCount")), 1);
+  send<void>(aggregator, sel("_updateActivityItem"));
+  EXPECT_EQ(send<BOOL>(aggregator, sel("isActivityItemVisible")), YES);
+  EXPECT_EQ(send<NSInteger>(aggregator, sel("activityUpdateCount")), 1);
 
-  send<void>(aggregator, s("setAirplaneModeEnabled:"), static_cast<BOOL>(YES));
-  EXPECT_EQ(send<BOOL>(aggregator, s("isAirplaneModeItemVisible")), NO);  // not updated yet
-  send<void>(aggregator, s("_noteAirplaneModeChanged"));
-  EXPECT_EQ(send<BOOL>(aggregator, s("isAirplaneModeItemVisible")), YES);
-  EXPECT_EQ(send<NSInteger>(aggregator, s("airplaneModeChangeCount")), 1);
-  EXPECT_EQ(send<NSInteger>(aggregator, s("airplaneModeUpdateCount")), 1);
+  send<void>(aggregator, sel("setAirplaneModeEnabled:"), static_cast<BOOL>(YES));
+  EXPECT_EQ(send<BOOL>(aggregator, sel("isAirplaneModeItemVisible")), NO);  // not updated yet
+  send<void>(aggregator, sel("_noteAirplaneModeChanged"));
+  EXPECT_EQ(send<BOOL>(aggregator, sel("isAirplaneModeItemVisible")), YES);
+  EXPECT_EQ(send<NSInteger>(aggregator, sel("airplaneModeChangeCount")), 1);
+  EXPECT_EQ(send<NSInteger>(aggregator, sel("airplaneModeUpdateCount")), 1);
 
-  EXPECT_EQ(send<id>(aggregator, s("timeItemText")), nil);
-  send<void>(aggregator, s("_updateTimeItems"));
-  std::string time = stdString(send<id>(aggregator, s("timeItemText")));
+  EXPECT_EQ(send<id>(aggregator, sel("timeItemText")), nil);
+  send<void>(aggregator, sel("_updateTimeItems"));
+  std::string time = stdString(send<id>(aggregator, sel("timeItemText")));
   ASSERT_EQ(time.size(), 5u);
   EXPECT_EQ(time[2], ':');
-  EXPECT_EQ(send<NSInteger>(aggregator, s("timeUpdateCount")), 1);
+  EXPECT_EQ(send<NSInteger>(aggregator, sel("timeUpdateCount")), 1);
   release(aggregator);
 }
 
@@ -196,10 +195,10 @@ void PrintTo(const BackgroundUpdate& u, std::ostream* out) {
 
 TEST_P(LockScreenBackgroundTest, PaintsItsArea) {
   id lockScreen = make(cls::SBLockScreenView);
-  id area = send<id>(lockScreen, s(GetParam().area));
+  id area = send<id>(lockScreen, sel(GetParam().area));
   ASSERT_EQ(send<id>(area, sel::superview), lockScreen);
   EXPECT_EQ(send<id>(area, sel::backgroundColor), nil);
-  send<void>(lockScreen, s(GetParam().update));
+  send<void>(lockScreen, sel(GetParam().update));
   EXPECT_EQ(componentsOf(send<id>(area, sel::backgroundColor)), GetParam().colour);
   release(lockScreen);
 }
@@ -215,59 +214,62 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SpringBoardClassesTest, GrabbersHideWhileAnyRequesterAsks) {
   id lockScreen = make(cls::SBLockScreenView);
   id camera = nsString("camera"), notification = nsString("notification");
-  send<void>(lockScreen, s("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(YES), camera);
-  send<void>(lockScreen, s("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(YES),
+  send<void>(lockScreen, sel("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(YES), camera);
+  send<void>(lockScreen, sel("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(YES),
              notification);
-  send<void>(lockScreen, s("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(NO), camera);
-  EXPECT_EQ(send<BOOL>(lockScreen, s("isTopGrabberHidden")), YES);
-  EXPECT_EQ(send<BOOL>(lockScreen, s("isTopGrabberHiddenForRequester:"), camera), NO);
-  EXPECT_EQ(send<BOOL>(lockScreen, s("isTopGrabberHiddenForRequester:"), notification), YES);
-  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, s("topGrabberView")), sel::hidden), YES);
+  send<void>(lockScreen, sel("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(NO), camera);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHidden")), YES);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHiddenForRequester:"), camera), NO);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHiddenForRequester:"), notification), YES);
+  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("topGrabberView")), sel::hidden), YES);
   // The two grabbers are independent.
-  EXPECT_EQ(send<BOOL>(lockScreen, s("isBottomGrabberHidden")), NO);
-  send<void>(lockScreen, s("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(YES), camera);
-  EXPECT_EQ(send<BOOL>(lockScreen, s("isBottomGrabberHiddenForRequester:"), camera), YES);
-  send<void>(lockScreen, s("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(NO), camera);
-  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, s("bottomGrabberView")), sel::hidden), NO);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHidden")), NO);
+  send<void>(lockScreen, sel("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(YES),
+             camera);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHiddenForRequester:"), camera), YES);
+  send<void>(lockScreen, sel("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(NO),
+             camera);
+  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("bottomGrabberView")), sel::hidden), NO);
   release(lockScreen);
 }
 
 TEST_F(SpringBoardClassesTest, IconLabelParametersCopyTheirText) {
   id parameters = send<id>(send<id>(cls::SBIconLabelImageParameters.get(), sel::alloc),
-                           s("initWithText:"), nsString("Mail"));
-  EXPECT_EQ(stdString(send<id>(parameters, s("text"))), "Mail");
+                           sel("initWithText:"), nsString("Mail"));
+  EXPECT_EQ(stdString(send<id>(parameters, sel("text"))), "Mail");
   release(parameters);
 }
 
 TEST_F(SpringBoardClassesTest, PageControlsAreCountedUntilTheyGo) {
-  NSInteger before = send<NSInteger>(cls::SBIconListPageControl.get(), s("liveInstanceCount"));
+  NSInteger before = send<NSInteger>(cls::SBIconListPageControl.get(), sel("liveInstanceCount"));
   id control = send<id>(send<id>(cls::SBIconListPageControl.get(), sel::alloc), sel::initWithFrame_,
                         CGRectMake(0, 0, 320, 37));
   EXPECT_EQ(send<CGRect>(control, sel::frame), CGRectMake(0, 0, 320, 37));
-  EXPECT_EQ(send<NSInteger>(cls::SBIconListPageControl.get(), s("liveInstanceCount")), before + 1);
+  EXPECT_EQ(send<NSInteger>(cls::SBIconListPageControl.get(), sel("liveInstanceCount")),
+            before + 1);
   release(control);
-  EXPECT_EQ(send<NSInteger>(cls::SBIconListPageControl.get(), s("liveInstanceCount")), before);
+  EXPECT_EQ(send<NSInteger>(cls::SBIconListPageControl.get(), sel("liveInstanceCount")), before);
 }
 
 TEST_F(SpringBoardClassesTest, LockScreenControllerAnswersFromItsStatusBarState) {
   id controller = make(cls::SBLockScreenViewController);
-  EXPECT_EQ(send<BOOL>(controller, s("showsSpringBoardStatusBar")), YES);
-  EXPECT_EQ(send<CGFloat>(controller, s("_effectiveVisibleStatusBarAlpha")), 1.0);
-  EXPECT_EQ(send<NSInteger>(controller, s("statusBarStyle")), 1);
-  EXPECT_EQ(send<BOOL>(controller, s("_shouldShowDate")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel("showsSpringBoardStatusBar")), YES);
+  EXPECT_EQ(send<CGFloat>(controller, sel("_effectiveVisibleStatusBarAlpha")), 1.0);
+  EXPECT_EQ(send<NSInteger>(controller, sel("statusBarStyle")), 1);
+  EXPECT_EQ(send<BOOL>(controller, sel("_shouldShowDate")), YES);
 
-  send<void>(controller, s("setStatusBarAlpha:"), CGFloat{0.6});
-  EXPECT_EQ(send<CGFloat>(controller, s("_effectiveVisibleStatusBarAlpha")), 0.6);
-  EXPECT_EQ(send<NSInteger>(controller, s("statusBarStyle")), 2);
-  send<void>(controller, s("setShowsStatusBar:"), static_cast<BOOL>(NO));
-  EXPECT_EQ(send<CGFloat>(controller, s("_effectiveVisibleStatusBarAlpha")), 0.0);
-  send<void>(controller, s("setShowsDate:"), static_cast<BOOL>(NO));
-  EXPECT_EQ(send<BOOL>(controller, s("_shouldShowDate")), NO);
+  send<void>(controller, sel("setStatusBarAlpha:"), CGFloat{0.6});
+  EXPECT_EQ(send<CGFloat>(controller, sel("_effectiveVisibleStatusBarAlpha")), 0.6);
+  EXPECT_EQ(send<NSInteger>(controller, sel("statusBarStyle")), 2);
+  send<void>(controller, sel("setShowsStatusBar:"), static_cast<BOOL>(NO));
+  EXPECT_EQ(send<CGFloat>(controller, sel("_effectiveVisibleStatusBarAlpha")), 0.0);
+  send<void>(controller, sel("setShowsDate:"), static_cast<BOOL>(NO));
+  EXPECT_EQ(send<BOOL>(controller, sel("_shouldShowDate")), NO);
 
-  EXPECT_EQ(send<NSInteger>(controller, s("lastFadeInSource")), -1);
-  send<void>(controller, s("startLockScreenFadeInAnimationForSource:"), NSInteger{3});
-  EXPECT_EQ(send<NSInteger>(controller, s("lastFadeInSource")), 3);
-  EXPECT_EQ(send<NSInteger>(controller, s("fadeInAnimationCount")), 1);
+  EXPECT_EQ(send<NSInteger>(controller, sel("lastFadeInSource")), -1);
+  send<void>(controller, sel("startLockScreenFadeInAnimationForSource:"), 3);
+  EXPECT_EQ(send<NSInteger>(controller, sel("lastFadeInSource")), 3);
+  EXPECT_EQ(send<NSInteger>(controller, sel("fadeInAnimationCount")), 1);
   release(controller);
 }
 

@@ -162,8 +162,8 @@ TEST_F(PrivateClassTest, LegibilityViewAndLabelUseTheSecondaryColourWhenTheyHave
 }
 
 struct BatteryCase {
-  double capacity;
-  double lowCapacity;
+  CGFloat capacity;
+  CGFloat lowCapacity;
   BOOL charging;
   Rgba expected;
 };

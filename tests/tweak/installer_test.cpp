@@ -1,4 +1,6 @@
 // The hook table as data, and what installing it does to the process's classes.
+#include "tweak/installer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,21 +10,16 @@
 #include <utility>
 
 #include "bridge/objc_send.h"
+#include "tests/support/hook_probe.h"
 #include "tests/tweak/springboard_process.h"
 #include "tweak/hook_table.h"
-#include "tweak/installer.h"
 
 namespace {
 
 using velmotint::HookRow;
 using velmotint::hookTable;
 using velmotint::MethodKind;
-
-Class targetOf(const HookRow& row) {
-  Class cls = objc_getClass(row.className);
-  if (row.kind == MethodKind::Class && cls != nullptr) return object_getClass(vm::asId(cls));
-  return cls;
-}
+using vm::test::targetOf;
 
 IMP currentImplementation(const HookRow& row) {
   Method method = class_getInstanceMethod(targetOf(row), sel_registerName(row.selector));

@@ -2,7 +2,6 @@
 
 #include "bridge/foundation.h"
 #include "standins/springboard/springboard.h"
-#include "tweak/hook_table.h"
 #include "tweak/installer.h"
 #include "tweak/settings.h"
 #include "tweak/settings_keys.h"
@@ -20,7 +19,9 @@ void SpringBoardProcessTest::TearDown() {
   DeviceRootTest::TearDown();
 }
 
-Class SpringBoardProcessTest::cls(const char* name) { return objc_getClass(name); }
+Class SpringBoardProcessTest::cls(const char* name) {
+  return objc_getClass(name);
+}
 
 id SpringBoardProcessTest::make(const char* className) {
   id object = send<id>(send<id>(cls(className), sel::alloc), sel::init);
@@ -31,12 +32,6 @@ id SpringBoardProcessTest::make(const char* className) {
 void SpringBoardProcessTest::installTweak() {
   initSettings();
   installHooks();
-}
-
-bool SpringBoardProcessTest::slotFilled(int number) {
-  for (const velmotint::HookRow& row : velmotint::hookTable())
-    if (row.number == number) return *row.saved != nullptr;
-  return false;
 }
 
 void SpringBoardProcessTest::writeSettings(const std::string& body) const {

@@ -5,6 +5,7 @@
 
 #include <objc/runtime.h>
 
+#include <string>
 #include <vector>
 
 #include "tests/support/device_root.h"
@@ -21,8 +22,6 @@ class SpringBoardProcessTest : public DeviceRootTest {
   id make(const char* className);
   // The tweak's load-time start-up: settings, then hooks.
   static void installTweak();
-  // Whether the hook table's row `number` has its saved slot filled.
-  static bool slotFilled(int number);
 
   // Writes the settings file from a plist dictionary body.
   void writeSettings(const std::string& body) const;

@@ -8,16 +8,6 @@
 
 namespace velmotint {
 
-Saved<void(CGRect)> saved::SBIconBadgeView_setFrame_;
-Saved<void(CGRect)> saved::SBIconImageView_setFrame_;
-Saved<void()> saved::SBStatusBarStateAggregator__updateActivityItem;
-Saved<void()> saved::SBStatusBarStateAggregator__updateAirplaneMode;
-Saved<void()> saved::SBStatusBarStateAggregator__noteAirplaneModeChanged;
-Saved<void()> saved::SBStatusBarStateAggregator__updateTimeItems;
-Saved<id()> saved::SBIconLabelImageParameters_text;
-Saved<id(CGRect)> saved::SBIconListPageControl_initWithFrame_;
-Saved<BOOL()> saved::UIStatusBarBatteryItemView__needsAccessoryImage;
-
 namespace {
 
 // How a badge or icon image's layer is restyled. Lengths are CGFloat, so 2.8 is the
@@ -64,38 +54,38 @@ void restyleLayer(id view, const LayerStyle& style) {
 // with the frame unchanged.
 void replaced::SBIconBadgeView_setFrame_(id self, SEL cmd, CGRect frame) {
   if (on(ENABLED24)) restyleLayer(self, kBadgeStyle);
-  saved::SBIconBadgeView_setFrame_(self, cmd, frame);
+  original<&SBIconBadgeView_setFrame_>(self, cmd, frame);
 }
 
 void replaced::SBIconImageView_setFrame_(id self, SEL cmd, CGRect frame) {
   if (on(ENABLED21)) restyleLayer(self, kIconImageStyle);
-  saved::SBIconImageView_setFrame_(self, cmd, frame);
+  original<&SBIconImageView_setFrame_>(self, cmd, frame);
 }
 
 // Status-bar items keep whatever they last showed while their flag is on.
 void replaced::SBStatusBarStateAggregator__updateActivityItem(id self, SEL cmd) {
   if (on(ENABLED15)) return;
-  saved::SBStatusBarStateAggregator__updateActivityItem(self, cmd);
+  original<&SBStatusBarStateAggregator__updateActivityItem>(self, cmd);
 }
 
 void replaced::SBStatusBarStateAggregator__updateAirplaneMode(id self, SEL cmd) {
   if (on(ENABLED13)) return;
-  saved::SBStatusBarStateAggregator__updateAirplaneMode(self, cmd);
+  original<&SBStatusBarStateAggregator__updateAirplaneMode>(self, cmd);
 }
 
 void replaced::SBStatusBarStateAggregator__noteAirplaneModeChanged(id self, SEL cmd) {
   if (on(ENABLED13)) return;
-  saved::SBStatusBarStateAggregator__noteAirplaneModeChanged(self, cmd);
+  original<&SBStatusBarStateAggregator__noteAirplaneModeChanged>(self, cmd);
 }
 
 void replaced::SBStatusBarStateAggregator__updateTimeItems(id self, SEL cmd) {
   if (on(ENABLED12)) return;
-  saved::SBStatusBarStateAggregator__updateTimeItems(self, cmd);
+  original<&SBStatusBarStateAggregator__updateTimeItems>(self, cmd);
 }
 
 id replaced::SBIconLabelImageParameters_text(id self, SEL cmd) {
   if (on(ENABLED8)) return nil;
-  return saved::SBIconLabelImageParameters_text(self, cmd);
+  return original<&SBIconLabelImageParameters_text>(self, cmd);
 }
 
 // The flag is read once, before the initialiser runs. An initialiser hands its caller an
@@ -103,7 +93,7 @@ id replaced::SBIconLabelImageParameters_text(id self, SEL cmd) {
 // or the page control would never be freed.
 id replaced::SBIconListPageControl_initWithFrame_(id self, SEL cmd, CGRect frame) {
   bool suppress = on(ENABLED7);
-  id control = saved::SBIconListPageControl_initWithFrame_(self, cmd, frame);
+  id control = original<&SBIconListPageControl_initWithFrame_>(self, cmd, frame);
   if (!suppress) return control;
   vm::release(control);
   return nil;
@@ -111,7 +101,29 @@ id replaced::SBIconListPageControl_initWithFrame_(id self, SEL cmd, CGRect frame
 
 BOOL replaced::UIStatusBarBatteryItemView__needsAccessoryImage(id self, SEL cmd) {
   if (on(ENABLED3)) return YES;
-  return saved::UIStatusBarBatteryItemView__needsAccessoryImage(self, cmd);
+  return original<&UIStatusBarBatteryItemView__needsAccessoryImage>(self, cmd);
+}
+
+HookRows homeItemHooks() {
+  using K = MethodKind;
+  using namespace replaced;
+  return {
+      hook<&SBIconBadgeView_setFrame_>(1, "SBIconBadgeView", K::Instance, "setFrame:"),
+      hook<&SBIconImageView_setFrame_>(8, "SBIconImageView", K::Instance, "setFrame:"),
+      hook<&SBStatusBarStateAggregator__updateActivityItem>(35, "SBStatusBarStateAggregator",
+                                                            K::Instance, "_updateActivityItem"),
+      hook<&SBStatusBarStateAggregator__updateAirplaneMode>(36, "SBStatusBarStateAggregator",
+                                                            K::Instance, "_updateAirplaneMode"),
+      hook<&SBStatusBarStateAggregator__noteAirplaneModeChanged>(
+          37, "SBStatusBarStateAggregator", K::Instance, "_noteAirplaneModeChanged"),
+      hook<&SBStatusBarStateAggregator__updateTimeItems>(38, "SBStatusBarStateAggregator",
+                                                         K::Instance, "_updateTimeItems"),
+      hook<&SBIconLabelImageParameters_text>(45, "SBIconLabelImageParameters", K::Instance, "text"),
+      hook<&SBIconListPageControl_initWithFrame_>(46, "SBIconListPageControl", K::Instance,
+                                                  "initWithFrame:"),
+      hook<&UIStatusBarBatteryItemView__needsAccessoryImage>(47, "UIStatusBarBatteryItemView",
+                                                             K::Instance, "_needsAccessoryImage"),
+  };
 }
 
 }  // namespace velmotint

@@ -5,29 +5,24 @@
 #include <objc/runtime.h>
 
 #include "bridge/platform_types.h"
-#include "tweak/saved_slot.h"
+#include "tweak/hook_table.h"
 
-// Saved slots and replacements are named <Class>_<selector>, with ':' written '_'.
-namespace velmotint::saved {
-extern Saved<void(CGRect)> SBIconBadgeView_setFrame_;
-extern Saved<void(CGRect)> SBIconImageView_setFrame_;
-extern Saved<void()> SBStatusBarStateAggregator__updateActivityItem;
-extern Saved<void()> SBStatusBarStateAggregator__updateAirplaneMode;
-extern Saved<void()> SBStatusBarStateAggregator__noteAirplaneModeChanged;
-extern Saved<void()> SBStatusBarStateAggregator__updateTimeItems;
-extern Saved<id()> SBIconLabelImageParameters_text;
-extern Saved<id(CGRect)> SBIconListPageControl_initWithFrame_;
-extern Saved<BOOL()> UIStatusBarBatteryItemView__needsAccessoryImage;
-}  // namespace velmotint::saved
+namespace velmotint {
 
-namespace velmotint::replaced {
-void SBIconBadgeView_setFrame_(id self, SEL cmd, CGRect arg0);
-void SBIconImageView_setFrame_(id self, SEL cmd, CGRect arg0);
-void SBStatusBarStateAggregator__updateActivityItem(id self, SEL cmd);
-void SBStatusBarStateAggregator__updateAirplaneMode(id self, SEL cmd);
-void SBStatusBarStateAggregator__noteAirplaneModeChanged(id self, SEL cmd);
-void SBStatusBarStateAggregator__updateTimeItems(id self, SEL cmd);
-id SBIconLabelImageParameters_text(id self, SEL cmd);
-id SBIconListPageControl_initWithFrame_(id self, SEL cmd, CGRect arg0);
-BOOL UIStatusBarBatteryItemView__needsAccessoryImage(id self, SEL cmd);
-}  // namespace velmotint::replaced
+// This group's rows of the hook table.
+HookRows homeItemHooks();
+
+// Replacements are named <Class>_<selector>, with ':' written '_'.
+namespace replaced {
+void SBIconBadgeView_setFrame_(id, SEL, CGRect);
+void SBIconImageView_setFrame_(id, SEL, CGRect);
+void SBStatusBarStateAggregator__updateActivityItem(id, SEL);
+void SBStatusBarStateAggregator__updateAirplaneMode(id, SEL);
+void SBStatusBarStateAggregator__noteAirplaneModeChanged(id, SEL);
+void SBStatusBarStateAggregator__updateTimeItems(id, SEL);
+id SBIconLabelImageParameters_text(id, SEL);
+id SBIconListPageControl_initWithFrame_(id, SEL, CGRect);
+BOOL UIStatusBarBatteryItemView__needsAccessoryImage(id, SEL);
+}  // namespace replaced
+
+}  // namespace velmotint

@@ -5,13 +5,10 @@
 
 namespace velmotint {
 
-Saved<void(id)> saved::UIActivityIndicatorView_setColor_;
-Saved<id(double, double, BOOL)>
-    saved::UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_;
-Saved<id(NSInteger)> saved::UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_;
-Saved<void(id)> saved::_UIRefreshControlModernContentView_setTintColor_;
-Saved<id(id, id, id)>
-    saved::UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_;
+// The longest replacement name, shortened for the lines that name it.
+constexpr auto batteryColour =
+    &replaced::
+        UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_;
 
 // ENABLED2 has the last word here: with both flags on the setter runs twice, first with
 // vmColor4 and then with vmColor6. ENABLED2 is read only after the first call.
@@ -19,20 +16,18 @@ void replaced::UIActivityIndicatorView_setColor_(id self, SEL cmd, id colour) {
   id current = colour;
   if (on(ENABLED1)) {
     current = userColour("vmColor4");
-    saved::UIActivityIndicatorView_setColor_(self, cmd, current);
+    original<&UIActivityIndicatorView_setColor_>(self, cmd, current);
   }
-  saved::UIActivityIndicatorView_setColor_(self, cmd,
-                                           on(ENABLED2) ? userColour("vmColor6") : current);
+  original<&UIActivityIndicatorView_setColor_>(self, cmd,
+                                               on(ENABLED2) ? userColour("vmColor6") : current);
 }
 
 // One colour for every capacity and charging state; ENABLED2 leaves the battery alone.
 id replaced::
     UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_(
-        id self, SEL cmd, double capacity, double lowCapacity, BOOL charging) {
+        id self, SEL cmd, CGFloat capacity, CGFloat lowCapacity, BOOL charging) {
   if (on(ENABLED1)) return userColour("vmColor3");
-  return saved::
-      UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_(
-          self, cmd, capacity, lowCapacity, charging);
+  return original<batteryColour>(self, cmd, capacity, lowCapacity, charging);
 }
 
 // The style is not looked at when a flag is on; ENABLED1 wins over ENABLED2.
@@ -40,11 +35,11 @@ id replaced::UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_(id sel
                                                                           NSInteger style) {
   if (on(ENABLED1)) return userColour("vmColor2");
   if (on(ENABLED2)) return userColour("vmColor6");
-  return saved::UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_(self, cmd, style);
+  return original<&UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_>(self, cmd, style);
 }
 
 void replaced::_UIRefreshControlModernContentView_setTintColor_(id self, SEL cmd, id colour) {
-  saved::_UIRefreshControlModernContentView_setTintColor_(
+  original<&_UIRefreshControlModernContentView_setTintColor_>(
       self, cmd, on(ENABLED1) ? userColour("vmColor4") : colour);
 }
 
@@ -61,11 +56,31 @@ id replaced::UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_for
     clear = clearColour();
     userForeground = userColour("vmColor5");
   } else {
-    return saved::UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_(
+    return original<
+        &UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
         self, cmd, request, background, foreground);
   }
-  return saved::UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_(
+  return original<
+      &UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
       self, cmd, nil, clear, userForeground);
+}
+
+HookRows statusBarTintHooks() {
+  using K = MethodKind;
+  using namespace replaced;
+  return {
+      hook<&UIActivityIndicatorView_setColor_>(59, "UIActivityIndicatorView", K::Instance,
+                                               "setColor:"),
+      hook<batteryColour>(60, "UIStatusBarNewUIForegroundStyleAttributes", K::Instance,
+                          "_batteryColorForCapacity:lowCapacity:charging:"),
+      hook<&UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_>(
+          61, "UIStatusBarNewUIForegroundStyleAttributes", K::Instance, "textColorForStyle:"),
+      hook<&_UIRefreshControlModernContentView_setTintColor_>(
+          62, "_UIRefreshControlModernContentView", K::Instance, "setTintColor:"),
+      hook<&UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
+          63, "UIStatusBarNewUIStyleAttributes", K::Instance,
+          "initWithRequest:backgroundColor:foregroundColor:"),
+  };
 }
 
 }  // namespace velmotint

@@ -1,0 +1,46 @@
+// The class builder as the stand-ins use it: a class or method that the release this
+// process plays lacks is left out, so the tweak finds the device it would find.
+#pragma once
+
+#include <optional>
+
+#include "bridge/class_builder.h"
+#include "standins/releases/ios_release.h"
+
+namespace vm::releases {
+
+class ReleaseClassBuilder {
+ public:
+  ReleaseClassBuilder(const char* name, const char* superclassName) : name_(name) {
+    if (hasClass(currentRelease(), name)) builder_.emplace(name, superclassName);
+  }
+
+  template <typename T>
+  ReleaseClassBuilder& ivar(const char* ivarName) {
+    if (builder_) builder_->ivar<T>(ivarName);
+    return *this;
+  }
+
+  template <typename R, typename... Args>
+  ReleaseClassBuilder& method(const char* selector, R (*fn)(id, SEL, Args...)) {
+    if (builder_ && hasMethod(currentRelease(), name_, false, selector))
+      builder_->method(selector, fn);
+    return *this;
+  }
+
+  template <typename R, typename... Args>
+  ReleaseClassBuilder& classMethod(const char* selector, R (*fn)(id, SEL, Args...)) {
+    if (builder_ && hasMethod(currentRelease(), name_, true, selector))
+      builder_->classMethod(selector, fn);
+    return *this;
+  }
+
+  // The class, or nil when the release has none of that name.
+  Class build() { return builder_ ? builder_->build() : nullptr; }
+
+ private:
+  const char* name_;
+  std::optional<ClassBuilder> builder_;
+};
+
+}  // namespace vm::releases

@@ -1,0 +1,194 @@
+// The simulated SpringBoard as each iOS release users run: the real module loads, exactly
+// the rows that release has install, the rest are skipped with their slots empty and the
+// reason named, options that keep their rows act as on the complete set, and nothing
+// crashes with every flag on. The README's table of options is the one the facts give.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bridge/foundation.h"
+#include "hosts/springboard/release_options.h"
+#include "hosts/springboard/release_report.h"
+#include "standins/releases/ios_release.h"
+#include "tests/support/child_process.h"
+#include "tests/support/device_root.h"
+#include "tweak/hook_report.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using vm::releases::Release;
+
+const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
+
+std::vector<VelmotintHookInfo> hookRows() {
+  std::vector<VelmotintHookInfo> rows(VelmotintCopyHookInfo(nullptr, 0));
+  VelmotintCopyHookInfo(rows.data(), rows.size());
+  return rows;
+}
+
+struct Profile {
+  Release release;
+  int installed;
+  std::vector<std::string> noEffect;  // options all of whose rows this release lacks
+};
+
+void PrintTo(const Profile& profile, std::ostream* out) {
+  *out << vm::releases::displayName(profile.release);
+}
+
+// Scene lines of options whose every row exists on every release, as they read with
+// every flag on.
+const std::pair<const char*, const char*> kUnchangedLines[] = {
+    {"date hidden", "yes"},
+    {"lock screen shows date", "no"},
+    {"status bar shown", "no"},
+    {"top grabber hidden", "yes"},
+    {"bottom grabber hidden", "yes"},
+    {"icon label text", "none (suppressed)"},
+    {"page control", "none (suppressed)"},
+    {"time item", "not updated (suppressed)"},
+    {"status-bar text (default style)", "#a1a1a1 alpha 1.00"},
+    {"lock-screen label colour", "#a1a1a1 alpha 1.00"},
+};
+
+class ReleaseProfileTest : public vm::test::DeviceRootTest,
+                           public ::testing::WithParamInterface<Profile> {
+ protected:
+  void SetUp() override {
+    DeviceRootTest::SetUp();
+    std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
+    std::filesystem::create_directories(tweaks);
+    for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
+      std::filesystem::copy_file(std::string(VM_TWEAK_DIR) + "/" + file, tweaks / file);
+    std::string everyFlag;
+    for (int n = 1; n <= 24; ++n) everyFlag += "<key>ENABLED" + std::to_string(n) + "</key><true/>";
+    writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist",
+              vm::test::xmlPlist(everyFlag));
+  }
+};
+
+TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlagOn) {
+  const Profile& profile = GetParam();
+  std::vector<std::string> arguments = {"--hooks"};
+  if (profile.release != Release::Complete)
+    arguments.insert(arguments.end(), {"--ios", vm::releases::optionValue(profile.release)});
+  vm::test::ChildProcess springBoard(kSpringBoard, arguments);
+  springBoard.waitForLine([](const std::string&) { return false; }, 30s);  // to the end
+  ASSERT_EQ(springBoard.waitForExit(10s), 0) << springBoard.output();
+  const std::string& out = springBoard.output();
+
+  std::map<int, std::string> listed;  // install number -> "installed" or the skip reason
+  std::map<std::string, std::string> scene;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    // "   2 SKIPPED   -[SBBannerContextView _layoutGrabber] (method absent)"
+    std::istringstream words(line);
+    int number = 0;
+    std::string status;
+    if (line.find("[") != std::string::npos && words >> number >> status) {
+      size_t open = line.rfind(" (");
+      listed[number] = status == "installed" || open == std::string::npos
+                           ? status
+                           : line.substr(open + 2, line.size() - open - 3);
+      continue;
+    }
+    // "  date hidden                        yes                 (ENABLED16)"
+    size_t gap = line.find("  ", 2);
+    if (line.rfind("  ", 0) != 0 || line[2] == ' ' || gap == std::string::npos) continue;
+    size_t value = line.find_first_not_of(' ', gap);
+    scene[line.substr(2, gap - 2)] = line.substr(value, line.find("  ", value) - value);
+  }
+
+  int installed = 0;
+  for (const VelmotintHookInfo& row : hookRows()) {
+    SCOPED_TRACE(std::to_string(row.number) + " " + row.className + " " + row.selector);
+    bool has = vm::releases::hasMethod(profile.release, row.className, row.isClassMethod != 0,
+                                       row.selector);
+    std::string why = !vm::releases::hasClass(profile.release, row.className) ? "class absent"
+                      : has                                                   ? "installed"
+                                                                              : "method absent";
+    EXPECT_EQ(listed[row.number], why);
+    installed += has;
+  }
+  EXPECT_EQ(installed, profile.installed);
+  EXPECT_NE(out.find("hooks installed: " + std::to_string(profile.installed) +
+                     ", skipped: " + std::to_string(63 - profile.installed)),
+            std::string::npos)
+      << out;
+
+  std::string heading =
+      std::string("no effect on ") + vm::releases::displayName(profile.release) + ": ";
+  size_t at = out.find(heading);
+  ASSERT_NE(at, std::string::npos) << out;
+  std::string list = out.substr(at, out.find('\n', at) - at);
+  std::vector<std::string> keys;  // "... (ENABLED18), ... (ENABLED22)"
+  for (size_t key = list.find(" ("); key != std::string::npos; key = list.find(" (", key + 1))
+    keys.push_back(list.substr(key + 2, list.find(')', key) - key - 2));
+  EXPECT_EQ(keys, profile.noEffect) << list;
+
+  for (const auto& [label, value] : kUnchangedLines) EXPECT_EQ(scene[label], value) << label;
+}
+
+INSTANTIATE_TEST_SUITE_P(Releases, ReleaseProfileTest,
+                         ::testing::Values(Profile{Release::Complete, 63, {}},
+                                           Profile{Release::iOS7_0, 53, {"ENABLED18", "ENABLED22"}},
+                                           Profile{Release::iOS7_1, 59, {"ENABLED22"}},
+                                           Profile{Release::iOS8, 62, {}}),
+                         [](const ::testing::TestParamInfo<Profile>& info) {
+                           std::string name = vm::releases::optionValue(info.param.release);
+                           for (char& c : name)
+                             if (c == '.') c = '_';
+                           return name.empty() ? std::string("Complete") : "iOS" + name;
+                         });
+
+TEST_F(ReleaseProfileTest, AReleaseItDoesNotKnowIsRefusedRatherThanPlayedAsAnother) {
+  EXPECT_EQ(vm::test::runProgram(kSpringBoard, {"--ios", "9"}), 2);
+  EXPECT_EQ(vm::test::runProgram(kSpringBoard, {"--ios"}), 2);
+}
+
+// The table between the README's markers is what the facts make of every option.
+TEST(ReleaseTable, ReadmeShowsTheTableTheFactsGive) {
+  std::ifstream file(VM_SOURCE_DIR "/README.md");
+  std::string readme((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string begin = "<!-- release table: generated by SpringBoard --release-table -->\n";
+  size_t from = readme.find(begin);
+  size_t to = readme.find("<!-- end of release table -->");
+  ASSERT_NE(from, std::string::npos);
+  ASSERT_NE(to, std::string::npos);
+  from += begin.size();
+  EXPECT_EQ(readme.substr(from, to - from), springboard::releaseTable(hookRows()));
+}
+
+// The options the table speaks of are the pane's: its switches and colours, as labelled.
+TEST(ReleaseTable, OptionsAreThePanesSwitchesAndColoursWithTheirLabels) {
+  vm::AutoreleasePool pool;
+  std::map<std::string, std::string> pane;  // key -> label
+  for (const char* list : {"VelmoSettings", "VelmoSettings2"}) {
+    std::string file = std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist";
+    id plist = vm::copyDictionaryAtPath(vm::nsString(file));
+    ASSERT_NE(plist, nil) << file;
+    id items = vm::send<id>(plist, vm::sel::objectForKey_, vm::nsString("items"));
+    for (NSUInteger i = 0; i < vm::send<NSUInteger>(items, vm::sel::count); ++i) {
+      id item = vm::send<id>(items, vm::sel::objectAtIndex_, i);
+      id itemKey = vm::send<id>(item, vm::sel::objectForKey_, vm::nsString("key"));
+      if (itemKey != nil)
+        pane[vm::stdString(itemKey)] =
+            vm::stdString(vm::send<id>(item, vm::sel::objectForKey_, vm::nsString("label")));
+    }
+    vm::release(plist);
+  }
+  std::map<std::string, std::string> table;
+  for (const springboard::UserOption& option : springboard::userOptions())
+    table[option.key] = option.label;
+  EXPECT_EQ(table, pane);
+  EXPECT_EQ(table.size(), 28u);
+}
+
+}  // namespace
