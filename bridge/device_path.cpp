@@ -24,6 +24,60 @@ std::string deviceRoot() {
 #endif
 }
 
-std::string hostPath(const std::string& devicePath) { return deviceRoot() + devicePath; }
+#if defined(__APPLE__)
+const std::string& currentDeviceRoot() {
+  static const std::string none;
+  return none;
+}
+
+const std::string& currentHostPath(const std::string& devicePath) {
+  return devicePath;
+}
+#else
+namespace {
+
+// One environment variable's value as last seen (unset and empty are told apart).
+struct SeenVariable {
+  bool set = false;
+  std::string value;
+
+  bool same(const char* now) const { return now == nullptr ? !set : set && value == now; }
+  void remember(const char* now) {
+    set = now != nullptr;
+    value = set ? now : "";
+  }
+};
+
+}  // namespace
+
+// Per-thread memos: Linux only, since the oldest supported devices have no thread-local
+// storage (and need no device root).
+const std::string& currentDeviceRoot() {
+  thread_local SeenVariable configured, home;
+  thread_local std::string root;
+  thread_local bool known = false;
+  const char* configuredNow = std::getenv(kDeviceRootVariable);
+  // HOME counts only while the root variable is unset or empty.
+  const bool homeCounts = configuredNow == nullptr || configuredNow[0] == '\0';
+  const char* homeNow = homeCounts ? std::getenv("HOME") : nullptr;
+  if (!known || !configured.same(configuredNow) || (homeCounts && !home.same(homeNow))) {
+    configured.remember(configuredNow);
+    home.remember(homeNow);
+    root = deviceRoot();
+    known = true;
+  }
+  return root;
+}
+
+const std::string& currentHostPath(const std::string& devicePath) {
+  thread_local std::string path;
+  path.assign(currentDeviceRoot()).append(devicePath);
+  return path;
+}
+#endif
+
+std::string hostPath(const std::string& devicePath) {
+  return deviceRoot() + devicePath;
+}
 
 }  // namespace vm

@@ -1,6 +1,7 @@
 #include "foundation.h"
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -11,6 +12,13 @@ namespace vm {
 namespace {
 
 const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
+const SelRef getCharacters_range_{"getCharacters:range:"};
+
+// NSRange's layout: two pointer-width unsigned integers, passed by value.
+struct CharacterRange {
+  NSUInteger location;
+  NSUInteger length;
+};
 
 // NSPropertyListSerialization's format values (shared by both platforms).
 constexpr unsigned long kXMLFormat = 100;
@@ -25,6 +33,18 @@ id nsString(const char* utf8) {
 std::string stdString(id string) {
   const char* bytes = send<const char*>(string, sel::UTF8String);
   return bytes == nullptr ? std::string() : std::string(bytes);
+}
+
+long shortAsciiText(id string, char (&bytes)[kShortTextUnits]) {
+  const NSUInteger length = send<NSUInteger>(string, sel::length);
+  if (string == nil || length > kShortTextUnits) return -1;
+  uint16_t units[kShortTextUnits];
+  send<void>(string, getCharacters_range_, units, CharacterRange{0, length});
+  for (NSUInteger i = 0; i < length; ++i) {
+    if (units[i] == 0 || units[i] >= 0x80) return -1;
+    bytes[i] = static_cast<char>(units[i]);
+  }
+  return static_cast<long>(length);
 }
 
 bool isKindOf(id object, Class cls) {

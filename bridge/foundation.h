@@ -38,6 +38,13 @@ inline id nsString(const std::string& utf8) { return nsString(utf8.c_str()); }
 // The UTF-8 bytes of an NSString; empty for nil.
 std::string stdString(id string);
 
+// The characters of `string` as bytes, when it is at most kShortTextUnits UTF-16 units,
+// all of them ASCII and none of them NUL: its UTF-8 bytes are then exactly these, one per
+// unit. Copied with -getCharacters:range:, which converts nothing and allocates nothing.
+// Returns the length, or -1 for nil or any other string.
+inline constexpr size_t kShortTextUnits = 64;
+long shortAsciiText(id string, char (&bytes)[kShortTextUnits]);
+
 bool isKindOf(id object, Class cls);
 inline bool isString(id object) { return isKindOf(object, cls::NSString); }
 

@@ -54,7 +54,9 @@ class ClassRef {
   mutable std::atomic<Class> cached_{nullptr};
 };
 
-inline id asId(Class c) { return reinterpret_cast<id>(c); }
+inline id asId(Class c) {
+  return reinterpret_cast<id>(c);
+}
 
 namespace detail {
 

@@ -76,7 +76,7 @@ std::string SettingsDomain::hostPath() const {
 }
 
 SettingsSnapshotRef SettingsDomain::current() {
-  const std::string path = hostPath();
+  const std::string& path = currentHostPath(devicePath_);
   FileIdentity now;
   if (!identityOfRegularFile(path, &now)) {
     SettingsSnapshotRef dropped;

@@ -95,9 +95,9 @@ struct TypeEncoding<CGRect> {
 };
 // Any other pointer (out-parameters such as CGFloat*, opaque CGColorRef) is "^v"-like.
 template <typename T>
-struct TypeEncoding<T*, std::enable_if_t<!std::is_same_v<T*, id> && !std::is_same_v<T*, Class> &&
-                                         !std::is_same_v<T*, SEL> &&
-                                         !std::is_same_v<T*, const char*>>> {
+struct TypeEncoding<
+    T*, std::enable_if_t<!std::is_same_v<T*, id> && !std::is_same_v<T*, Class> &&
+                         !std::is_same_v<T*, SEL> && !std::is_same_v<T*, const char*>>> {
   static std::string get() { return "^v"; }
 };
 

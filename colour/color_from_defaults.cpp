@@ -8,8 +8,7 @@ id colorFromDefaultsWithKey(id domain, id key, id fallback) {
   // Checked against the file on every call: the Settings application changes the file
   // behind our back and no notification is sent for colours. Only an unchanged file's
   // dictionary is reused; the strings in it are parsed afresh each time.
-  vm::SettingsSnapshotRef settings =
-      vm::SettingsDomain::named(vm::colour::domainName(domain)).current();
+  vm::SettingsSnapshotRef settings = vm::colour::settingsDomainFor(domain).current();
   // The fallback is parsed on every call, also when the stored value wins; a fallback that
   // is not a string reads as the empty one.
   id fallbackColour = vm::colour::colourFromColourString(vm::isString(fallback) ? fallback : nil);

@@ -3,6 +3,7 @@
 
 #include "bridge/foundation.h"
 #include "colour/colour.h"
+#include "colour/hex_digits.h"
 
 namespace {
 
@@ -19,7 +20,9 @@ constexpr unsigned kValueBits = 32;
 
 }  // namespace
 
-int convertFromHex(std::string text) {
+namespace vm::colour {
+
+std::int32_t hexValue(std::string_view text) {
   // Unsigned arithmetic: the eighth place of "80000000" and above would overflow a signed
   // int. Places beyond the eighth are multiples of 2^32 and so add nothing to a 32-bit
   // value; they are dropped, not wrapped, but their characters are still checked.
@@ -28,14 +31,29 @@ int convertFromHex(std::string text) {
   for (auto it = text.rbegin(); it != text.rend(); ++it) {
     int digit = hexDigit(*it);
     if (digit < 0) {
-      vm::logf("Error, invalid char '%d' in hex number",
-               static_cast<int>(static_cast<signed char>(*it)));
+      logf("Error, invalid char '%d' in hex number",
+           static_cast<int>(static_cast<signed char>(*it)));
     } else if (shift < kValueBits) {
       value += static_cast<std::uint32_t>(digit) << shift;
     }
     if (shift < kValueBits) shift += 4;
   }
   return static_cast<std::int32_t>(value);
+}
+
+void componentBytes(std::string_view digits, unsigned char (&bytes)[3]) {
+  const std::int32_t red = hexValue(digits.substr(0, 2));
+  const std::int32_t green = hexValue(digits.substr(2, 2));
+  const std::int32_t blue = hexValue(digits.substr(4, 2));
+  bytes[0] = static_cast<unsigned char>(red & 0xFF);
+  bytes[1] = static_cast<unsigned char>(green & 0xFF);
+  bytes[2] = static_cast<unsigned char>(blue & 0xFF);
+}
+
+}  // namespace vm::colour
+
+int convertFromHex(std::string text) {
+  return vm::colour::hexValue(text);
 }
 
 void hextodec(std::string digits, std::vector<unsigned char>& bytes) {

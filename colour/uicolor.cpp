@@ -16,16 +16,16 @@ CGFloat component(unsigned char byte) {
 
 }  // namespace
 
-id colourFromBytes(unsigned char red, unsigned char green, unsigned char blue) {
+id colourFromBytes(unsigned char red, unsigned char green, unsigned char blue, CGFloat alpha) {
   return send<id>(UIColor.get(), sel::colorWithRed_green_blue_alpha_, component(red),
-                  component(green), component(blue), CGFloat{1.0});
+                  component(green), component(blue), alpha);
 }
 
 // Computed in double; the 32-bit device's CGFloat is a float and takes them narrowed.
-id colourFromHsb(const Hsb& hsb) {
+id colourFromHsb(const Hsb& hsb, CGFloat alpha) {
   return send<id>(UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_,
                   static_cast<CGFloat>(hsb.hue), static_cast<CGFloat>(hsb.saturation),
-                  static_cast<CGFloat>(hsb.brightness), CGFloat{1.0});
+                  static_cast<CGFloat>(hsb.brightness), alpha);
 }
 
 id colourWithAlpha(id colour, CGFloat alpha) {

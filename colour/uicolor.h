@@ -9,11 +9,11 @@
 
 namespace vm::colour {
 
-// Red, green and blue of byte / 255, alpha 1.0. Autoreleased.
-id colourFromBytes(unsigned char red, unsigned char green, unsigned char blue);
+// Red, green and blue of byte / 255, with `alpha` (1.0 unless given). Autoreleased.
+id colourFromBytes(unsigned char red, unsigned char green, unsigned char blue, CGFloat alpha = 1.0);
 
-// The HSB colour with alpha 1.0. Autoreleased.
-id colourFromHsb(const Hsb& hsb);
+// The HSB colour with `alpha` (1.0 unless given). Autoreleased.
+id colourFromHsb(const Hsb& hsb, CGFloat alpha = 1.0);
 
 // `colour` with its alpha replaced (not multiplied). Autoreleased; nil for nil.
 id colourWithAlpha(id colour, CGFloat alpha);

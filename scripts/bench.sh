@@ -51,7 +51,7 @@ PLIST
   VELMOTINT_DEVICE_ROOT="$root" instructions "$pattern" "$dir/bin/SpringBoard"
 }
 
-build_tree "$here" "$build" settings_bench colour_bench SpringBoard Velmotint
+build_tree "$here" "$build" settings_bench colour_bench SpringBoard Velmotint vm-killall
 echo "machine load: $(uptime)"
 "$build/bin/settings_bench" --benchmark_color=false
 
@@ -68,7 +68,7 @@ awk -v p="$platform" -v r="$replaced" -v n=$calls 'BEGIN {
   printf "  setColor: per call: platform %.1f, replaced with its flag off %.1f, added %.1f\n",
          p / n, r / n, (r - p) / n }'
 
-report='springboard::sceneReport*'
+report='springboard::buildScene*'
 after=$(layout "$build" "$report")
 after_colours=$(layout "$build" 'colorFromDefaultsWithKey*')
 printf "  layout: %s instructions, %s in colour lookups\n" "$after" "$after_colours"
@@ -78,7 +78,7 @@ if [ -n "${BASELINE:-}" ]; then
     mkdir -p "$scratch/baseline"
     git -C "$here" archive "$BASELINE" | tar -x -C "$scratch/baseline"
     base_build=$scratch/baseline-build
-    build_tree "$scratch/baseline" "$base_build" SpringBoard Velmotint
+    build_tree "$scratch/baseline" "$base_build" SpringBoard Velmotint vm-killall
   fi
   before=$(layout "$base_build" "$report")
   before_colours=$(layout "$base_build" 'colorFromDefaultsWithKey*')
