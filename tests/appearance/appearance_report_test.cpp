@@ -32,9 +32,6 @@ bool hasLine(const std::string& report, const std::string& label, const std::str
 
 class AppearanceReportTest : public vm::test::DeviceRootTest {
  protected:
-  void stageTweak() const {
-    stageTweak(VM_TWEAK_DIR);
-  }
   static std::string report() {
     vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {});
     // The appearance part closes the report.
@@ -53,7 +50,7 @@ class AppearanceReportTest : public vm::test::DeviceRootTest {
 };
 
 TEST_F(AppearanceReportTest, ShowsTheUsersTintsAndRestylesUnderTheirFlags) {
-  stageTweak();
+  stageTweak(VM_TWEAK_DIR);
   writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/><key>ENABLED2</key><true/>"
                                           "<key>ENABLED21</key><true/><key>ENABLED24</key><true/>"
                                           "<key>vmColor1</key><string>#ff8800:0.9</string>"
