@@ -4,9 +4,11 @@
 
 #include <cctype>
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include "bridge/foundation.h"
+#include "bridge/property_list.h"
 #include "colour/random_colour.h"
 
 namespace vm::test {
@@ -14,9 +16,7 @@ namespace {
 
 const ClassRef UIColor{"UIColor"};
 const SelRef initWithBytes_length_encoding_{"initWithBytes:length:encoding:"};
-const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
 constexpr NSUInteger kUTF8Encoding = 4;
-constexpr NSUInteger kBinaryFormat = 200;
 
 std::vector<std::uint32_t> gScript;
 size_t gTaken = 0;
@@ -86,10 +86,11 @@ id hsbColour(double hue, double saturation, double brightness) {
 }
 
 bool writeBinaryDictionary(id dictionary, const std::string& path) {
-  id data = send<id>(cls::NSPropertyListSerialization.get(),
-                     sel::dataWithPropertyList_format_options_error_, dictionary, kBinaryFormat,
-                     NSUInteger{0}, static_cast<id*>(nullptr));
-  return send<BOOL>(data, writeToFile_atomically_, nsString(path), static_cast<BOOL>(YES)) != NO;
+  std::string bytes;
+  if (!encodeBinaryPropertyList(dictionary, &bytes)) return false;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  return static_cast<bool>(out.flush());
 }
 
 void ScriptedRandom::install(std::vector<std::uint32_t> draws) {

@@ -3,12 +3,12 @@
 #include <cstdint>
 
 #include "bridge/foundation.h"
+#include "bridge/property_list.h"
 #include "tests/support/device_root.h"
 
 namespace vm::test {
 namespace {
 
-constexpr unsigned long kBinaryFormat = 200;
 
 std::string bigEndian(uint64_t value, unsigned width) {
   std::string bytes(width, '\0');
@@ -68,11 +68,8 @@ std::string withOffsetWidth(std::string bytes, unsigned char width) {
 }  // namespace
 
 std::string binaryPlistOf(id plist) {
-  id data = send<id>(cls::NSPropertyListSerialization.get(),
-                     sel::dataWithPropertyList_format_options_error_, plist, kBinaryFormat, 0UL,
-                     static_cast<id*>(nullptr));
-  if (data == nil) return std::string();
-  return std::string(send<const char*>(data, sel::bytes), send<NSUInteger>(data, sel::length));
+  std::string bytes;
+  return encodeBinaryPropertyList(plist, &bytes) ? bytes : std::string();
 }
 
 std::string nestedXmlDictionaries(int depth) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bridge/foundation.h"
+#include "bridge/property_list.h"
 #include "bridge/settings_domain.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
@@ -85,12 +86,8 @@ TEST_F(SettingsTest, BinaryPropertyListsAreRead) {
   id dictionary = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
   id yes = vm::send<id>(vm::cls::NSNumber.get(), vm::sel::numberWithBool_, static_cast<BOOL>(YES));
   vm::send<void>(dictionary, vm::sel::setObject_forKey_, yes, vm::nsString("ENABLED13"));
-  id data = vm::send<id>(vm::cls::NSPropertyListSerialization.get(),
-                         vm::sel::dataWithPropertyList_format_options_error_, dictionary,
-                         200UL /* binary */, 0UL, static_cast<id*>(nullptr));
-  ASSERT_NE(data, nil);
-  const char* bytes = vm::send<const char*>(data, vm::sel::bytes);
-  std::string binary(bytes, vm::send<NSUInteger>(data, vm::sel::length));
+  std::string binary;
+  ASSERT_TRUE(vm::encodeBinaryPropertyList(dictionary, &binary));
   ASSERT_EQ(binary.rfind("bplist", 0), 0u);
   writeFile(kSettingsPath, binary);
   loadSettings();
