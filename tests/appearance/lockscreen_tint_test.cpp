@@ -1,7 +1,5 @@
-// The lock-screen tint under ENABLED2: fixed answers, suppressed background updates, the
-// user's colours in place of the platform's, the glint view's label and layout.
-#include "tweak/hooks/lockscreen_tint.h"
-
+// The lock-screen tint under ENABLED2 on the stand-ins: the user's colours in place of the
+// platform's, the banner's grabber, the glint view's label and layout.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -14,12 +12,6 @@
 namespace vm::test {
 namespace {
 
-using namespace velmotint::replaced;
-
-template <auto Replacement>
-using P = HookProbe<Replacement>;
-using Blur = P<&_UIGlintyStringView_setBlurHidden_forRequester_>;
-
 // The banner's platform layout, recording the background its receiver has when it runs.
 int gGrabberLayouts = 0;
 Rgba gBackgroundAtLayout;
@@ -28,72 +20,14 @@ void recordGrabberLayout(id self, SEL) {
   gBackgroundAtLayout = rgbaOf(send<id>(self, vm::sel::backgroundColor));
 }
 
-// The given colour is replaced by the user's colour under `key` before the platform sees it.
-template <auto Replacement>
-HookCase tints(const char* key) {
-  using Probe = P<Replacement>;
-  return {&Probe::row(), &Probe::install, [key](id receiver) {
-            Probe::send(receiver, AppearanceTest::someColour());
-            EXPECT_EQ(rgbaOf(std::get<0>(Probe::lastArgs)), userRgba(key));
-          }};
-}
+class BannerLayoutTest : public AppearanceTest {};
 
-const std::vector<HookCase>& probed() {
-  static const std::vector<HookCase> all{
-      answers<&_UIGlintyStringView__chevronVerticalOffset>(&ENABLED2, CGFloat{7.5}, CGFloat{0}),
-      answers<&_UILegibilitySettingsProvider_hasContrast>(&ENABLED2, BOOL{NO}, BOOL{YES}),
-      answers<&_UILegibilitySettingsProvider_accumulatedBrightness>(&ENABLED2, CGFloat{0.375},
-                                                                    CGFloat{1}),
-      answers<&_UILegibilitySettingsProvider_accumulatedLuminance>(&ENABLED2, CGFloat{0.625},
-                                                                   CGFloat{1}),
-      answers<&_UILegibilityView_usesSecondaryColor>(&ENABLED2, BOOL{NO}, BOOL{YES}),
-      answers<&_UILegibilityLabel_usesSecondaryColor>(&ENABLED2, BOOL{NO}, BOOL{YES}),
-      answers<&_UILegibilitySettings_shadowAlpha>(&ENABLED2, CGFloat{0.4}, CGFloat{0}),
-      skips<&SBLockScreenView__updateSlideToUnlockBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateBottomGrabberBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateTopGrabberBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateVibrantViewBackgrounds>(&ENABLED2),
-      tints<&UILabel_setColor_>("vmColor6"),
-      tints<&SBChevronView_setColor_>("vmColor5"),
-      tints<&_UILegibilitySettings_setPrimaryColor_>("vmColor5"),
-      tints<&_UILegibilitySettings_setSecondaryColor_>("vmColor6"),
-  };
-  return all;
-}
-
-class LockScreenTintProbes : public AppearanceTest {
- protected:
-  void SetUp() override {
-    AppearanceTest::SetUp();
-    Method layout = class_getInstanceMethod(cls("SBBannerContextView"), sel("_layoutGrabber"));
-    ASSERT_NE(layout, nullptr);
-    method_setImplementation(layout, vm::toImp(&recordGrabberLayout));
-    for (const HookCase& c : probed()) c.install();
-    Blur::install();
-    ASSERT_FALSE(HasFailure());
-    storeUserColours();
-    installTweak();
-    ENABLED2.store(true);
-  }
-};
-
-TEST_F(LockScreenTintProbes, FixedAnswersAndUserColoursNeverLetThePlatformDecide) {
-  for (const HookCase& c : probed()) {
-    SCOPED_TRACE(std::string(c.row->className) + " " + c.row->selector);
-    ENABLED2.store(true);
-    c.check(make(c.row->className));
-  }
-}
-
-TEST_F(LockScreenTintProbes, BlurIsHiddenForEveryRequesterWhateverWasAsked) {
-  id requester = vm::nsString("lock screen");
-  Blur::send(make("_UIGlintyStringView"), NO, requester);
-  EXPECT_EQ(Blur::calls, 1);
-  EXPECT_EQ(std::get<0>(Blur::lastArgs), YES);
-  EXPECT_EQ(std::get<1>(Blur::lastArgs), requester);
-}
-
-TEST_F(LockScreenTintProbes, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
+TEST_F(BannerLayoutTest, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
+  Method layout = class_getInstanceMethod(cls("SBBannerContextView"), sel("_layoutGrabber"));
+  ASSERT_NE(layout, nullptr);
+  method_setImplementation(layout, vm::toImp(&recordGrabberLayout));
+  installTweak();
+  ENABLED2.store(true);
   id banner = make("SBBannerContextView");
   send<void>(banner, vm::sel::setBackgroundColor_, someColour());
   send<void>(banner, sel("_layoutGrabber"));
@@ -259,23 +193,6 @@ TEST_F(LockScreenTintTest, WhatTheTintDidStaysWhenItGoesOff) {
   // The next calls reach the platform again.
   send<void>(glint, sel("setLabel:"), label);
   EXPECT_EQ(send<id>(glint, sel("label")), label);
-}
-
-TEST_F(LockScreenTintTest, LockScreenBackgroundsStayUnpaintedWhileTheTintIsOn) {
-  id lock = make("SBLockScreenView");
-  const std::vector<std::pair<const char*, const char*>> areas{
-      {"_updateSlideToUnlockBackground", "slideToUnlockView"},
-      {"_updateBottomGrabberBackground", "bottomGrabberView"},
-      {"_updateTopGrabberBackground", "topGrabberView"},
-      {"_updateVibrantViewBackgrounds", "vibrantView"},
-  };
-  for (const auto& [update, area] : areas) send<void>(lock, sel(update));
-  for (const auto& [update, area] : areas)
-    EXPECT_EQ(send<id>(send<id>(lock, sel(area)), vm::sel::backgroundColor), nil) << update;
-  ENABLED2.store(false);
-  for (const auto& [update, area] : areas) send<void>(lock, sel(update));
-  for (const auto& [update, area] : areas)
-    EXPECT_NE(send<id>(send<id>(lock, sel(area)), vm::sel::backgroundColor), nil) << update;
 }
 
 }  // namespace

@@ -9,11 +9,13 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"
@@ -120,50 +122,136 @@ inline void setOnlyFlags(std::initializer_list<std::atomic<bool>*> flags) {
   for (std::atomic<bool>* flag : flags) flag->store(true);
 }
 
-// A replacement checked against its probe: put in place before the tweak installs, then
-// checked on a new receiver of the hooked class.
+using Flags = std::vector<std::atomic<bool>*>;
+
+// Every flag on but the given ones.
+inline void setAllFlagsBut(const Flags& flags) {
+  for (const auto& entry : velmotint::kFeatureFlags) entry.flag->store(true);
+  for (std::atomic<bool>* flag : flags) flag->store(false);
+}
+
+// Sends the hooked message with the pass's arguments and expects the probe to have run once
+// with the same receiver, selector and arguments, and its answer to come back unchanged.
+// An initialiser is sent to a fresh allocation, a class method to the class.
+template <typename P>
+void expectForwarded(int pass) {
+  const velmotint::HookRow& row = P::row();
+  Class cls = objc_getClass(row.className);
+  bool classMethod = row.kind == velmotint::MethodKind::Class;
+  id receiver = classMethod ? vm::asId(cls) : vm::send<id>(cls, vm::sel::alloc);
+  if (!classMethod && std::strncmp(row.selector, "init", 4) != 0)
+    receiver = vm::send<id>(receiver, vm::sel::init);
+  const typename P::Arguments args = P::arguments(pass);
+  P::reset();
+  P::answer = sample<typename P::Answer>(pass, 5);
+  auto call = [&](auto... a) { return P::send(receiver, a...); };
+  if constexpr (std::is_void_v<decltype(std::apply(call, args))>) {
+    std::apply(call, args);
+  } else {
+    EXPECT_EQ(std::apply(call, args), P::answer);
+  }
+  EXPECT_EQ(P::calls, 1);
+  EXPECT_EQ(P::lastSelf, receiver);
+  EXPECT_EQ(P::lastCmd, P::selector());
+  EXPECT_TRUE(P::lastArgs == args);
+  if (!classMethod) vm::release(receiver);
+}
+
+// A replacement with its probe, put in place before the tweak installs. `forwarded` checks a
+// pass of the forwarding test (null: the replacement never calls its saved implementation);
+// `check`, if set, what the replacement does under its flag, on a new receiver of its class.
 struct HookCase {
   const velmotint::HookRow* row;
+  Flags flags;  // the flags the replacement reads
   std::function<void()> install;
+  void (*forwarded)(int pass);
   std::function<void(id)> check;
 };
+
+// With its flags off the replacement hands on exactly what it got.
+template <auto Replacement>
+HookCase forwards(Flags flags) {
+  using Probe = HookProbe<Replacement>;
+  return {&Probe::row(), std::move(flags), &Probe::install, &expectForwarded<Probe>, nullptr};
+}
+
+// The platform's implementation is never reached, whatever the flags, yet its slot is filled.
+template <auto Replacement>
+HookCase neverForwards() {
+  using Probe = HookProbe<Replacement>;
+  return {&Probe::row(), {}, &Probe::install, nullptr, [](id receiver) {
+            setOnlyFlags({});
+            Probe::send(receiver);
+            setAllFlagsBut({});
+            Probe::send(receiver);
+            EXPECT_EQ(Probe::calls, 0);
+            EXPECT_NE(*Probe::row().saved, nullptr) << "its saved slot is filled all the same";
+          }};
+}
 
 // The flag turns the call into nothing: the platform is reached with it off, never with it
 // on.
 template <auto Replacement>
 HookCase skips(std::atomic<bool>* flag) {
   using Probe = HookProbe<Replacement>;
-  auto send = [](id receiver) {
-    std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
+  HookCase hook = forwards<Replacement>({flag});
+  hook.check = [flag](id receiver) {
+    auto send = [&] {
+      std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
+    };
+    setOnlyFlags({});
+    int before = Probe::calls;
+    send();
+    EXPECT_EQ(Probe::calls, before + 1) << "flag off must reach the platform";
+    flag->store(true);
+    send();
+    EXPECT_EQ(Probe::calls, before + 1) << "flag on must skip the platform";
   };
-  return {&Probe::row(), &Probe::install, [=](id receiver) {
-            setOnlyFlags({});
-            int before = Probe::calls;
-            send(receiver);
-            EXPECT_EQ(Probe::calls, before + 1) << "flag off must reach the platform";
-            flag->store(true);
-            send(receiver);
-            EXPECT_EQ(Probe::calls, before + 1) << "flag on must skip the platform";
-          }};
+  return hook;
 }
 
 // The platform answers `off`; with the flag on the replacement answers `on` by itself.
 template <auto Replacement, typename T>
 HookCase answers(std::atomic<bool>* flag, T off, T on) {
   using Probe = HookProbe<Replacement>;
-  return {&Probe::row(),
-          [=] {
-            Probe::install();
-            Probe::answer = off;
-          },
-          [=](id receiver) {
-            setOnlyFlags({});
-            EXPECT_EQ(Probe::send(receiver), off);
-            int calls = Probe::calls;
-            flag->store(true);
-            EXPECT_EQ(Probe::send(receiver), on);
-            EXPECT_EQ(Probe::calls, calls) << "a fixed answer runs nothing";
-          }};
+  HookCase hook = forwards<Replacement>({flag});
+  hook.install = [off] {
+    Probe::install();
+    Probe::answer = off;
+  };
+  hook.check = [=](id receiver) {
+    setOnlyFlags({});
+    EXPECT_EQ(Probe::send(receiver), off);
+    int calls = Probe::calls;
+    flag->store(true);
+    EXPECT_EQ(Probe::send(receiver), on);
+    EXPECT_EQ(Probe::calls, calls) << "a fixed answer runs nothing";
+  };
+  return hook;
+}
+
+// A (BOOL hidden, id requester) setter: always forwarded, to the same receiver and with the
+// same requester, the BOOL forced to YES under the flag and only under it.
+template <auto Replacement>
+HookCase forcesHidden(std::atomic<bool>* flag) {
+  using Probe = HookProbe<Replacement>;
+  HookCase hook = forwards<Replacement>({flag});
+  hook.check = [flag](id receiver) {
+    for (id requester : {sample<id>(0, 1), id{nil}}) {
+      for (bool on : {false, true}) {
+        setAllFlagsBut({flag});
+        flag->store(on);
+        Probe::reset();
+        Probe::send(receiver, NO, requester);
+        EXPECT_EQ(Probe::calls, 1);
+        EXPECT_EQ(Probe::lastSelf, receiver);
+        EXPECT_EQ(Probe::lastCmd, Probe::selector());
+        EXPECT_EQ(std::get<0>(Probe::lastArgs), on ? YES : NO) << "flag on: " << on;
+        EXPECT_EQ(std::get<1>(Probe::lastArgs), requester);
+      }
+    }
+  };
+  return hook;
 }
 
 }  // namespace vm::test
