@@ -29,13 +29,8 @@ Rgba fallbackRgba() {
 
 void AppearanceTest::storeUserColours() const {
   std::string body;
-  for (const UserColour& colour : kUserColours)
-    body += std::string("<key>") + colour.key + "</key><string>" + colour.stored + "</string>\n";
+  for (const UserColour& colour : kUserColours) body += stringEntry(colour.key, colour.stored);
   writeSettings(body);
-}
-
-void AppearanceTest::storeColour(const char* key, const char* colourString) const {
-  writeSettings(std::string("<key>") + key + "</key><string>" + colourString + "</string>");
 }
 
 id AppearanceTest::makeView(const char* className, CGRect frame) {

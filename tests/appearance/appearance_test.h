@@ -47,8 +47,6 @@ class AppearanceTest : public SpringBoardProcessTest {
  protected:
   // Writes a settings file holding all six user colours and no flag.
   void storeUserColours() const;
-  // Writes a settings file holding one colour string under `key`.
-  void storeColour(const char* key, const char* colourString) const;
   // A new view of the named class with this frame, released when the test ends.
   id makeView(const char* className, CGRect frame);
   void TearDown() override;

@@ -110,9 +110,9 @@ TEST_F(LockScreenTintTest, WithoutStoredColoursEveryColourIsTheFallback) {
 
 TEST_F(LockScreenTintTest, AColourChangedInTheFileIsUsedAtTheNextCallWithoutANotification) {
   Class banner = cls("SBBannerContextView");
-  storeColour("vmColor5", "#ff0000");
+  writeSettings(stringEntry("vmColor5", "#ff0000"));
   EXPECT_EQ(rgbaOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{1, 0, 0, 1}));
-  storeColour("vmColor5", "#00ff00:0.5");
+  writeSettings(stringEntry("vmColor5", "#00ff00:0.5"));
   EXPECT_EQ(rgbaOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{0, 1, 0, 0.5}));
 }
 

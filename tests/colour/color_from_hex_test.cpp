@@ -8,11 +8,9 @@
 
 namespace {
 
-using vm::test::byteComponent;
 using vm::test::componentsOf;
 using vm::test::Logged;
 using vm::test::logsOf;
-using vm::test::Rgba;
 
 struct ParseCase {
   std::string input;  // UTF-8 bytes, NULs included
@@ -33,11 +31,7 @@ TEST_P(ColorFromHexTest, GivesByteComponentsAndAlphaOne) {
   const ParseCase& c = GetParam();
   id colour = nil;
   Logged logged = logsOf([&] { colour = colorFromHex(vm::test::stringWithBytes(c.input)); });
-  Rgba rgba = componentsOf(colour);
-  EXPECT_EQ(rgba.red, byteComponent(c.red));
-  EXPECT_EQ(rgba.green, byteComponent(c.green));
-  EXPECT_EQ(rgba.blue, byteComponent(c.blue));
-  EXPECT_EQ(rgba.alpha, 1.0);
+  EXPECT_EQ(componentsOf(colour), vm::test::rgbaOfBytes(c.red, c.green, c.blue, 1.0));
   EXPECT_EQ(logged.rejectedCodes, c.rejected);
   EXPECT_TRUE(logged.otherLines.empty());
 }
@@ -81,12 +75,7 @@ TEST_P(RandomColourTest, NilAndEmptyTextDrawHueSaturationBrightness) {
   vm::test::ScriptedRandom::install({0x110, 0xA0, 0x30});
   id colour = colorFromHex(GetParam() ? nil : vm::nsString(""));
   EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 3u);
-  Rgba got = componentsOf(colour);
-  Rgba want = componentsOf(vm::test::hsbColour(0.0625, 0.625, 0.6875));
-  EXPECT_EQ(got.red, want.red);
-  EXPECT_EQ(got.green, want.green);
-  EXPECT_EQ(got.blue, want.blue);
-  EXPECT_EQ(got.alpha, 1.0);
+  EXPECT_EQ(componentsOf(colour), componentsOf(vm::test::hsbColour(0.0625, 0.625, 0.6875)));
 }
 
 INSTANTIATE_TEST_SUITE_P(NilOrEmpty, RandomColourTest, ::testing::Bool());

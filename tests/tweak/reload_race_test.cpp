@@ -37,11 +37,8 @@ class ReloadWhileReading : public vm::test::DeviceRootTest {
  protected:
   // Replaced whole, as the Settings app writes it, so a reader sees one file or the other.
   void store(const Setting& setting) {
-    std::string body;
-    for (const auto& entry : kFeatureFlags)
-      body +=
-          std::string("<key>") + entry.key + "</key>" + (setting.flags ? "<true/>" : "<false/>");
-    body += std::string("<key>vmColor1</key><string>") + setting.colour + "</string>";
+    std::string body = vm::test::stringEntry("vmColor1", setting.colour);
+    for (const auto& entry : kFeatureFlags) body += vm::test::boolEntry(entry.key, setting.flags);
     writeFile(kSettingsPath + ".new", vm::test::xmlPlist(body));
     ASSERT_EQ(std::rename(path(kSettingsPath + ".new").c_str(), path(kSettingsPath).c_str()), 0);
   }

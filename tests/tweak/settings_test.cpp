@@ -1,5 +1,7 @@
 // Loading the feature flags from the settings file: what changes a flag, what leaves it
 // alone, and that nothing the file holds can take the host down.
+#include "tweak/settings.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,13 +9,11 @@
 #include <string>
 
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
 #include "bridge/settings_domain.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
 #include "tweak/feature_flags.h"
 #include "tweak/flag_value.h"
-#include "tweak/settings.h"
 
 namespace {
 
@@ -27,16 +27,8 @@ std::string flagsOn() {
   return on;
 }
 
-std::string boolEntry(const std::string& key, bool value) {
-  return "<key>" + key + "</key>" + (value ? "<true/>" : "<false/>");
-}
-
-class SettingsTest : public vm::test::DeviceRootTest {
- protected:
-  void writeSettings(const std::string& body) const {
-    writeFile(kSettingsPath, vm::test::xmlPlist(body));
-  }
-};
+using vm::test::boolEntry;
+using SettingsTest = vm::test::DeviceRootTest;
 
 TEST_F(SettingsTest, NoFileLeavesEveryFlagOff) {
   loadSettings();
@@ -83,11 +75,8 @@ TEST_F(SettingsTest, ReloadingAnUnchangedFileGivesTheSameFlags) {
 
 TEST_F(SettingsTest, BinaryPropertyListsAreRead) {
   vm::AutoreleasePool pool;
-  id dictionary = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
   id yes = vm::send<id>(vm::cls::NSNumber.get(), vm::sel::numberWithBool_, static_cast<BOOL>(YES));
-  vm::send<void>(dictionary, vm::sel::setObject_forKey_, yes, vm::nsString("ENABLED13"));
-  std::string binary;
-  ASSERT_TRUE(vm::encodeBinaryPropertyList(dictionary, &binary));
+  std::string binary = vm::test::binaryPlistOf(vm::test::dictionaryOf({{"ENABLED13", yes}}));
   ASSERT_EQ(binary.rfind("bplist", 0), 0u);
   writeFile(kSettingsPath, binary);
   loadSettings();
@@ -142,14 +131,21 @@ TEST_F(SettingsTest, ValuesOfOtherTypesFollowTheirTruthOrAreIgnored) {
     int expected;       // 1 on, 0 off, -1 unchanged (starts on)
   };
   const Case cases[] = {
-      {"<integer>0</integer>", 0},     {"<integer>1</integer>", 1},
-      {"<integer>-3</integer>", 1},    {"<real>0.5</real>", 1},
-      {"<real>0.0</real>", 0},         {"<string>YES</string>", 1},
-      {"<string>true</string>", 1},    {"<string>no</string>", 0},
-      {"<string>0</string>", 0},       {"<string> 007</string>", 1},
-      {"<string></string>", 0},        {"<data>AAE=</data>", -1},
+      {"<integer>0</integer>", 0},
+      {"<integer>1</integer>", 1},
+      {"<integer>-3</integer>", 1},
+      {"<real>0.5</real>", 1},
+      {"<real>0.0</real>", 0},
+      {"<string>YES</string>", 1},
+      {"<string>true</string>", 1},
+      {"<string>no</string>", 0},
+      {"<string>0</string>", 0},
+      {"<string> 007</string>", 1},
+      {"<string></string>", 0},
+      {"<data>AAE=</data>", -1},
       {"<date>2020-01-01T00:00:00Z</date>", -1},
-      {"<array><true/></array>", -1},  {"<dict><key>a</key><true/></dict>", -1},
+      {"<array><true/></array>", -1},
+      {"<dict><key>a</key><true/></dict>", -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
@@ -162,15 +158,10 @@ TEST_F(SettingsTest, ValuesOfOtherTypesFollowTheirTruthOrAreIgnored) {
 }
 
 TEST(StringTruth, ReadsTheLeadingCharacterAsThePlatformDoes) {
-  EXPECT_TRUE(velmotint::stringTruth("Y"));
-  EXPECT_TRUE(velmotint::stringTruth("t"));
-  EXPECT_TRUE(velmotint::stringTruth("\t+0009"));
-  EXPECT_TRUE(velmotint::stringTruth("-1"));
-  EXPECT_FALSE(velmotint::stringTruth("000"));
-  EXPECT_FALSE(velmotint::stringTruth("false"));
-  EXPECT_FALSE(velmotint::stringTruth("n"));
-  EXPECT_FALSE(velmotint::stringTruth(" "));
-  EXPECT_FALSE(velmotint::stringTruth("+"));
+  for (const char* text : {"Y", "t", "\t+0009", "-1"})
+    EXPECT_TRUE(velmotint::stringTruth(text)) << text;
+  for (const char* text : {"000", "false", "n", " ", "+"})
+    EXPECT_FALSE(velmotint::stringTruth(text)) << text;
 }
 
 }  // namespace

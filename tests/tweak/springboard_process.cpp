@@ -4,7 +4,6 @@
 #include "standins/springboard/springboard.h"
 #include "tweak/installer.h"
 #include "tweak/settings.h"
-#include "tweak/settings_keys.h"
 
 namespace vm::test {
 
@@ -32,10 +31,6 @@ id SpringBoardProcessTest::make(const char* className) {
 void SpringBoardProcessTest::installTweak() {
   initSettings();
   installHooks();
-}
-
-void SpringBoardProcessTest::writeSettings(const std::string& body) const {
-  writeFile(vm::SettingsDomain::velmotint().devicePath(), xmlPlist(body));
 }
 
 }  // namespace vm::test

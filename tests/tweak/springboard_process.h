@@ -5,7 +5,6 @@
 
 #include <objc/runtime.h>
 
-#include <string>
 #include <vector>
 
 #include "tests/support/device_root.h"
@@ -22,9 +21,6 @@ class SpringBoardProcessTest : public DeviceRootTest {
   id make(const char* className);
   // The tweak's load-time start-up: settings, then hooks.
   static void installTweak();
-
-  // Writes the settings file from a plist dictionary body.
-  void writeSettings(const std::string& body) const;
 
  private:
   std::vector<id> made_;
