@@ -2,7 +2,6 @@
 // platform's, the banner's grabber, the glint view's label and layout.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,53 +57,26 @@ class LockScreenTintTest : public AppearanceTest {
 };
 
 TEST_F(LockScreenTintTest, WithoutStoredColoursEveryColourIsTheFallback) {
-  struct Case {
-    const char* what;
-    std::function<id()> colourAfterwards;
+  const Rgba fallback = fallbackRgba();
+  EXPECT_EQ(rgbaOf(send<id>(cls("SBBannerContextView"), sel("_defaultGrabberColor"))), fallback);
+  id glint = glintView();
+  id label = make("UILabel");
+  send<void>(glint, sel("setLabel:"), label);
+  send<void>(glint, vm::sel::layoutSubviews);
+  EXPECT_EQ(rgbaOf(send<id>(label, vm::sel::textColor)), fallback) << "glint label";
+  EXPECT_EQ(rgbaOf(send<id>(effectLayer(glint, 2), vm::sel::backgroundColor)), fallback);
+  const struct {
+    const char *className, *setter, *getter;
+  } setters[] = {
+      {"UILabel", "setColor:", "textColor"},
+      {"SBChevronView", "setColor:", "color"},
+      {"_UILegibilitySettings", "setPrimaryColor:", "primaryColor"},
+      {"_UILegibilitySettings", "setSecondaryColor:", "secondaryColor"},
   };
-  const std::vector<Case> cases{
-      {"banner grabber colour",
-       [] { return send<id>(objc_getClass("SBBannerContextView"), sel("_defaultGrabberColor")); }},
-      {"glint label",
-       [this] {
-         id label = make("UILabel");
-         send<void>(glintView(), sel("setLabel:"), label);
-         return send<id>(label, vm::sel::textColor);
-       }},
-      {"glint tint layer",
-       [this] {
-         id glint = glintView();
-         send<void>(glint, vm::sel::layoutSubviews);
-         return send<id>(effectLayer(glint, 2), vm::sel::backgroundColor);
-       }},
-      {"label colour",
-       [this] {
-         id label = make("UILabel");
-         send<void>(label, vm::sel::setColor_, someColour());
-         return send<id>(label, vm::sel::textColor);
-       }},
-      {"chevron",
-       [this] {
-         id chevron = make("SBChevronView");
-         send<void>(chevron, vm::sel::setColor_, someColour());
-         return send<id>(chevron, vm::sel::color);
-       }},
-      {"legibility primary",
-       [this] {
-         id settings = make("_UILegibilitySettings");
-         send<void>(settings, sel("setPrimaryColor:"), someColour());
-         return send<id>(settings, sel("primaryColor"));
-       }},
-      {"legibility secondary",
-       [this] {
-         id settings = make("_UILegibilitySettings");
-         send<void>(settings, sel("setSecondaryColor:"), someColour());
-         return send<id>(settings, sel("secondaryColor"));
-       }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(rgbaOf(c.colourAfterwards()), fallbackRgba());
+  for (const auto& s : setters) {
+    id object = make(s.className);
+    send<void>(object, sel(s.setter), someColour());
+    EXPECT_EQ(rgbaOf(send<id>(object, sel(s.getter))), fallback) << s.className << " " << s.setter;
   }
 }
 

@@ -46,18 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"abcdefg", 0xAA, 0xBB, 0xCC, {}}, ParseCase{"##abc", 0, 0xAA, 0xBB, {'#', '#'}},
         ParseCase{"zz0000", 0, 0, 0, {'z', 'z'}}, ParseCase{"g10000", 1, 0, 0, {'g'}},
         // Six bytes with a two-byte character: read byte by byte, each byte rejected.
-        ParseCase{"\xC3\xA9"
-                  "1234",
-                  0,
-                  0x12,
-                  0x34,
-                  {-87, -61}},
-        ParseCase{"\xC3\xA9"
-                  "a",
-                  0,
-                  0,
-                  0xAA,
-                  {-61, -61, -87, -87}},
+        ParseCase{std::string("\xC3\xA9") + "1234", 0, 0x12, 0x34, {-87, -61}},
+        ParseCase{std::string("\xC3\xA9") + "a", 0, 0, 0xAA, {-61, -61, -87, -87}},
         // The hex text ends at an embedded NUL, as UTF8String hands it over.
         ParseCase{std::string("ab\0cdef", 7), 0xAA, 0xBB, 0, {}},
         ParseCase{std::string(100000, 'a'), 0xAA, 0xAA, 0xAA, {}},
@@ -65,23 +55,14 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"a", 0xAA, 0, 0, {}}, ParseCase{"#a", 0xAA, 0, 0, {}},
         ParseCase{"##", 0, 0, 0, {'#', '#'}}, ParseCase{"#", 0, 0, 0, {}}));
 
-class RandomColourTest : public ::testing::TestWithParam<bool> {
- protected:
-  void TearDown() override { vm::test::ScriptedRandom::uninstall(); }
-  vm::AutoreleasePool pool_;
-};
-
-TEST_P(RandomColourTest, NilAndEmptyTextDrawHueSaturationBrightness) {
-  vm::test::ScriptedRandom::install({0x110, 0xA0, 0x30});
-  id colour = colorFromHex(GetParam() ? nil : vm::nsString(""));
-  EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 3u);
-  EXPECT_EQ(componentsOf(colour), componentsOf(vm::test::hsbColour(0.0625, 0.625, 0.6875)));
-}
-
-INSTANTIATE_TEST_SUITE_P(NilOrEmpty, RandomColourTest, ::testing::Bool());
-
-TEST(ColorFromHex, HashAloneIsNotRandom) {
+TEST(ColorFromHex, NilAndEmptyTextDrawHueSaturationBrightnessAndAHashAloneDoesNot) {
   vm::AutoreleasePool pool;
+  for (id text : {id{nil}, vm::nsString("")}) {
+    vm::test::ScriptedRandom::install({0x110, 0xA0, 0x30});
+    id colour = colorFromHex(text);
+    EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 3u);
+    EXPECT_EQ(componentsOf(colour), componentsOf(vm::test::hsbColour(0.0625, 0.625, 0.6875)));
+  }
   vm::test::ScriptedRandom::install({0x80, 0x40, 0x40});
   colorFromHex(vm::nsString("#"));
   EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 0u);

@@ -27,10 +27,8 @@ INSTANTIATE_TEST_SUITE_P(HexTexts, DigitTextTest,
                                            DigitCase{"abc", "aabbcc"}, DigitCase{"abcd", "aabbcc"},
                                            DigitCase{"abcdefg", "aabbcc"}, DigitCase{"ab", "aabb"},
                                            DigitCase{"#abc", "##aabb"},
-                                           DigitCase{"\xC3\xA9"
-                                                     "a",
-                                                     "\xC3\xC3\xA9\xA9"
-                                                     "aa"},
+                                           DigitCase{std::string("\xC3\xA9") + "a",
+                                                     "\xC3\xC3\xA9\xA9" + std::string("aa")},
                                            // Too short to double: the missing places read as "0".
                                            DigitCase{"a", "aa00"}, DigitCase{"#", "##00"},
                                            DigitCase{"", "0000"}));
