@@ -99,32 +99,22 @@ struct StoredCase {
   double alpha;
 };
 
-void PrintTo(const StoredCase& c, std::ostream* os) {
-  *os << c.stored;
+TEST_F(ColorFromDefaultsTest, HexPartWithAlphaReplaced) {
+  const StoredCase cases[] = {
+      StoredCase{"#ff0000:0.5", 255, 0, 0, 0.5}, StoredCase{"#ff0000", 255, 0, 0, 1.0},
+      StoredCase{"ff0000:0.5", 255, 0, 0, 0.5},  StoredCase{"#f00:0.25", 255, 0, 0, 0.25},
+      StoredCase{"#ff0000:", 255, 0, 0, 0.0},    StoredCase{"#00ff00:0.75:0.1:zz", 0, 255, 0, 0.75},
+      StoredCase{"#0000ff:abc", 0, 0, 255, 0.0}, StoredCase{"#0000ff:0.5x", 0, 0, 255, 0.5},
+      StoredCase{"#0000ff:1", 0, 0, 255, 1.0}};
+  for (const StoredCase& c : cases) {
+    storeString(c.stored);
+    Logged logged;
+    EXPECT_EQ(componentsOf(lookUp(&logged)), rgbaOfBytes(c.red, c.green, c.blue, c.alpha))
+        << c.stored;
+    EXPECT_TRUE(logged.rejectedCodes.empty()) << c.stored;
+    EXPECT_TRUE(logged.otherLines.empty()) << c.stored;
+  }
 }
-
-class StoredColourTest : public ColorFromDefaultsTest,
-                         public ::testing::WithParamInterface<StoredCase> {};
-
-TEST_P(StoredColourTest, HexPartWithAlphaReplaced) {
-  const StoredCase& c = GetParam();
-  storeString(c.stored);
-  Logged logged;
-  EXPECT_EQ(componentsOf(lookUp(&logged)), rgbaOfBytes(c.red, c.green, c.blue, c.alpha));
-  EXPECT_TRUE(logged.rejectedCodes.empty());
-  EXPECT_TRUE(logged.otherLines.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Strings, StoredColourTest,
-                         ::testing::Values(StoredCase{"#ff0000:0.5", 255, 0, 0, 0.5},
-                                           StoredCase{"#ff0000", 255, 0, 0, 1.0},
-                                           StoredCase{"ff0000:0.5", 255, 0, 0, 0.5},
-                                           StoredCase{"#f00:0.25", 255, 0, 0, 0.25},
-                                           StoredCase{"#ff0000:", 255, 0, 0, 0.0},
-                                           StoredCase{"#00ff00:0.75:0.1:zz", 0, 255, 0, 0.75},
-                                           StoredCase{"#0000ff:abc", 0, 0, 255, 0.0},
-                                           StoredCase{"#0000ff:0.5x", 0, 0, 255, 0.5},
-                                           StoredCase{"#0000ff:1", 0, 0, 255, 1.0}));
 
 TEST_F(ColorFromDefaultsTest, EmptyHexPartIsRandomWithTheStoredAlpha) {
   for (const auto& [stored, alpha] : {std::pair{"", 1.0}, std::pair{":0.5", 0.5}}) {
