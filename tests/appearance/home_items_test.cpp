@@ -7,7 +7,8 @@
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"
-#include "tests/appearance/appearance_test.h"
+#include "tests/support/hook_probe.h"
+#include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
 
 namespace vm::test {
@@ -89,10 +90,10 @@ CGRect wide(CGFloat width) {
   return CGRect{{4, 8}, {width, 60}};
 }
 
-class HomeItemsTest : public AppearanceTest {
+class HomeItemsTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     buildRecordingClasses();
     installTweak();
     gSteps.clear();

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/appearance/appearance_test.h"
 #include "tests/support/hook_probe.h"
+#include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
 #include "tweak/hooks/replacements.h"
 
@@ -26,7 +26,7 @@ HookCase tints(const char* key) {
   HookCase hook = forwards<Replacement>({&ENABLED2});
   hook.check = [key](id receiver) {
     setOnlyFlags({&ENABLED2});
-    Probe::send(receiver, AppearanceTest::someColour());
+    Probe::send(receiver, SpringBoardProcessTest::someColour());
     EXPECT_EQ(rgbaOf(std::get<0>(Probe::lastArgs)), userRgba(key));
   };
   return hook;
@@ -111,10 +111,10 @@ const std::vector<HookCase>& everyHook() {
   return all;
 }
 
-class HookTest : public AppearanceTest {
+class HookTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     for (const HookCase& hook : everyHook()) hook.install();
     ASSERT_FALSE(HasFailure());
     storeUserColours();

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "bridge/class_builder.h"
 #include "bridge/foundation.h"
-#include "tests/appearance/appearance_test.h"
+#include "tests/tweak/springboard_process.h"
+#include "tweak/feature_flags.h"
 
 namespace vm::test {
 namespace {
@@ -19,7 +21,7 @@ void recordGrabberLayout(id self, SEL) {
   gBackgroundAtLayout = rgbaOf(send<id>(self, vm::sel::backgroundColor));
 }
 
-class BannerLayoutTest : public AppearanceTest {};
+class BannerLayoutTest : public SpringBoardProcessTest {};
 
 TEST_F(BannerLayoutTest, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
   Method layout = class_getInstanceMethod(cls("SBBannerContextView"), sel("_layoutGrabber"));
@@ -42,10 +44,10 @@ TEST_F(BannerLayoutTest, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
 }
 
 // The stand-ins' own methods below: what the lock screen ends with.
-class LockScreenTintTest : public AppearanceTest {
+class LockScreenTintTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     installTweak();
     ENABLED2.store(true);
   }

@@ -7,7 +7,7 @@
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"
-#include "tests/appearance/appearance_test.h"
+#include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
 
 namespace vm::test {
@@ -23,10 +23,10 @@ void recordIndicatorColour(id, SEL, id colour) {
   gIndicatorColours.push_back(rgbaOf(colour));
 }
 
-class StatusBarTintTest : public AppearanceTest {
+class StatusBarTintTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     Method setColor = class_getInstanceMethod(cls("UIActivityIndicatorView"), sel("setColor:"));
     ASSERT_NE(setColor, nullptr);
     method_setImplementation(setColor, vm::toImp(&recordIndicatorColour));

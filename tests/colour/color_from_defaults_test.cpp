@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 #include "tests/support/device_root.h"
@@ -55,9 +54,8 @@ class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
   vm::AutoreleasePool pool_;
 };
 
-TEST_F(ColorFromDefaultsTest, SettingsPathNamesTheDomain) {
-  EXPECT_EQ(vm::SettingsDomain::named("com.tanvork.velmotint").devicePath(), kSettingsFile);
-  // A nil domain is written as %@ writes nil.
+// A nil domain is written as %@ writes nil.
+TEST_F(ColorFromDefaultsTest, ANilDomainNamesTheFileAsFormattingNilWould) {
   writeFile("/var/mobile/Library/Preferences/(null).plist",
             xmlPlist(stringEntry("vmColor6", "#ff0000")));
   EXPECT_EQ(componentsOf(colorFromDefaultsWithKey(nil, vm::nsString("vmColor6"),

@@ -51,7 +51,7 @@ T sample(int pass, int index) {
       value = vm::send<id>(vm::send<id>(vm::cls::NSObject.get(), vm::sel::alloc), vm::sel::init);
     return value;
   } else if constexpr (std::is_same_v<T, BOOL>) {
-    return (pass + index) % 2 == 0 ? YES : NO;  // NO first while the other flags are on
+    return (pass + index) % 2 == 0 ? YES : NO;  // NO in pass 1, every other flag on
   } else if constexpr (std::is_same_v<T, CGRect>) {
     return CGRect{{1.0 + index, 2}, {30, 40.0 + pass}};
   } else {

@@ -66,13 +66,6 @@ TEST_F(SettingsTest, ARemovedKeyOrADeletedFileKeepsTheFlagOn) {
   EXPECT_EQ(flagsOn(), "ENABLED9");
 }
 
-TEST_F(SettingsTest, ReloadingAnUnchangedFileGivesTheSameFlags) {
-  writeSettings(boolEntry("ENABLED4", true) + boolEntry("ENABLED16", true));
-  loadSettings();
-  loadSettings();
-  EXPECT_EQ(flagsOn(), "ENABLED4 ENABLED16");
-}
-
 TEST_F(SettingsTest, BinaryPropertyListsAreRead) {
   vm::AutoreleasePool pool;
   id yes = vm::send<id>(vm::cls::NSNumber.get(), vm::sel::numberWithBool_, static_cast<BOOL>(YES));
