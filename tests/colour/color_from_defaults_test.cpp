@@ -16,6 +16,7 @@
 namespace {
 
 using vm::test::componentsOf;
+using vm::test::kSettingsFile;
 using vm::test::Logged;
 using vm::test::logsOf;
 using vm::test::Rgba;
@@ -23,7 +24,6 @@ using vm::test::rgbaOfBytes;
 using vm::test::stringEntry;
 using vm::test::xmlPlist;
 
-constexpr const char* kSettingsFile = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 const Rgba kFallbackGrey = rgbaOfBytes(161, 161, 161, 1.0);
 
 id lookUpColour(const char* fallback = "#a1a1a1:1.0") {

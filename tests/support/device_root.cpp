@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include "bridge/device_path.h"
-#include "bridge/settings_domain.h"
 
 namespace vm::test {
 
@@ -30,7 +29,7 @@ void DeviceRootTest::writeFile(const std::string& devicePath, const std::string&
 }
 
 void DeviceRootTest::writeSettings(const std::string& body) const {
-  writeFile(SettingsDomain::velmotint().devicePath(), xmlPlist(body));
+  writeFile(kSettingsFile, xmlPlist(body));
 }
 
 void DeviceRootTest::stageTweak(const std::string& builtTweakDir) const {

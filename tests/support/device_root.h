@@ -28,6 +28,10 @@ class DeviceRootTest : public ::testing::Test {
   std::string root_;
 };
 
+// Where the tweak's settings file lives on the device.
+inline const std::string kSettingsFile =
+    "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
+
 // An XML property list of a dictionary from plain "<key>..</key><value>" body text.
 std::string xmlPlist(const std::string& body);
 // One entry of such a body.

@@ -11,7 +11,6 @@
 #include <thread>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "colour/colour.h"
 #include "tests/support/device_root.h"
 #include "tweak/feature_flags.h"
@@ -31,7 +30,6 @@ struct Setting {
 const Setting kAllOn{true, "#336699:0.5", 0x33};
 const Setting kAllOff{false, "#cc0000", 0xcc};
 constexpr unsigned char kFallbackRed = 0xa1;
-const std::string kSettingsPath = vm::SettingsDomain::velmotint().devicePath();
 
 class ReloadWhileReading : public vm::test::DeviceRootTest {
  protected:
@@ -39,8 +37,10 @@ class ReloadWhileReading : public vm::test::DeviceRootTest {
   void store(const Setting& setting) {
     std::string body = vm::test::stringEntry("vmColor1", setting.colour);
     for (const auto& entry : kFeatureFlags) body += vm::test::boolEntry(entry.key, setting.flags);
-    writeFile(kSettingsPath + ".new", vm::test::xmlPlist(body));
-    ASSERT_EQ(std::rename(path(kSettingsPath + ".new").c_str(), path(kSettingsPath).c_str()), 0);
+    writeFile(vm::test::kSettingsFile + ".new", vm::test::xmlPlist(body));
+    ASSERT_EQ(std::rename(path(vm::test::kSettingsFile + ".new").c_str(),
+                          path(vm::test::kSettingsFile).c_str()),
+              0);
   }
   static void post() {
     CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
 #include "tweak/feature_flags.h"
@@ -18,7 +17,6 @@
 namespace {
 
 using velmotint::kFeatureFlags;
-const std::string kSettingsPath = vm::SettingsDomain::velmotint().devicePath();
 
 std::string flagsOn() {
   std::string on;
@@ -28,6 +26,7 @@ std::string flagsOn() {
 }
 
 using vm::test::boolEntry;
+using vm::test::kSettingsFile;
 using SettingsTest = vm::test::DeviceRootTest;
 
 TEST_F(SettingsTest, NoFileLeavesEveryFlagOff) {
@@ -57,7 +56,7 @@ TEST_F(SettingsTest, ARemovedKeyOrADeletedFileKeepsTheFlagOn) {
   writeSettings(boolEntry("ENABLED9", true));
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED2 ENABLED9");
-  std::filesystem::remove(path(kSettingsPath));
+  std::filesystem::remove(path(kSettingsFile));
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED2 ENABLED9");
   // Only an explicit false turns a flag off.
@@ -71,7 +70,7 @@ TEST_F(SettingsTest, BinaryPropertyListsAreRead) {
   id yes = vm::send<id>(vm::cls::NSNumber.get(), vm::sel::numberWithBool_, static_cast<BOOL>(YES));
   std::string binary = vm::test::binaryPlistOf(vm::test::dictionaryOf({{"ENABLED13", yes}}));
   ASSERT_EQ(binary.rfind("bplist", 0), 0u);
-  writeFile(kSettingsPath, binary);
+  writeFile(kSettingsFile, binary);
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED13");
 }
@@ -97,23 +96,23 @@ TEST_F(SettingsTest, BadFilesLeaveTheFlagsAsTheyWere) {
   };
   for (const BadFile& bad : cases) {
     SCOPED_TRACE(bad.name);
-    writeFile(kSettingsPath, bad.contents);
+    writeFile(kSettingsFile, bad.contents);
     loadSettings();
     EXPECT_EQ(flagsOn(), "ENABLED3");
   }
   // Files that once aborted or crashed the host, each with ENABLED3 off if it were read.
   for (const vm::test::NamedBytes& hostile : vm::test::hostilePropertyLists()) {
     SCOPED_TRACE(hostile.name);
-    writeFile(kSettingsPath, hostile.bytes);
+    writeFile(kSettingsFile, hostile.bytes);
     loadSettings();
     EXPECT_EQ(flagsOn(), "ENABLED3");
   }
-  std::filesystem::remove(path(kSettingsPath));
-  std::filesystem::create_directories(path(kSettingsPath));
+  std::filesystem::remove(path(kSettingsFile));
+  std::filesystem::create_directories(path(kSettingsFile));
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED3") << "a directory in the file's place";
-  std::filesystem::remove(path(kSettingsPath));
-  ASSERT_EQ(mkfifo(path(kSettingsPath).c_str(), 0600), 0);
+  std::filesystem::remove(path(kSettingsFile));
+  ASSERT_EQ(mkfifo(path(kSettingsFile).c_str(), 0600), 0);
   loadSettings();  // must not block waiting for a writer
   EXPECT_EQ(flagsOn(), "ENABLED3") << "a pipe in the file's place";
 }
