@@ -33,20 +33,16 @@ id recordingLayer(id self, SEL) {
   return layer;
 }
 
-template <const vm::ClassRef& Self>
+// Both recording views are leaves: the class an instance has is the one making the call.
 CGRect recordingFrame(id self, SEL cmd) {
   gSteps.push_back("frame");
-  return sendSuper<CGRect>(self, Self, cmd);
+  return sendSuper<CGRect>(self, object_getClass(self), cmd);
 }
 
-template <const vm::ClassRef& Self>
 void recordingDealloc(id self, SEL cmd) {
   vm::release(kRecordingLayer.of(self));
-  sendSuper<void>(self, Self, cmd);
+  sendSuper<void>(self, object_getClass(self), cmd);
 }
-
-const vm::ClassRef RecordingBadgeView{"RecordingBadgeView"};
-const vm::ClassRef RecordingIconImageView{"RecordingIconImageView"};
 
 void buildRecordingClasses() {
   vm::ClassBuilder("RecordingLayer", "CALayer")
@@ -55,18 +51,14 @@ void buildRecordingClasses() {
       .method("setBorderWidth:", noteLayerSetter<CGFloat>)
       .method("setBorderColor:", noteLayerSetter<CGColorRef>)
       .build();
-  vm::ClassBuilder("RecordingBadgeView", "SBIconBadgeView")
-      .ivar<id>("_recordingLayer")
-      .method("layer", recordingLayer)
-      .method("frame", recordingFrame<RecordingBadgeView>)
-      .method("dealloc", recordingDealloc<RecordingBadgeView>)
-      .build();
-  vm::ClassBuilder("RecordingIconImageView", "SBIconImageView")
-      .ivar<id>("_recordingLayer")
-      .method("layer", recordingLayer)
-      .method("frame", recordingFrame<RecordingIconImageView>)
-      .method("dealloc", recordingDealloc<RecordingIconImageView>)
-      .build();
+  for (const auto& [name, platformClass] : {std::pair{"RecordingBadgeView", "SBIconBadgeView"},
+                                            std::pair{"RecordingIconImageView", "SBIconImageView"}})
+    vm::ClassBuilder(name, platformClass)
+        .ivar<id>("_recordingLayer")
+        .method("layer", recordingLayer)
+        .method("frame", recordingFrame)
+        .method("dealloc", recordingDealloc)
+        .build();
 }
 
 // The two restyles: a badge and an icon image.

@@ -101,13 +101,6 @@ struct HookProbe<Replacement, R(Args...)> {
     return Arguments{sample<Args>(pass, index++)...};  // a braced list runs left to right
   }
 
-  static void reset() {
-    calls = 0;
-    lastSelf = nil;
-    lastCmd = nullptr;
-    lastArgs = Arguments{};
-  }
-
   // Sends the hooked message to `receiver`.
   static R send(id receiver, Args... args) { return vm::send<R>(receiver, selector(), args...); }
 };
@@ -138,7 +131,7 @@ void expectForwarded(int pass) {
   if (!classMethod && std::strncmp(row.selector, "init", 4) != 0)
     receiver = vm::send<id>(receiver, vm::sel::init);
   const typename P::Arguments args = P::arguments(pass);
-  P::reset();
+  P::calls = 0;
   P::answer = sample<typename P::Answer>(pass, 5);
   auto call = [&](auto... a) { return P::send(receiver, a...); };
   if constexpr (std::is_void_v<decltype(std::apply(call, args))>) {
@@ -195,7 +188,7 @@ HookCase skips(std::atomic<bool>* flag) {
       std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
     };
     setOnlyFlags({});
-    Probe::reset();
+    Probe::calls = 0;
     send();
     flag->store(true);
     send();
@@ -215,7 +208,7 @@ HookCase answers(std::atomic<bool>* flag, T on) {
     else
       Probe::answer = sample<T>(0, 5);  // never 0, 1 or nil
     setOnlyFlags({});
-    Probe::reset();
+    Probe::calls = 0;
     EXPECT_EQ(Probe::send(receiver), Probe::answer);
     flag->store(true);
     EXPECT_EQ(Probe::send(receiver), on);
@@ -233,7 +226,7 @@ HookCase forcesHidden(std::atomic<bool>* flag) {
   hook.check = [flag](id receiver) {
     setOnlyFlags({flag});
     for (id requester : {sample<id>(0, 1), id{nil}}) {
-      Probe::reset();
+      Probe::calls = 0;
       Probe::send(receiver, NO, requester);
       EXPECT_EQ(Probe::calls, 1);
       EXPECT_EQ(Probe::lastSelf, receiver);
