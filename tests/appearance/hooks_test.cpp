@@ -37,7 +37,6 @@ constexpr auto batteryColour =
     &UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_;
 
 const std::vector<HookCase>& everyHook() {
-  static const id image = sample<id>(0, 0);
   static const std::vector<HookCase> all{
       forwards<&SBIconBadgeView_setFrame_>({&ENABLED24}),
       forwards<&SBBannerContextView__layoutGrabber>({&ENABLED2}),

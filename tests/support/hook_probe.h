@@ -96,9 +96,12 @@ struct HookProbe<Replacement, R(Args...)> {
   }
 
   // Arguments for a call: they differ between the two passes and between positions.
-  static Arguments arguments([[maybe_unused]] int pass) {
-    [[maybe_unused]] int index = 0;
-    return Arguments{sample<Args>(pass, index++)...};  // a braced list runs left to right
+  static Arguments arguments(int pass) {
+    return arguments(pass, std::index_sequence_for<Args...>{});
+  }
+  template <std::size_t... Index>
+  static Arguments arguments([[maybe_unused]] int pass, std::index_sequence<Index...>) {
+    return Arguments{sample<Args>(pass, static_cast<int>(Index))...};
   }
 
   // Sends the hooked message to `receiver`.
