@@ -1,15 +1,15 @@
 // colorFromDefaultsWithKey against settings files in a device root of its own.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "bridge/foundation.h"
-#include "colour/colour.h"
 #include "bridge/settings_domain.h"
+#include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
@@ -178,6 +178,31 @@ TEST_F(ColorFromDefaultsTest, EveryCallReadsTheFileAfresh) {
   EXPECT_EQ(now.red, 0.0);
   EXPECT_EQ(now.blue, 1.0);
   EXPECT_EQ(now.alpha, 0.5);
+}
+
+// Domains are known again by the string object that named them only while its text
+// cannot change: a mutable string is read afresh on every call.
+TEST_F(ColorFromDefaultsTest, EachCallLooksUpTheDomainItsStringNamesNow) {
+  writeFile("/var/mobile/Library/Preferences/red.plist",
+            xmlPlist("<key>vmColor6</key><string>#ff0000</string>"));
+  writeFile("/var/mobile/Library/Preferences/blue.plist",
+            xmlPlist("<key>vmColor6</key><string>#0000ff</string>"));
+  const vm::SelRef stringWithString_{"stringWithString:"}, setString_{"setString:"};
+  id red = vm::nsString("red"), blue = vm::nsString("blue");
+  id changing = vm::send<id>(vm::cls::NSMutableString.get(), stringWithString_, red);
+  auto redOf = [](id domain) {
+    return componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
+                                                 vm::nsString("#a1a1a1:1.0")))
+        .red;
+  };
+  EXPECT_EQ(redOf(changing), 1.0);
+  vm::send<void>(changing, setString_, blue);
+  EXPECT_EQ(redOf(changing), 0.0);
+  vm::send<void>(changing, setString_, red);
+  EXPECT_EQ(redOf(changing), 1.0);
+  EXPECT_EQ(redOf(blue), 0.0);
+  EXPECT_EQ(redOf(red), 1.0);
+  EXPECT_EQ(redOf(blue), 0.0);
 }
 
 TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyLists) {
