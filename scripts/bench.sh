@@ -42,7 +42,8 @@ instructions() {  # instructions PATTERNS COMMAND...
 # Where a build's SpringBoard lays out its screens: built as a scene and then written as
 # text, or (older commits) both in one pass.
 report_functions() {  # report_functions BUILD
-  if nm -C "$1/bin/SpringBoard" | grep -q 'springboard::buildScene()'; then
+  # grep reads all of nm's output: with -q, nm's broken pipe would fail the pipeline.
+  if nm -C "$1/bin/SpringBoard" | grep 'springboard::buildScene()' >/dev/null; then
     echo 'springboard::buildScene*,springboard::sceneText*'
   else
     echo 'springboard::sceneReport*'
