@@ -1,8 +1,9 @@
 // What the settings snapshot saves, as ratios measured in one run: a colour lookup against
 // reading the file bare through Foundation, with the file unchanged and right after a
 // change; and a replaced method with its flag off against the platform's own method.
-// `settings_bench --callgrind-calls=replaced|platform N` makes N calls of one of the two
-// methods and nothing else, for scripts/bench.sh to count instructions under callgrind.
+// `settings_bench --callgrind-calls=replaced|platform|lookup N` makes N calls of one of the
+// two methods, or N unchanged lookups, for scripts/bench.sh to count instructions under
+// callgrind.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -208,16 +209,40 @@ extern "C" __attribute__((noinline)) void vmCallgrindSetColor(SEL selector, long
   for (long i = 0; i < calls; ++i) vm::send<void>(hooked.label, selector, hooked.colour);
 }
 
+// `calls` lookups with the XML file unchanged, the colours freed in pools as the benchmark
+// frees them; counted the same way.
+extern "C" __attribute__((noinline)) void vmCallgrindLookups(long calls) {
+  const Lookup& lookup = lookupOf(vm::bench::kXmlDomain);
+  for (long i = 0; i < calls; i += kPoolBatch) {
+    vm::AutoreleasePool batch;
+    for (long j = i; j < calls && j < i + kPoolBatch; ++j) benchmark::DoNotOptimize(lookup());
+  }
+}
+
+// Runs what --callgrind-calls=WHAT asks for; false for an unknown WHAT.
+bool runForCallgrind(const char* what, long calls) {
+  if (std::strcmp(what, "lookup") == 0) {
+    const std::string root = vm::bench::prepareSettingsRoot();
+    if (root.empty()) return false;
+    lookupOf(vm::bench::kXmlDomain)();  // the file's first read, left out of the count
+    vmCallgrindLookups(calls);
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+    return true;
+  }
+  const bool replaced = std::strcmp(what, "replaced") == 0;
+  if (!replaced && std::strcmp(what, "platform") != 0) return false;
+  hookedLabel();
+  vmCallgrindSetColor(replaced ? setColor_.get() : platformSetColor_.get(), calls);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   vm::AutoreleasePool pool;
-  if (argc == 3 && std::strncmp(argv[1], "--callgrind-calls=", 18) == 0) {
-    bool replaced = std::strcmp(argv[1] + 18, "replaced") == 0;
-    hookedLabel();
-    vmCallgrindSetColor(replaced ? setColor_.get() : platformSetColor_.get(), std::atol(argv[2]));
-    return 0;
-  }
+  if (argc == 3 && std::strncmp(argv[1], "--callgrind-calls=", 18) == 0)
+    return runForCallgrind(argv[1] + 18, std::atol(argv[2])) ? 0 : 2;
   const std::string root = vm::bench::prepareSettingsRoot();
   if (root.empty()) return 1;
   benchmark::Initialize(&argc, argv);

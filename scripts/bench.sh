@@ -88,6 +88,10 @@ replaced=$(instructions vmCallgrindSetColor "$build/bin/settings_bench" --callgr
 awk -v p="$platform" -v r="$replaced" -v n=$calls 'BEGIN {
   printf "  setColor: per call: platform %.1f, replaced with its flag off %.1f, added %.1f\n",
          p / n, r / n, (r - p) / n }'
+lookups=20000
+looked=$(instructions vmCallgrindLookups "$build/bin/settings_bench" --callgrind-calls=lookup $lookups)
+awk -v l="$looked" -v n=$lookups 'BEGIN {
+  printf "  unchanged lookup (XML file), colours freed included: %.0f per call\n", l / n }'
 
 after=$(layout "$build" "$(report_functions "$build")")
 after_colours=$(layout "$build" 'colorFromDefaultsWithKey*')
