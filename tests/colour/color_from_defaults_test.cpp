@@ -276,12 +276,15 @@ TEST_F(ColorFromDefaultsTest, LookupsOnManyThreadsGiveTheOldOrTheNewColour) {
   std::atomic<bool> stop{false};
   std::atomic<int> wrong{0}, lookups{0};
   std::vector<std::thread> readers;
-  for (int r = 0; r < 3; ++r) {
-    readers.emplace_back([&] {
+  // One domain string shared by some readers, as the tweak shares its own; the others make
+  // theirs afresh.
+  id shared = vm::nsString("com.tanvork.velmotint");
+  for (int r = 0; r < 4; ++r) {
+    readers.emplace_back([&, r] {
       while (!stop.load()) {
         vm::AutoreleasePool pool;
-        Rgba c = componentsOf(colorFromDefaultsWithKey(vm::nsString("com.tanvork.velmotint"),
-                                                       vm::nsString("vmColor6"),
+        id domain = r % 2 == 0 ? shared : vm::nsString("com.tanvork.velmotint");
+        Rgba c = componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
                                                        vm::nsString("#a1a1a1:1.0")));
         bool red = c.red == 1.0 && c.green == 0.0 && c.blue == 0.0 && c.alpha == 1.0;
         bool blue = c.red == 0.0 && c.green == 0.0 && c.blue == 1.0 && c.alpha == 0.5;
