@@ -26,11 +26,6 @@ using vm::test::xmlPlist;
 
 const Rgba kFallbackGrey = rgbaOfBytes(161, 161, 161, 1.0);
 
-id lookUpColour(const char* fallback = "#a1a1a1:1.0") {
-  return colorFromDefaultsWithKey(vm::nsString("com.tanvork.velmotint"), vm::nsString("vmColor6"),
-                                  vm::nsString(fallback));
-}
-
 class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
  protected:
   void TearDown() override {
@@ -41,7 +36,10 @@ class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
   // The standard lookup of vmColor6, with what it logged.
   id lookUp(Logged* logged = nullptr, const char* fallback = "#a1a1a1:1.0") {
     id colour = nil;
-    Logged seen = logsOf([&] { colour = lookUpColour(fallback); });
+    Logged seen = logsOf([&] {
+      colour = colorFromDefaultsWithKey(vm::nsString("com.tanvork.velmotint"),
+                                        vm::nsString("vmColor6"), vm::nsString(fallback));
+    });
     if (logged != nullptr) *logged = seen;
     return colour;
   }
@@ -142,6 +140,31 @@ TEST_F(ColorFromDefaultsTest, EveryCallReadsTheFileAfresh) {
   EXPECT_EQ(componentsOf(lookUp()), (Rgba{0, 0, 1, 0.5}));
 }
 
+// Domains are known again by the string object that named them only while its text
+// cannot change: a mutable string is read afresh on every call.
+TEST_F(ColorFromDefaultsTest, EachCallLooksUpTheDomainItsStringNamesNow) {
+  writeFile("/var/mobile/Library/Preferences/red.plist",
+            xmlPlist(stringEntry("vmColor6", "#ff0000")));
+  writeFile("/var/mobile/Library/Preferences/blue.plist",
+            xmlPlist(stringEntry("vmColor6", "#0000ff")));
+  const vm::SelRef stringWithString_{"stringWithString:"}, setString_{"setString:"};
+  id red = vm::nsString("red"), blue = vm::nsString("blue");
+  id changing = vm::send<id>(vm::cls::NSMutableString.get(), stringWithString_, red);
+  auto redOf = [](id domain) {
+    return componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
+                                                 vm::nsString("#a1a1a1:1.0")))
+        .red;
+  };
+  EXPECT_EQ(redOf(changing), 1.0);
+  vm::send<void>(changing, setString_, blue);
+  EXPECT_EQ(redOf(changing), 0.0);
+  vm::send<void>(changing, setString_, red);
+  EXPECT_EQ(redOf(changing), 1.0);
+  EXPECT_EQ(redOf(blue), 0.0);
+  EXPECT_EQ(redOf(red), 1.0);
+  EXPECT_EQ(redOf(blue), 0.0);
+}
+
 // Binary lists are read; an embedded NUL in the value ends the hex text.
 TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyListsUpToAnEmbeddedNul) {
   storeBinary(vm::nsString("#00ff00:0.25"));
@@ -196,11 +219,16 @@ TEST_F(ColorFromDefaultsTest, LookupsOnManyThreadsGiveTheOldOrTheNewColour) {
   std::atomic<bool> stop{false};
   std::atomic<int> wrong{0}, lookups{0};
   std::vector<std::thread> readers;
-  for (int r = 0; r < 3; ++r) {
-    readers.emplace_back([&] {
+  // One domain string shared by some readers, as the tweak shares its own; the others make
+  // theirs afresh.
+  id shared = vm::nsString("com.tanvork.velmotint");
+  for (int r = 0; r < 4; ++r) {
+    readers.emplace_back([&, r] {
       while (!stop.load()) {
         vm::AutoreleasePool pool;
-        Rgba c = componentsOf(lookUpColour());
+        id domain = r % 2 == 0 ? shared : vm::nsString("com.tanvork.velmotint");
+        Rgba c = componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
+                                                       vm::nsString("#a1a1a1:1.0")));
         if (!(c == red) && !(c == blue)) wrong.fetch_add(1);
         lookups.fetch_add(1);
       }
