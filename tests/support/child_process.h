@@ -39,6 +39,11 @@ class ChildProcess {
   int status_ = -1;
 };
 
+// For waitForLine: a line that holds `text`.
+inline std::function<bool(const std::string&)> lineWith(const std::string& text) {
+  return [text](const std::string& line) { return line.find(text) != std::string::npos; };
+}
+
 // Runs a program to completion and returns its exit status (-1 if it could not run).
 int runProgram(const std::string& program, const std::vector<std::string>& arguments);
 
