@@ -11,7 +11,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kStage = VM_BUILD_DIR "/prefs/stage";
-const std::string kTweakDir = VM_BUILD_DIR "/tweak";
 constexpr const char* kSettingsPath = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 
 }  // namespace
@@ -49,13 +48,6 @@ id PaneTest::makeRow(const std::vector<std::pair<const char*, id>>& properties) 
 
 void PaneTest::stagePane() const {
   fs::copy(kStage, root(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-}
-
-void PaneTest::stageTweak() const {
-  fs::path folder = path("/Library/MobileSubstrate/DynamicLibraries");
-  fs::create_directories(folder);
-  for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
-    fs::copy_file(kTweakDir + "/" + file, folder / file, fs::copy_options::overwrite_existing);
 }
 
 std::string PaneTest::stored(const char* key) const {
