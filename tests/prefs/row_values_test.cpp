@@ -8,7 +8,7 @@
 
 #include <atomic>
 #include <filesystem>
-#include <string>
+#include <set>
 
 #include "bridge/foundation.h"
 #include "standins/corefoundation/CoreFoundation.h"
@@ -30,11 +30,8 @@ void heard(CFNotificationCenterRef, void*, CFNotificationName, const void*, CFDi
 }
 
 bool waitForPosts(int count) {
-  for (int waited = 0; waited < 5000; waited += 10) {
-    if (gPosts >= count) return true;
-    poll(nullptr, 0, 10);
-  }
-  return false;
+  for (int waited = 0; waited < 5000 && gPosts < count; waited += 10) poll(nullptr, 0, 10);
+  return gPosts >= count;
 }
 
 class RowValues : public PaneTest {
@@ -204,8 +201,9 @@ TEST_F(ConcurrentRowValues, WritersInSeveralProcessesLoseNoKey) {
     writers.push_back(pid);
   }
   for (pid_t pid : writers) {
-    int status = waitForEnd(pid);
-    ASSERT_TRUE(status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    int status = -1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   AutoreleasePool pool;
   id values = copyDictionaryAtPath(nsString(settingsFile()));
