@@ -8,7 +8,7 @@
 #include "bridge/foundation.h"
 #include "hosts/start/utf8_text.h"
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
+#include "tests/support/child_process.h"
 
 namespace vm::test {
 namespace {
@@ -54,7 +54,7 @@ class ForeignBytes : public PaneTest {
     setenv("VELMOTINT_PROBE", "caf\xe9 \xff", 1);
   }
   Finished run(const std::string& program, const std::vector<std::string>& args) {
-    return runProgram(program, args, root());
+    return runCaptured(program, args);
   }
 };
 

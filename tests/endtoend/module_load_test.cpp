@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <string>
 
 #include "bridge/foundation.h"
 #include "standins/springboard/springboard.h"

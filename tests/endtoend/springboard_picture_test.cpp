@@ -6,8 +6,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "hosts/springboard/picture_layout.h"
 #include "tests/support/child_process.h"

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "standins/corefoundation/CoreFoundation.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 
 #include "tests/notify/notification_log.h"
 #include "tests/support/device_root.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"

@@ -12,7 +12,6 @@
 #include "standins/uikit/uikit.h"
 #include "tests/prefs/list_call_log.h"
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
 #include "tests/support/objc_helpers.h"
 
 namespace vm::test {

@@ -1,6 +1,8 @@
 #include "tests/prefs/pane_fixture.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "bridge/foundation.h"
 #include "standins/preferences/preferences.h"
@@ -67,6 +69,13 @@ std::string PaneTest::settingsFile() const {
 
 void PaneTest::writeSettings(const std::string& plistBody) const {
   writeFile(kSettingsPath, xmlPlist(plistBody));
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 id text(const char* utf8) {

@@ -5,6 +5,7 @@
 
 #include <objc/runtime.h>
 
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,12 @@ class PaneTest : public DeviceRootTest {
  private:
   std::vector<id> made_;
 };
+
+// Only ever waited out when something is broken.
+inline constexpr std::chrono::seconds kProcessTimeout{10};
+
+// The contents of a host file; empty if there is none.
+std::string readFile(const std::string& path);
 
 // Autoreleased values for rows and settings.
 id text(const char* utf8);

@@ -14,7 +14,6 @@
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/preferences/preferences.h"
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
 
 namespace vm::test {
 namespace {
@@ -151,7 +150,9 @@ TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
   EXPECT_TRUE(waitForPosts(1));
 }
 
-TEST_F(RowValues, ReadingFallsBackToTheRowsDefault) {
+// A controller reads through to the file, falling back to the row's default, and remembers
+// the outcome of every set.
+TEST_F(RowValues, ControllerReadsWithTheRowsDefaultAndRemembersEverySet) {
   id controller = make("PSListController");
   id row = colourRow("vmColor2");
   auto read = [&] { return stdString(send<id>(controller, sel::readPreferenceValue_, row)); };
@@ -160,11 +161,8 @@ TEST_F(RowValues, ReadingFallsBackToTheRowsDefault) {
   EXPECT_EQ(read(), "#010203");
   writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "garbage");
   EXPECT_EQ(read(), "#a1a1a1:1.0");
-}
 
-TEST_F(RowValues, ControllerRemembersTheOutcomeOfEverySet) {
-  id controller = make("PSListController");
-  id row = colourRow("vmColor3");
+  std::filesystem::remove_all(path("/var"));
   send<void>(controller, sel::setPreferenceValue_specifier_, text("nope"), row);
   EXPECT_EQ(prefs::lastWriteOutcome().status, prefs::WriteStatus::kRefusedValue);
   send<void>(controller, sel::setPreferenceValue_specifier_, text("#abc"), row);

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
 #include "tests/support/child_process.h"
 
 namespace vm::test {
@@ -44,7 +43,7 @@ class SettingsWithSpringBoard : public PaneTest {
   }
 
   int settings(const std::vector<std::string>& args) {
-    Finished result = runProgram(kSettings, args, root());
+    Finished result = runCaptured(kSettings, args);
     EXPECT_EQ(result.err, "");
     return result.exitCode;
   }
@@ -86,7 +85,7 @@ TEST_F(SettingsWithSpringBoard, RestartButtonEndsOnlyThisDeviceRootsSpringBoard)
   EXPECT_TRUE(otherSpringBoard.running()) << "the other SpringBoard ended";
 
   // With none left, the device's killall says so.
-  Finished again = runProgram(path("/usr/bin/killall"), {"SpringBoard"}, root());
+  Finished again = runCaptured(path("/usr/bin/killall"), {"SpringBoard"});
   EXPECT_EQ(again.exitCode, 1);
   EXPECT_NE(again.err.find("no SpringBoard process runs in the device root " + root()),
             std::string::npos)

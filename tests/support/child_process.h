@@ -47,4 +47,15 @@ inline std::function<bool(const std::string&)> lineWith(const std::string& text)
 // Runs a program to completion and returns its exit status (-1 if it could not run).
 int runProgram(const std::string& program, const std::vector<std::string>& arguments);
 
+struct Finished {
+  int exitCode = -1;  // -1 when it did not exit normally or in time
+  std::string out;
+  std::string err;
+};
+
+// Runs a program to completion with both its outputs captured; past `deadline` it is
+// killed.
+Finished runCaptured(const std::string& program, const std::vector<std::string>& arguments,
+                     std::chrono::milliseconds deadline = std::chrono::seconds(20));
+
 }  // namespace vm::test
