@@ -71,10 +71,9 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
   std::vector<std::string> arguments = {"--hooks"};
   if (profile.release != Release::Complete)
     arguments.insert(arguments.end(), {"--ios", vm::releases::optionValue(profile.release)});
-  vm::test::ChildProcess springBoard(kSpringBoard, arguments);
-  springBoard.waitForLine([](const std::string&) { return false; }, 30s);  // to the end
-  ASSERT_EQ(springBoard.waitForExit(10s), 0) << springBoard.output();
-  const std::string& out = springBoard.output();
+  vm::test::Finished springBoard = vm::test::runCaptured(kSpringBoard, arguments, 40s);
+  ASSERT_EQ(springBoard.exitCode, 0) << springBoard.out << springBoard.err;
+  const std::string& out = springBoard.out;
 
   std::map<int, std::string> listed;  // install number -> "installed" or the skip reason
   std::map<std::string, std::string> scene;

@@ -32,10 +32,9 @@ class SpringBoardHostTest : public DeviceRootTest {
   }
   // The whole report of a SpringBoard that runs once.
   static std::string report(const std::vector<std::string>& args) {
-    ChildProcess springBoard(kSpringBoard, args);
-    springBoard.waitForLine([](const std::string&) { return false; }, 20s);
-    EXPECT_EQ(springBoard.waitForExit(20s), 0);
-    return springBoard.output();
+    Finished run = runCaptured(kSpringBoard, args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return run.out;
   }
   // Writes `settings`, posts the notification and returns the `number`th report once it
   // is whole.

@@ -126,6 +126,8 @@ TEST_F(SettingsApp, OptionsAreNamedByKeyOrLabelAndListedWithTheirDefaults) {
   ASSERT_EQ(settings({"set", "lock screen SECONDARY", "#33cc99:0.8"}).exitCode, 0);
   EXPECT_EQ(stored("ENABLED16"), "on");
   EXPECT_EQ(stored("vmColor6"), "#33cc99:0.8");
+  ASSERT_EQ(settings({"set", "Lock Screen Primary", "#fc0"}).exitCode, 0);
+  EXPECT_EQ(stored("vmColor5"), "#fc0");
   EXPECT_EQ(settings({"get", "ENABLED16"}).out, "on\n");
 
   Finished listed = settings({"list"});
@@ -144,7 +146,7 @@ TEST_F(SettingsApp, OptionsAreNamedByKeyOrLabelAndListedWithTheirDefaults) {
     }
   }
   EXPECT_EQ(options, 28);  // 22 switches and 6 colours
-  EXPECT_EQ(marked, 2);
+  EXPECT_EQ(marked, 3);
 
   EXPECT_EQ(settings({"set", "Remove Date View", "off"}).exitCode, 0);
   EXPECT_EQ(stored("ENABLED16"), "off");

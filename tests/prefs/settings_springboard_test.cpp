@@ -38,7 +38,8 @@ class SettingsWithSpringBoard : public PaneTest {
     springBoard_ =
         std::make_unique<ChildProcess>(kSpringBoard, std::vector<std::string>{"--watch"});
     ASSERT_TRUE(springBoard_->waitForLine(shows("date hidden", "no"), kProcessTimeout));
-    ASSERT_TRUE(springBoard_->waitForLine(lineWith("watching for"), kProcessTimeout))
+    ASSERT_TRUE(springBoard_->waitForLine(
+        lineWith("watching for com.tanvork.velmotint/settingschanged"), kProcessTimeout))
         << springBoard_->output();
   }
 

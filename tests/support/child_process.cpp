@@ -99,19 +99,6 @@ void ChildProcess::terminate() {
   }
 }
 
-int runProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  std::vector<char*> args = argv(program, arguments);
-  pid_t pid = fork();
-  if (pid == 0) {
-    execv(program.c_str(), args.data());
-    _exit(127);
-  }
-  if (pid < 0) return -1;
-  int status = 0;
-  if (waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 Finished runCaptured(const std::string& program, const std::vector<std::string>& arguments,
                      std::chrono::milliseconds deadline) {
   Finished finished;
@@ -160,6 +147,10 @@ Finished runCaptured(const std::string& program, const std::vector<std::string>&
   if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
     finished.exitCode = WEXITSTATUS(status);
   return finished;
+}
+
+int runProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  return runCaptured(program, arguments).exitCode;
 }
 
 }  // namespace vm::test

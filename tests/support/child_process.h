@@ -44,9 +44,6 @@ inline std::function<bool(const std::string&)> lineWith(const std::string& text)
   return [text](const std::string& line) { return line.find(text) != std::string::npos; };
 }
 
-// Runs a program to completion and returns its exit status (-1 if it could not run).
-int runProgram(const std::string& program, const std::vector<std::string>& arguments);
-
 struct Finished {
   int exitCode = -1;  // -1 when it did not exit normally or in time
   std::string out;
@@ -57,5 +54,9 @@ struct Finished {
 // killed.
 Finished runCaptured(const std::string& program, const std::vector<std::string>& arguments,
                      std::chrono::milliseconds deadline = std::chrono::seconds(20));
+
+// Runs a program to completion and returns its exit status (-1 if it could not run, or
+// not to its end).
+int runProgram(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace vm::test
