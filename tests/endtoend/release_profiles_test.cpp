@@ -139,11 +139,6 @@ INSTANTIATE_TEST_SUITE_P(Releases, ReleaseProfileTest,
                            return name.empty() ? std::string("Complete") : "iOS" + name;
                          });
 
-TEST_F(ReleaseProfileTest, AReleaseItDoesNotKnowIsRefusedRatherThanPlayedAsAnother) {
-  EXPECT_EQ(vm::test::runProgram(kSpringBoard, {"--ios", "9"}), 2);
-  EXPECT_EQ(vm::test::runProgram(kSpringBoard, {"--ios"}), 2);
-}
-
 // The table between the README's markers is what the facts make of every option.
 TEST(ReleaseTable, ReadmeShowsTheTableTheFactsGive) {
   std::ifstream file(VM_SOURCE_DIR "/README.md");
