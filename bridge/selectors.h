@@ -13,6 +13,7 @@ inline const SelRef new_{"new"};
 inline const SelRef retain{"retain"};
 inline const SelRef release{"release"};
 inline const SelRef autorelease{"autorelease"};
+inline const SelRef copy{"copy"};
 inline const SelRef retainCount{"retainCount"};
 inline const SelRef dealloc{"dealloc"};
 inline const SelRef isKindOfClass_{"isKindOfClass:"};
