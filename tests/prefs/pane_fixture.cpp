@@ -1,8 +1,6 @@
 #include "tests/prefs/pane_fixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "bridge/foundation.h"
 #include "standins/preferences/preferences.h"
@@ -13,7 +11,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kStage = VM_BUILD_DIR "/prefs/stage";
-constexpr const char* kSettingsPath = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 
 }  // namespace
 
@@ -64,18 +61,7 @@ std::string PaneTest::stored(const char* key) const {
 }
 
 std::string PaneTest::settingsFile() const {
-  return path(kSettingsPath);
-}
-
-void PaneTest::writeSettings(const std::string& plistBody) const {
-  writeFile(kSettingsPath, xmlPlist(plistBody));
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return path(kSettingsFile);
 }
 
 id text(const char* utf8) {

@@ -35,7 +35,6 @@ class PaneTest : public DeviceRootTest {
   // The stored value of `key` as text: "on"/"off" for booleans, the string otherwise, ""
   // when absent.
   std::string stored(const char* key) const;
-  void writeSettings(const std::string& plistBody) const;
 
  private:
   std::vector<id> made_;
@@ -43,9 +42,6 @@ class PaneTest : public DeviceRootTest {
 
 // Only ever waited out when something is broken.
 inline constexpr std::chrono::seconds kProcessTimeout{10};
-
-// The contents of a host file; empty if there is none.
-std::string readFile(const std::string& path);
 
 // Autoreleased values for rows and settings.
 id text(const char* utf8);

@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "bridge/foundation.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
@@ -15,13 +11,6 @@
 namespace {
 
 using vm::Containers;
-
-std::string fileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 id parse(const std::string& bytes) {
   return vm::copyPropertyList(bytes.data(), bytes.size(), Containers::kImmutable);
@@ -55,7 +44,7 @@ TEST(PropertyListReader, ReadsEveryListTheTreeShips) {
        {"prefs/Resources/Info.plist", "prefs/Resources/main.plist",
         "prefs/Resources/VelmoSettings.plist", "prefs/Resources/VelmoSettings2.plist",
         "prefs/PreferenceLoader/velmotintPrefs.plist", "tweak/Velmotint.plist"}) {
-    std::string bytes = fileText(std::string(VM_SOURCE_DIR "/") + file);
+    std::string bytes = vm::test::readFile(std::string(VM_SOURCE_DIR "/") + file);
     ASSERT_FALSE(bytes.empty()) << file;
     id plist = vm::copyDictionaryFromBytes(bytes.data(), bytes.size(), Containers::kMutable);
     EXPECT_TRUE(vm::isKindOf(plist, vm::cls::NSMutableDictionary)) << file;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "bridge/device_path.h"
 
@@ -37,6 +38,13 @@ void DeviceRootTest::stageTweak(const std::string& builtTweakDir) const {
   std::filesystem::create_directories(tweaks);
   for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
     std::filesystem::copy_file(builtTweakDir + "/" + file, tweaks / file);
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 std::string xmlPlist(const std::string& body) {

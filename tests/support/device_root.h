@@ -32,6 +32,9 @@ class DeviceRootTest : public ::testing::Test {
 inline const std::string kSettingsFile =
     "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 
+// The contents of a host file; empty if there is none.
+std::string readFile(const std::string& path);
+
 // An XML property list of a dictionary from plain "<key>..</key><value>" body text.
 std::string xmlPlist(const std::string& body);
 // One entry of such a body.
