@@ -35,8 +35,7 @@ class ModuleLoadTest : public vm::test::DeviceRootTest {
 };
 
 TEST_F(ModuleLoadTest, LoadingReadsTheSettingsThenInstallsEveryRow) {
-  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist",
-            vm::test::xmlPlist("<key>ENABLED16</key><true/><key>ENABLED9</key><true/>"));
+  writeSettings("<key>ENABLED16</key><true/><key>ENABLED9</key><true/>");
   VMRegisterSpringBoardClasses();
   id date = make("SBLockScreenDateViewController");
   EXPECT_EQ(send<BOOL>(date, sel_registerName("isDateHidden")), NO);

@@ -61,8 +61,7 @@ class ReleaseProfileTest : public vm::test::DeviceRootTest,
     stageTweak(VM_TWEAK_DIR);
     std::string everyFlag;
     for (int n = 1; n <= 24; ++n) everyFlag += "<key>ENABLED" + std::to_string(n) + "</key><true/>";
-    writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist",
-              vm::test::xmlPlist(everyFlag));
+    writeSettings(everyFlag);
   }
 };
 

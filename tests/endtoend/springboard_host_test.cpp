@@ -21,7 +21,6 @@ using ::testing::Not;
 using namespace std::chrono_literals;
 
 const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
-const char* kSettings = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 const char* kTweaks = "/Library/MobileSubstrate/DynamicLibraries";
 
 class SpringBoardHostTest : public DeviceRootTest {
@@ -39,7 +38,7 @@ class SpringBoardHostTest : public DeviceRootTest {
   // Writes `settings`, posts the notification and returns the `number`th report once it
   // is whole.
   std::string reloaded(ChildProcess& springBoard, int number, const std::string& settings) {
-    writeFile(kSettings, settings);
+    writeFile(kSettingsFile, settings);
     EXPECT_EQ(runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}), 0);
     std::string heading = "=== SpringBoard report " + std::to_string(number);
     EXPECT_TRUE(springBoard.waitForLine(lineWith(heading), 20s)) << springBoard.output();
@@ -69,21 +68,21 @@ TEST_F(SpringBoardHostTest, ReportSaysWhatTheDeviceRootHolds) {
     for (const std::string& part : absent) EXPECT_THAT(out, Not(HasSubstr(part)));
   };
   const std::string filter = std::string(kTweaks) + "/Velmotint.plist";
-  expect(kSettings, std::nullopt,
+  expect(kSettingsFile, std::nullopt,
          {"hooks installed: 63, skipped: 0", "+[SBBannerContextView _defaultGrabberColor]",
           "(missing)\nwarning: there is no settings file"},
          {}, {"--hooks"});
-  expect(kSettings,
+  expect(kSettingsFile,
          xmlPlist("<key>ENABLED16</key><true/><key>vmColor3</key><string>#00ff00:0.5</string>"),
-         {path(kSettings) + " (read)", "flags on: ENABLED16\n",
+         {path(kSettingsFile) + " (read)", "flags on: ENABLED16\n",
           "vmColor3  #00ff00:0.5" + std::string(11, ' ') + "#00ff00 alpha 0.50",
           "vmColor4  (not set)" + std::string(13, ' ') + "#a1a1a1 alpha 1.00",
           "date hidden                        yes                 (ENABLED16)",
           "lock screen shows date             yes                 (ENABLED6)",
           "status bar style                   1 (light text)"},
          {"_defaultGrabberColor"});  // the hook rows are listed only when asked for
-  expect(kSettings, "}{ garbage", {"(unreadable)\nwarning: the settings file is not"});
-  expect(kSettings,
+  expect(kSettingsFile, "}{ garbage", {"(unreadable)\nwarning: the settings file is not"});
+  expect(kSettingsFile,
          xmlPlist("<key>ENABLED2</key><true/><key>vmColor5</key><string>#ff00ff:-0</string>"),
          {"chevron colour                     #ff00ff alpha 0.00"}, {"-0.00"});
   expect(std::string(kTweaks) + "/Velmotint.dylib", "not a library",
@@ -101,7 +100,7 @@ TEST_F(SpringBoardHostTest, ReportSaysWhatTheDeviceRootHolds) {
        {"1000 zero bytes", "half a binary list", "array inside itself", "huge object count",
         "offset size 9", "arrays shared 2^40 times", "100k nested parentheses",
         "100k nested binary arrays", "100k nested XML dictionaries"})
-    expect(kSettings, hostilePropertyList(name), {"date hidden                        no"});
+    expect(kSettingsFile, hostilePropertyList(name), {"date hidden                        no"});
 }
 
 // The report as a terminal shows it: standard output is a pseudo-terminal.
@@ -167,7 +166,7 @@ TEST_F(SpringBoardHostTest, APostFromAnotherProcessReloadsTheFlagsWithoutARestar
 }
 
 TEST_F(SpringBoardHostTest, ACorruptFileOnReloadKeepsTheFlagsAndTheHostRunning) {
-  writeFile(kSettings, xmlPlist("<key>ENABLED16</key><true/>"));
+  writeSettings("<key>ENABLED16</key><true/>");
   ChildProcess springBoard(kSpringBoard, {"--watch"});
   ASSERT_TRUE(springBoard.waitForLine(lineWith("watching for"), 20s)) << springBoard.output();
   int report = 1;

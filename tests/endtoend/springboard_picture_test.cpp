@@ -19,8 +19,6 @@ using springboard::View;
 namespace layout = springboard::picture;
 using namespace std::chrono_literals;
 
-const char* kSettings = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
-
 Colour over(const Colour& top, const Colour& below) {
   auto mix = [&](double t, double b) { return t * top.alpha + b * (1 - top.alpha); };
   return Colour{mix(top.red, below.red), mix(top.green, below.green), mix(top.blue, below.blue), 1};
@@ -92,37 +90,42 @@ class SpringBoardPictureTest : public vm::test::DeviceRootTest {
   }
 };
 
-TEST_F(SpringBoardPictureTest, WithTheFlagsOffThePlatformsOwnColoursShow) {
+// From the platform's own colours with the flags off to the user's colours with the tints on;
+// the lock-screen tint alone colours the status-bar text with vmColor6.
+TEST_F(SpringBoardPictureTest, EachTintReachesThePicture) {
   const Colour white{1, 1, 1, 1};
   const Colour slideArea = over(Colour{0, 0, 0, 0.25}, layout::kLockWallpaper);
-  expectPixels({{kStatusBar, Colour{0, 0, 0, 1}},
-                {kSignalDot, white},
-                {kBatteryLevel, white},
-                {kChevron, white},
-                {kSlideTint, over(Colour{1, 1, 1, 0.6}, slideArea)},
-                {kTopGrabber_, over(Colour{1, 1, 1, 0.4}, layout::kLockWallpaper)},
-                {kSwatch3, hex(0xa1a1a1)}});
-}
-
-TEST_F(SpringBoardPictureTest, TheLockScreenAndStatusBarTintsReachThePicture) {
-  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/><key>ENABLED2</key><true/>"
-                                          "<key>vmColor2</key><string>#33cc99</string>"
-                                          "<key>vmColor3</key><string>#00ff00</string>"
-                                          "<key>vmColor5</key><string>#ff00ff</string>"));
-  expectPixels({{kStatusBar, layout::kLockWallpaper},
-                {kSignalDot, hex(0x33cc99)},
-                {kBatteryLevel, hex(0x00ff00)},
-                {kChevron, hex(0xff00ff)},
-                {kSlideTint, hex(0xff00ff)},
-                {kTopGrabber_, layout::kLockWallpaper},
-                {kSwatch3, hex(0x00ff00)}});
-}
-
-TEST_F(SpringBoardPictureTest, TheLockScreenTintAloneColoursTheStatusBarTextWithVmColor6) {
-  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED2</key><true/>"
-                                          "<key>vmColor3</key><string>#00ff00</string>"
-                                          "<key>vmColor6</key><string>#ffcc00</string>"));
-  expectPixels({{kSignalDot, hex(0xffcc00)}, {kBatteryLevel, Colour{1, 1, 1, 1}}});
+  const struct {
+    const char* settings;
+    std::vector<std::pair<Place, Colour>> pixels;
+  } rows[] = {
+      {"",
+       {{kStatusBar, Colour{0, 0, 0, 1}},
+        {kSignalDot, white},
+        {kBatteryLevel, white},
+        {kChevron, white},
+        {kSlideTint, over(Colour{1, 1, 1, 0.6}, slideArea)},
+        {kTopGrabber_, over(Colour{1, 1, 1, 0.4}, layout::kLockWallpaper)},
+        {kSwatch3, hex(0xa1a1a1)}}},
+      {"<key>ENABLED1</key><true/><key>ENABLED2</key><true/>"
+       "<key>vmColor2</key><string>#33cc99</string><key>vmColor3</key><string>#00ff00</string>"
+       "<key>vmColor5</key><string>#ff00ff</string>",
+       {{kStatusBar, layout::kLockWallpaper},
+        {kSignalDot, hex(0x33cc99)},
+        {kBatteryLevel, hex(0x00ff00)},
+        {kChevron, hex(0xff00ff)},
+        {kSlideTint, hex(0xff00ff)},
+        {kTopGrabber_, layout::kLockWallpaper},
+        {kSwatch3, hex(0x00ff00)}}},
+      {"<key>ENABLED2</key><true/><key>vmColor3</key><string>#00ff00</string>"
+       "<key>vmColor6</key><string>#ffcc00</string>",
+       {{kSignalDot, hex(0xffcc00)}, {kBatteryLevel, white}}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.settings);
+    writeSettings(row.settings);
+    expectPixels(row.pixels);
+  }
 }
 
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
@@ -131,8 +134,7 @@ TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
   ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("watching for"), 20s));
   expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}});
 
-  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/>"
-                                          "<key>vmColor2</key><string>#33cc99</string>"));
+  writeSettings("<key>ENABLED1</key><true/><key>vmColor2</key><string>#33cc99</string>");
   ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
             0);
   ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("=== SpringBoard report 2"), 20s));

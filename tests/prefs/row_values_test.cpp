@@ -130,7 +130,7 @@ TEST_F(RowValues, FileThatHoldsNoDictionaryIsReportedAndLeftAlone) {
         Case{"an array", xmlPlist("").replace(xmlPlist("").find("<dict>"), 6, "<array>")},
         Case{"empty", ""}}) {
     SCOPED_TRACE(c.what);
-    writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", c.contents);
+    writeFile(kSettingsFile, c.contents);
     EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kUnreadable);
     prefs::WriteOutcome outcome = prefs::writeValue(switchRow("ENABLED2"), boolean(true));
     EXPECT_EQ(outcome.status, prefs::WriteStatus::kUnreadableFile);
@@ -140,7 +140,7 @@ TEST_F(RowValues, FileThatHoldsNoDictionaryIsReportedAndLeftAlone) {
 }
 
 TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
-  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "garbage");
+  writeFile(kSettingsFile, "garbage");
   std::vector<id> rows = {switchRow("ENABLED2"), colourRow("vmColor6"),
                           makeRow({{"cell", text("PSGroupCell")}, {"label", text("Group")}})};
   ASSERT_TRUE(prefs::resetToDefaults(rows).stored());
@@ -159,7 +159,7 @@ TEST_F(RowValues, ControllerReadsWithTheRowsDefaultAndRemembersEverySet) {
   EXPECT_EQ(read(), "#a1a1a1:1.0");  // no file
   writeSettings("<key>vmColor2</key><string>#010203</string>");
   EXPECT_EQ(read(), "#010203");
-  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "garbage");
+  writeFile(kSettingsFile, "garbage");
   EXPECT_EQ(read(), "#a1a1a1:1.0");
 
   std::filesystem::remove_all(path("/var"));

@@ -157,7 +157,7 @@ TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) 
        {std::string("}{ garbage"), hostilePropertyList("1000 zero bytes"),
         hostilePropertyList("array inside itself"),
         hostilePropertyList("100k nested XML dictionaries")}) {
-    writeFile(std::string(kPreferences) + "/com.tanvork.velmotint.plist", contents);
+    writeFile(kSettingsFile, contents);
     Finished set = settings({"set", "ENABLED2", "on"});
     EXPECT_EQ(set.exitCode, 1);
     EXPECT_THAT(set.err, HasSubstr(settingsFile()));
@@ -184,7 +184,7 @@ TEST_F(SettingsApp, WritesKeepEveryStringExactlyAndRemoveOnlyTheirOwnStaleTempor
   id values = send<id>(cls::NSMutableDictionary.get(), sel::dictionary);
   send<void>(values, sel::setObject_forKey_, nsString(value), nsString(key));
   const std::string folder = std::string(kPreferences) + "/";
-  writeFile(folder + "com.tanvork.velmotint.plist", binaryPlistOf(values));
+  writeFile(kSettingsFile, binaryPlistOf(values));
   const std::string stale = folder + ".com.tanvork.velmotint.plist.aB3xY9";
   const std::string others[] = {folder + ".com.tanvork.velmotint.plist.notmine",
                                 folder + "com.example.other.plist"};

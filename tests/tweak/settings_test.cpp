@@ -29,20 +29,15 @@ using vm::test::boolEntry;
 using vm::test::kSettingsFile;
 using SettingsTest = vm::test::DeviceRootTest;
 
-TEST_F(SettingsTest, NoFileLeavesEveryFlagOff) {
+// No file leaves every flag off; a file turns on exactly its own keys that are true.
+TEST_F(SettingsTest, OnlyTheFlagKeysPresentAreRead) {
   loadSettings();
   EXPECT_EQ(flagsOn(), "");
-}
-
-TEST_F(SettingsTest, OnlyTheKeysPresentAreRead) {
   writeSettings(boolEntry("ENABLED2", true) + boolEntry("ENABLED7", false) +
                 "<key>vmColor1</key><string>#ff0000</string>"
                 "<key>ENABLED25</key><true/><key>enabled3</key><true/>");
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED2");
-}
-
-TEST_F(SettingsTest, AllTwentyFourKeysAreRead) {
   std::string body;
   for (const auto& entry : kFeatureFlags) body += boolEntry(entry.key, true);
   writeSettings(body);
