@@ -11,12 +11,22 @@
 namespace vm::test {
 namespace {
 
-std::vector<char*> argv(const std::string& program, const std::vector<std::string>& arguments) {
-  std::vector<char*> list;
-  list.push_back(const_cast<char*>(program.c_str()));
-  for (const std::string& a : arguments) list.push_back(const_cast<char*>(a.c_str()));
-  list.push_back(nullptr);
-  return list;
+// Starts `program` with its standard output on `out` and, unless it is -1, its standard
+// error on `err`; the child closes the pipe ends in `ends` before it runs the program.
+pid_t spawn(const std::string& program, const std::vector<std::string>& arguments, int out, int err,
+            std::initializer_list<int> ends) {
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(out, STDOUT_FILENO);
+    if (err >= 0) dup2(err, STDERR_FILENO);
+    for (int fd : ends) close(fd);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  return pid;
 }
 
 }  // namespace
@@ -24,15 +34,7 @@ std::vector<char*> argv(const std::string& program, const std::vector<std::strin
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) return;
-  std::vector<char*> args = argv(program, arguments);
-  pid_ = fork();
-  if (pid_ == 0) {
-    dup2(pipeEnds[1], STDOUT_FILENO);
-    close(pipeEnds[0]);
-    close(pipeEnds[1]);
-    execv(program.c_str(), args.data());
-    _exit(127);
-  }
+  pid_ = spawn(program, arguments, pipeEnds[1], -1, {pipeEnds[0], pipeEnds[1]});
   close(pipeEnds[1]);
   stdout_ = pipeEnds[0];
   fcntl(stdout_, F_SETFL, fcntl(stdout_, F_GETFL) | O_NONBLOCK);
@@ -109,15 +111,7 @@ Finished runCaptured(const std::string& program, const std::vector<std::string>&
     close(out[1]);
     return finished;
   }
-  std::vector<char*> args = argv(program, arguments);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(out[1], STDOUT_FILENO);
-    dup2(err[1], STDERR_FILENO);
-    for (int fd : {out[0], out[1], err[0], err[1]}) close(fd);
-    execv(program.c_str(), args.data());
-    _exit(127);
-  }
+  pid_t pid = spawn(program, arguments, out[1], err[1], {out[0], out[1], err[0], err[1]});
   close(out[1]);
   close(err[1]);
   // Both pipes are drained together, so that neither can fill up and stall the program.
