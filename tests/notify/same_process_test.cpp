@@ -143,40 +143,35 @@ TEST_F(SameProcess, RemovedRegistrationsHearNothing) {
   }
 }
 
-TEST_F(SameProcess, ObserverMayRemoveItselfFromItsCallback) {
+// A callback may remove its own registration, or another one still waiting its turn.
+TEST_F(SameProcess, CallbacksMayRemoveRegistrations) {
   static std::atomic<int> calls{0};
-  struct Once {
-    static void callback(CFNotificationCenterRef center, void* observer, CFNotificationName name,
-                         const void*, CFDictionaryRef) {
+  struct Callbacks {
+    static void once(CFNotificationCenterRef center, void* observer, CFNotificationName name,
+                     const void*, CFDictionaryRef) {
       ++calls;
       CFNotificationCenterRemoveObserver(center, observer, name, nullptr);
     }
+    static void removeEvery(CFNotificationCenterRef center, void* observer, CFNotificationName,
+                            const void*, CFDictionaryRef) {
+      CFNotificationCenterRemoveEveryObserver(center, observer);
+    }
   };
   int observer = 0;
-  CFNotificationCenterAddObserver(darwin(), &observer, Once::callback, CFSTR("test.once"), nullptr,
+  CFNotificationCenterAddObserver(darwin(), &observer, Callbacks::once, CFSTR("test.once"), nullptr,
                                   CFNotificationSuspensionBehaviorDeliverImmediately);
+  NotificationLog log;
+  // Registered first, so it runs first in the round and removes the log's registration
+  // while that one is still waiting its turn.
+  CFNotificationCenterAddObserver(darwin(), &log, Callbacks::removeEvery, CFSTR("test.shared"),
+                                  nullptr, CFNotificationSuspensionBehaviorCoalesce);
+  log.observe(CFSTR("test.shared"));
   post(CFSTR("test.once"));
+  post(CFSTR("test.shared"));
   postFenceAndWait();
   post(CFSTR("test.once"));
   postFenceAndWait();
   EXPECT_EQ(calls.load(), 1);
-}
-
-TEST_F(SameProcess, ObserverRemovedByAnEarlierCallbackIsNotCalled) {
-  struct Remover {
-    static void callback(CFNotificationCenterRef center, void* observer, CFNotificationName,
-                         const void*, CFDictionaryRef) {
-      CFNotificationCenterRemoveEveryObserver(center, observer);
-    }
-  };
-  NotificationLog log;
-  // Registered first, so it runs first in the round and removes the log's registration
-  // while that one is still waiting its turn.
-  CFNotificationCenterAddObserver(darwin(), &log, Remover::callback, CFSTR("test.shared"), nullptr,
-                                  CFNotificationSuspensionBehaviorCoalesce);
-  log.observe(CFSTR("test.shared"));
-  post(CFSTR("test.shared"));
-  postFenceAndWait();
   EXPECT_EQ(log.total(), 0);
 }
 
