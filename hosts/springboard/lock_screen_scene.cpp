@@ -8,51 +8,6 @@ namespace springboard {
 namespace {
 
 using vm::send;
-namespace sb = vm::springboard::cls;
-
-// The selectors SpringBoard sends while it sets up and shows its lock screen, and the
-// stand-ins' read-back getters.
-const vm::SelRef addObservers{"_addObservers"};
-const vm::SelRef loadView{"loadView"};
-const vm::SelRef setDateHidden_{"setDateHidden:"};
-const vm::SelRef updateFormat{"_updateFormat"};
-const vm::SelRef updateView{"_updateView"};
-const vm::SelRef backlightChanged{"_backlightChanged"};
-const vm::SelRef isDateHidden{"isDateHidden"};
-const vm::SelRef disablesUpdates{"disablesUpdates"};
-const vm::SelRef isViewLoaded{"isViewLoaded"};
-const vm::SelRef isObserving{"isObserving"};
-const vm::SelRef updateCount{"updateCount"};
-const vm::SelRef shouldShowDate{"_shouldShowDate"};
-const vm::SelRef showsSpringBoardStatusBar{"showsSpringBoardStatusBar"};
-const vm::SelRef effectiveVisibleStatusBarAlpha{"_effectiveVisibleStatusBarAlpha"};
-const vm::SelRef statusBarStyle{"statusBarStyle"};
-const vm::SelRef startFadeIn_{"startLockScreenFadeInAnimationForSource:"};
-const vm::SelRef fadeInAnimationCount{"fadeInAnimationCount"};
-const vm::SelRef backlightFadeDuration{"backlightFadeDuration"};
-const vm::SelRef chargingView{"chargingView"};
-const vm::SelRef batteryVisible{"batteryVisible"};
-const vm::SelRef setBatteryVisible_{"setBatteryVisible:"};
-const vm::SelRef cameraGrabberImage{"_cameraGrabberImage"};
-const vm::SelRef setGrabberImage_{"setGrabberImage:"};
-const vm::SelRef grabberImage{"grabberImage"};
-const vm::SelRef prepareForSlideUpAnimation{"prepareForSlideUpAnimation"};
-const vm::SelRef isPreparedForSlideUp{"isPreparedForSlideUp"};
-const vm::SelRef setupCameraView{"_setupCameraView"};
-const vm::SelRef setupDateView{"_setupDateView"};
-const vm::SelRef setupSlideToUnlockView{"_setupSlideToUnlockView"};
-const vm::SelRef cameraView{"cameraView"};
-const vm::SelRef dateView{"dateView"};
-const vm::SelRef slideToUnlockView{"slideToUnlockView"};
-const vm::SelRef setTopGrabberHidden_forRequester_{"setTopGrabberHidden:forRequester:"};
-const vm::SelRef setBottomGrabberHidden_forRequester_{"setBottomGrabberHidden:forRequester:"};
-const vm::SelRef isTopGrabberHidden{"isTopGrabberHidden"};
-const vm::SelRef isBottomGrabberHidden{"isBottomGrabberHidden"};
-const vm::SelRef setChevronStyle_{"setChevronStyle:"};
-const vm::SelRef chevronStyle{"chevronStyle"};
-const vm::SelRef updateText{"updateText"};
-const vm::SelRef textUpdateCount{"textUpdateCount"};
-const vm::SelRef label{"label"};
 
 // UIStatusBarStyle's values as iOS 7 and later name them.
 std::string statusBarStyleMeaning(NSInteger value) {
@@ -74,79 +29,83 @@ std::string chevronStyleMeaning(NSInteger value) {
 }
 
 void reportDate(ReportObjects& scene, Scene& out) {
-  id date = scene.make(sb::SBLockScreenDateViewController);
-  send<void>(date, addObservers);
-  send<void>(date, loadView);
-  send<void>(date, setDateHidden_, static_cast<BOOL>(NO));
-  send<void>(date, updateFormat);
-  send<void>(date, updateView);
-  send<void>(date, backlightChanged);
-  out.set(View::kDateHidden, yesNo(send<BOOL>(date, isDateHidden)));
-  out.set(View::kDateLoaded, yesNo(send<BOOL>(date, isViewLoaded)));
-  out.set(View::kDateObserving, yesNo(send<BOOL>(date, isObserving)));
-  out.set(View::kDateUpdatesDisabled, yesNo(send<BOOL>(date, disablesUpdates)));
-  out.set(View::kDateUpdatesRun, count(send<NSInteger>(date, updateCount)));
+  id date = scene.make(vm::cls::SBLockScreenDateViewController);
+  send<void>(date, vm::sel::p_addObservers);
+  send<void>(date, vm::sel::loadView);
+  send<void>(date, vm::sel::setDateHidden_, static_cast<BOOL>(NO));
+  send<void>(date, vm::sel::p_updateFormat);
+  send<void>(date, vm::sel::p_updateView);
+  send<void>(date, vm::sel::p_backlightChanged);
+  out.set(View::kDateHidden, yesNo(send<BOOL>(date, vm::sel::isDateHidden)));
+  out.set(View::kDateLoaded, yesNo(send<BOOL>(date, vm::sel::isViewLoaded)));
+  out.set(View::kDateObserving, yesNo(send<BOOL>(date, vm::sel::isObserving)));
+  out.set(View::kDateUpdatesDisabled, yesNo(send<BOOL>(date, vm::sel::disablesUpdates)));
+  out.set(View::kDateUpdatesRun, count(send<NSInteger>(date, vm::sel::updateCount)));
 
-  id preview = scene.make(sb::SBLockScreenPreviewView);
-  send<void>(preview, setupCameraView);
-  send<void>(preview, setupDateView);
-  send<void>(preview, setupSlideToUnlockView);
-  out.set(View::kPreviewCamera, yesNo(send<id>(preview, cameraView) != nil));
-  out.set(View::kPreviewDate, yesNo(send<id>(preview, dateView) != nil));
-  out.set(View::kPreviewSlideToUnlock, yesNo(send<id>(preview, slideToUnlockView) != nil));
+  id preview = scene.make(vm::cls::SBLockScreenPreviewView);
+  send<void>(preview, vm::sel::p_setupCameraView);
+  send<void>(preview, vm::sel::p_setupDateView);
+  send<void>(preview, vm::sel::p_setupSlideToUnlockView);
+  out.set(View::kPreviewCamera, yesNo(send<id>(preview, vm::sel::cameraView) != nil));
+  out.set(View::kPreviewDate, yesNo(send<id>(preview, vm::sel::dateView) != nil));
+  out.set(View::kPreviewSlideToUnlock, yesNo(send<id>(preview, vm::sel::slideToUnlockView) != nil));
 }
 
 void reportLockScreen(ReportObjects& scene, Scene& out) {
-  id controller = scene.make(sb::SBLockScreenViewController);
-  out.set(View::kShowsDate, yesNo(send<BOOL>(controller, shouldShowDate)));
-  out.set(View::kStatusBarShown, yesNo(send<BOOL>(controller, showsSpringBoardStatusBar)));
-  out.set(View::kStatusBarAlpha, number(send<CGFloat>(controller, effectiveVisibleStatusBarAlpha)));
-  NSInteger barStyle = send<NSInteger>(controller, statusBarStyle);
+  id controller = scene.make(vm::cls::SBLockScreenViewController);
+  out.set(View::kShowsDate, yesNo(send<BOOL>(controller, vm::sel::p_shouldShowDate)));
+  out.set(View::kStatusBarShown, yesNo(send<BOOL>(controller, vm::sel::showsSpringBoardStatusBar)));
+  out.set(View::kStatusBarAlpha,
+          number(send<CGFloat>(controller, vm::sel::p_effectiveVisibleStatusBarAlpha)));
+  NSInteger barStyle = send<NSInteger>(controller, vm::sel::statusBarStyle);
   out.set(View::kStatusBarStyle, style(barStyle, statusBarStyleMeaning(barStyle)));
-  send<void>(controller, startFadeIn_, 1);
-  out.set(View::kFadeInRuns, count(send<NSInteger>(controller, fadeInAnimationCount)));
-  id fade = scene.make(sb::SBFadeAnimationSettings);
-  out.set(View::kFadeDuration, seconds(send<CGFloat>(fade, backlightFadeDuration)));
+  send<void>(controller, vm::sel::startLockScreenFadeInAnimationForSource_, 1);
+  out.set(View::kFadeInRuns, count(send<NSInteger>(controller, vm::sel::fadeInAnimationCount)));
+  id fade = scene.make(vm::cls::SBFadeAnimationSettings);
+  out.set(View::kFadeDuration, seconds(send<CGFloat>(fade, vm::sel::backlightFadeDuration)));
 }
 
 void reportCharging(ReportObjects& scene, Scene& out) {
-  id controller = scene.make(sb::SBLockScreenBatteryChargingViewController);
-  send<void>(controller, loadView);
-  bool charging = send<id>(controller, chargingView) != nil;
+  id controller = scene.make(vm::cls::SBLockScreenBatteryChargingViewController);
+  send<void>(controller, vm::sel::loadView);
+  bool charging = send<id>(controller, vm::sel::chargingView) != nil;
   out.set(View::kChargingView, state(charging, charging ? "shown" : "none"));
-  out.set(View::kChargingBatteryVisible, yesNo(send<BOOL>(controller, batteryVisible)));
-  id view = scene.make(sb::SBLockScreenBatteryChargingView);
-  send<void>(view, setBatteryVisible_, static_cast<BOOL>(YES));
-  out.set(View::kChargingViewBatteryVisible, yesNo(send<BOOL>(view, batteryVisible)));
+  out.set(View::kChargingBatteryVisible, yesNo(send<BOOL>(controller, vm::sel::batteryVisible)));
+  id view = scene.make(vm::cls::SBLockScreenBatteryChargingView);
+  send<void>(view, vm::sel::setBatteryVisible_, static_cast<BOOL>(YES));
+  out.set(View::kChargingViewBatteryVisible, yesNo(send<BOOL>(view, vm::sel::batteryVisible)));
 }
 
 void reportGrabbers(ReportObjects& scene, Scene& out) {
-  id camera = scene.make(sb::SBCameraGrabberView);
-  id image = send<id>(camera, cameraGrabberImage);
+  id camera = scene.make(vm::cls::SBCameraGrabberView);
+  id image = send<id>(camera, vm::sel::p_cameraGrabberImage);
   out.set(View::kCameraGrabber, state(image != nil, image != nil ? "shown" : "none"));
-  id slideUp = scene.make(sb::SBSlideUpAppGrabberView);
-  send<void>(slideUp, setGrabberImage_, image != nil ? image : camera);
-  bool slideUpImage = send<id>(slideUp, grabberImage) != nil;
+  id slideUp = scene.make(vm::cls::SBSlideUpAppGrabberView);
+  send<void>(slideUp, vm::sel::setGrabberImage_, image != nil ? image : camera);
+  bool slideUpImage = send<id>(slideUp, vm::sel::grabberImage) != nil;
   out.set(View::kSlideUpGrabber, state(slideUpImage, slideUpImage ? "set" : "none"));
-  id slideUpController = scene.make(sb::SBLockScreenSlideUpToAppController);
-  send<void>(slideUpController, prepareForSlideUpAnimation);
-  out.set(View::kSlideUpPrepared, yesNo(send<BOOL>(slideUpController, isPreparedForSlideUp)));
+  id slideUpController = scene.make(vm::cls::SBLockScreenSlideUpToAppController);
+  send<void>(slideUpController, vm::sel::prepareForSlideUpAnimation);
+  out.set(View::kSlideUpPrepared,
+          yesNo(send<BOOL>(slideUpController, vm::sel::isPreparedForSlideUp)));
 
-  id lockView = scene.make(sb::SBLockScreenView);
+  id lockView = scene.make(vm::cls::SBLockScreenView);
   id requester = vm::nsString("SpringBoard");
-  send<void>(lockView, setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
-  send<void>(lockView, setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
-  out.set(View::kTopGrabberHidden, yesNo(send<BOOL>(lockView, isTopGrabberHidden)));
-  out.set(View::kBottomGrabberHidden, yesNo(send<BOOL>(lockView, isBottomGrabberHidden)));
+  send<void>(lockView, vm::sel::setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO),
+             requester);
+  send<void>(lockView, vm::sel::setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO),
+             requester);
+  out.set(View::kTopGrabberHidden, yesNo(send<BOOL>(lockView, vm::sel::isTopGrabberHidden)));
+  out.set(View::kBottomGrabberHidden, yesNo(send<BOOL>(lockView, vm::sel::isBottomGrabberHidden)));
 }
 
 void reportSlideToUnlock(ReportObjects& scene, Scene& out) {
-  id glint = scene.make(vm::uikit::cls::GlintyStringView);
-  send<void>(glint, setChevronStyle_, 1L);
-  send<void>(glint, updateText);
-  NSInteger chevron = send<NSInteger>(glint, chevronStyle);
+  id glint = scene.make(vm::cls::p_UIGlintyStringView);
+  send<void>(glint, vm::sel::setChevronStyle_, 1L);
+  send<void>(glint, vm::sel::updateText);
+  NSInteger chevron = send<NSInteger>(glint, vm::sel::chevronStyle);
   out.set(View::kChevronStyle, style(chevron, chevronStyleMeaning(chevron)));
-  out.set(View::kTextUpdates, count(send<NSInteger>(glint, textUpdateCount)));
+  out.set(View::kTextUpdates, count(send<NSInteger>(glint, vm::sel::textUpdateCount)));
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ id newSpecifier(id entry, id target) {
   if (row == nil) return nil;
   if (isKindOf(entry, vm::cls::NSDictionary)) {
     release(kProperties.of(row));
-    kProperties.of(row) = send<id>(entry, psel::mutableCopy);
+    kProperties.of(row) = send<id>(entry, sel::mutableCopy);
   }
   kTarget.of(row) = target;
   return row;

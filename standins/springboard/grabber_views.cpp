@@ -24,9 +24,9 @@ void layoutGrabber(id self, SEL) {
   CGRect frame{{(bounds.size.width - kGrabberWidth) / 2, kGrabberTop},
                {kGrabberWidth, kGrabberHeight}};
   id& grabber = kGrabberView.of(self);
-  if (grabber == nil) grabber = addNewSubview(self, uikit::cls::UIView, frame);
+  if (grabber == nil) grabber = addNewSubview(self, cls::UIView, frame);
   send<void>(grabber, sel::setFrame_, frame);
-  id color = send<id>(asId(object_getClass(self)), sbsel::defaultGrabberColor);
+  id color = send<id>(asId(object_getClass(self)), sel::p_defaultGrabberColor);
   send<void>(grabber, sel::setBackgroundColor_, color);
   ++kGrabberLayoutCount.of(self);
 }
@@ -49,8 +49,7 @@ const IvarRef<id> kCameraImage{"_cameraImage"};
 id cameraGrabberImage(id self, SEL) {
   id& image = kCameraImage.of(self);
   if (image == nil)
-    image =
-        retain(send<id>(uikit::cls::UIImage.get(), sbsel::imageNamed_, nsString("CameraGrabber")));
+    image = retain(send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("CameraGrabber")));
   return image;
 }
 

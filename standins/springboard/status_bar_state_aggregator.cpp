@@ -37,7 +37,7 @@ void updateAirplaneMode(id self, SEL) {
 }
 void noteAirplaneModeChanged(id self, SEL) {
   ++kAirplaneChanges.of(self);
-  send<void>(self, sbsel::updateAirplaneMode);
+  send<void>(self, sel::p_updateAirplaneMode);
 }
 BOOL isAirplaneModeItemVisible(id self, SEL) {
   return kAirplaneItemVisible.of(self);

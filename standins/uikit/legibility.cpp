@@ -84,7 +84,7 @@ void setSecondaryColor(id self, SEL, id color) {
 void settingsDealloc(id self, SEL) {
   releaseAndClear(kPrimaryColor.of(self));
   releaseAndClear(kSecondaryColor.of(self));
-  sendSuper<void>(self, cls::LegibilitySettings, sel::dealloc);
+  sendSuper<void>(self, cls::p_UILegibilitySettings, sel::dealloc);
 }
 
 // View and label: each class declares its own settings ivar, so each has its own
@@ -93,7 +93,7 @@ const IvarRef<id> kViewSettings{"_legibilitySettings"};
 const IvarRef<id> kLabelSettings{"_legibilitySettings"};
 
 BOOL hasSecondaryColor(id settings) {
-  return send<id>(settings, uisel::secondaryColor) != nil ? YES : NO;
+  return send<id>(settings, sel::secondaryColor) != nil ? YES : NO;
 }
 
 id viewSettings(id self, SEL) {
@@ -107,7 +107,7 @@ BOOL viewUsesSecondaryColor(id self, SEL) {
 }
 void viewDealloc(id self, SEL) {
   releaseAndClear(kViewSettings.of(self));
-  sendSuper<void>(self, cls::LegibilityView, sel::dealloc);
+  sendSuper<void>(self, cls::p_UILegibilityView, sel::dealloc);
 }
 
 id labelSettings(id self, SEL) {
@@ -121,7 +121,7 @@ BOOL labelUsesSecondaryColor(id self, SEL) {
 }
 void labelDealloc(id self, SEL) {
   releaseAndClear(kLabelSettings.of(self));
-  sendSuper<void>(self, cls::LegibilityLabel, sel::dealloc);
+  sendSuper<void>(self, cls::p_UILegibilityLabel, sel::dealloc);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace {
 const IvarRef<NSInteger> kTintColorChangeCount{"_tintColorChangeCount"};
 
 void setTintColor(id self, SEL, id color) {
-  sendSuper<void>(self, cls::RefreshControlContentView, sel::setTintColor_, color);
+  sendSuper<void>(self, cls::p_UIRefreshControlModernContentView, sel::setTintColor_, color);
   ++kTintColorChangeCount.of(self);
 }
 

@@ -59,9 +59,9 @@ NSInteger openedURLCount(id self, SEL) {
 }  // namespace
 
 std::string lastOpenedURLString() {
-  id application = send<id>(cls::UIApplication.get(), uisel::sharedApplication);
+  id application = send<id>(cls::UIApplication.get(), sel::sharedApplication);
   AutoreleasePool pool;
-  return stdString(send<id>(send<id>(application, uisel::lastOpenedURL), sel::absoluteString));
+  return stdString(send<id>(send<id>(application, sel::lastOpenedURL), sel::absoluteString));
 }
 
 void registerScreenAndApplication() {

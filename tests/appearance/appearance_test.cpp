@@ -51,7 +51,7 @@ void AppearanceTest::TearDown() {
 }
 
 id AppearanceTest::someColour() {
-  return send<id>(vm::uikit::cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, CGFloat{0.25},
+  return send<id>(vm::cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, CGFloat{0.25},
                   CGFloat{0.5}, CGFloat{0.75}, CGFloat{0.5});
 }
 

@@ -136,7 +136,7 @@ TEST_F(StatusBarTintTest, StyleAttributesGetNoRequestAClearBackgroundAndTheUsers
   };
   id request = vm::nsString("style request");
   id background = someColour();
-  id foreground = send<id>(vm::uikit::cls::UIColor.get(), vm::sel::whiteColor);
+  id foreground = send<id>(vm::cls::UIColor.get(), vm::sel::whiteColor);
   for (const Case& c : cases) {
     SCOPED_TRACE(describe(c.flags));
     apply(c.flags);

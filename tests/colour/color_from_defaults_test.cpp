@@ -1,15 +1,15 @@
 // colorFromDefaultsWithKey against settings files in a device root of its own.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "bridge/foundation.h"
-#include "colour/colour.h"
 #include "bridge/settings_domain.h"
+#include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
@@ -193,7 +193,7 @@ TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyLists) {
 }
 
 TEST_F(ColorFromDefaultsTest, OutOfRangeAlphaTextsArePassedOnAsRead) {
-  id red = vm::send<id>(vm::ClassRef("UIColor").get(), vm::sel::colorWithRed_green_blue_alpha_,
+  id red = vm::send<id>(vm::cls::UIColor.get(), vm::sel::colorWithRed_green_blue_alpha_,
                         CGFloat{1.0}, CGFloat{0.0}, CGFloat{0.0}, CGFloat{1.0});
   for (const auto& [text, alpha] : {std::pair{"-1", -1.0}, std::pair{"2", 2.0},
                                     std::pair{"1e400", HUGE_VAL}, std::pair{"nan", 0.0}}) {

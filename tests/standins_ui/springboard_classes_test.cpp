@@ -67,14 +67,14 @@ TEST_F(SpringBoardClassesTest, CameraGrabberImageIsKeptPerView) {
   id view = make(cls::SBCameraGrabberView);
   id image = send<id>(view, sel("_cameraGrabberImage"));
   ASSERT_NE(image, nil);
-  EXPECT_TRUE(isKindOf(image, uikit::cls::UIImage));
+  EXPECT_TRUE(isKindOf(image, cls::UIImage));
   EXPECT_EQ(send<id>(view, sel("_cameraGrabberImage")), image);
   release(view);
 }
 
 TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
   id view = make(cls::SBSlideUpAppGrabberView);
-  id image = retain(send<id>(uikit::cls::UIImage.get(), sel("imageNamed:"), nsString("Grabber")));
+  id image = retain(send<id>(cls::UIImage.get(), sel("imageNamed:"), nsString("Grabber")));
   unsigned long before = retainCount(image);
   send<void>(view, sel("setGrabberImage:"), image);
   EXPECT_EQ(send<id>(view, sel("grabberImage")), image);
@@ -101,7 +101,7 @@ TEST_F(SpringBoardClassesTest, DateControllerLoadsUpdatesAndHides) {
 
   send<void>(controller, sel("loadView"));
   id label = send<id>(controller, sel("view"));
-  ASSERT_TRUE(isKindOf(label, uikit::cls::UILabel));
+  ASSERT_TRUE(isKindOf(label, cls::UILabel));
   send<void>(controller, sel("_backlightChanged"));  // catches the date up
   EXPECT_EQ(send<NSInteger>(controller, sel("backlightChangeCount")), 1);
   EXPECT_EQ(send<NSInteger>(controller, sel("updateCount")), 1);
@@ -117,7 +117,7 @@ TEST_F(SpringBoardClassesTest, DateControllerLoadsUpdatesAndHides) {
   send<void>(controller, sel("setDateHidden:"), static_cast<BOOL>(YES));
   EXPECT_EQ(send<BOOL>(controller, sel("isDateHidden")), YES);
   EXPECT_EQ(send<BOOL>(controller, sel("disablesUpdates")), YES);
-  EXPECT_EQ(send<BOOL>(label, sel::hidden), YES);
+  EXPECT_EQ(send<BOOL>(label, sel::isHidden), YES);
   send<void>(controller, sel("_updateView"));
   EXPECT_EQ(send<NSInteger>(controller, sel("updateCount")), 2);
   EXPECT_EQ(stdString(send<id>(label, sel::text)), "stale");
@@ -133,11 +133,11 @@ TEST_F(SpringBoardClassesTest, ChargingControllerMakesAViewThatShowsTheBattery) 
   ASSERT_TRUE(isKindOf(view, cls::SBLockScreenBatteryChargingView));
   EXPECT_EQ(send<BOOL>(view, sel("batteryVisible")), YES);
   EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), YES);
-  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::hidden), NO);
+  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::isHidden), NO);
 
   send<void>(view, sel("setBatteryVisible:"), static_cast<BOOL>(NO));
   EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), NO);
-  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::hidden), YES);
+  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::isHidden), YES);
   EXPECT_EQ(retainCount(view), 1u);  // the controller's alone
   release(controller);
 }
@@ -152,7 +152,7 @@ TEST_F(SpringBoardClassesTest, PreviewPartsAreMadeOnceEach) {
   send<void>(preview, sel("_setupCameraView"));
   id camera = send<id>(preview, sel("cameraView"));
   EXPECT_EQ(send<id>(camera, sel::superview), preview);
-  EXPECT_TRUE(isKindOf(send<id>(preview, sel("slideToUnlockView")), uikit::cls::GlintyStringView));
+  EXPECT_TRUE(isKindOf(send<id>(preview, sel("slideToUnlockView")), cls::p_UIGlintyStringView));
   EXPECT_EQ(send<NSUInteger>(send<id>(preview, sel::subviews), sel::count), 3u);
   EXPECT_EQ(send<NSInteger>(preview, sel("setupCount")), 4);
   release(preview);
@@ -221,7 +221,7 @@ TEST_F(SpringBoardClassesTest, GrabbersHideWhileAnyRequesterAsks) {
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHidden")), YES);
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHiddenForRequester:"), camera), NO);
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHiddenForRequester:"), notification), YES);
-  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("topGrabberView")), sel::hidden), YES);
+  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("topGrabberView")), sel::isHidden), YES);
   // The two grabbers are independent.
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHidden")), NO);
   send<void>(lockScreen, sel("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(YES),
@@ -229,7 +229,7 @@ TEST_F(SpringBoardClassesTest, GrabbersHideWhileAnyRequesterAsks) {
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHiddenForRequester:"), camera), YES);
   send<void>(lockScreen, sel("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(NO),
              camera);
-  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("bottomGrabberView")), sel::hidden), NO);
+  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("bottomGrabberView")), sel::isHidden), NO);
   release(lockScreen);
 }
 
@@ -275,7 +275,7 @@ TEST_F(SpringBoardClassesTest, LockScreenControllerAnswersFromItsStatusBarState)
 
 TEST_F(SpringBoardClassesTest, ChevronRetainsItsColour) {
   id chevron = make(cls::SBChevronView);
-  id colour = retain(send<id>(uikit::cls::UIColor.get(), sel::redColor));
+  id colour = retain(send<id>(cls::UIColor.get(), sel::redColor));
   unsigned long before = retainCount(colour);
   send<void>(chevron, sel::setColor_, colour);
   EXPECT_EQ(send<id>(chevron, sel::color), colour);
