@@ -132,7 +132,7 @@ id shownValue(id controller, id specifier) {
 }
 
 void registerListControllerClass() {
-  ClassBuilder("PSListController", "NSObject")
+  ClassBuilder(cls::PSListController.name(), cls::NSObject.name())
       .ivar<id>("_specifiers")
       .ivar<id>("_shownValues")
       .ivar<id>("_title")

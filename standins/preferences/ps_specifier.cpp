@@ -67,7 +67,7 @@ id newSpecifier(id entry, id target) {
 }
 
 void registerSpecifierClass() {
-  ClassBuilder("PSSpecifier", "NSObject")
+  ClassBuilder(cls::PSSpecifier.name(), cls::NSObject.name())
       .ivar<id>("_properties")
       .ivar<id>("_target")
       .method("init", init)

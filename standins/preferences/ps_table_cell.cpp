@@ -62,7 +62,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerTableCellClass() {
-  ClassBuilder("PSTableCell", "UIView")
+  ClassBuilder(cls::PSTableCell.name(), cls::UIView.name())
       .ivar<id>("_contentView")
       .ivar<id>("_specifier")
       .ivar<id>("_reuseIdentifier")

@@ -68,7 +68,7 @@ void controllerDealloc(id self, SEL) {
 }  // namespace
 
 void registerBatteryChargingClasses() {
-  ReleaseClassBuilder("SBLockScreenBatteryChargingView", "UIView")
+  ReleaseClassBuilder(cls::SBLockScreenBatteryChargingView.name(), cls::UIView.name())
       .ivar<BOOL>("_batteryVisible")
       .ivar<id>("_batteryView")
       .method("initWithFrame:", viewInitWithFrame)
@@ -78,7 +78,7 @@ void registerBatteryChargingClasses() {
       .method("dealloc", viewDealloc)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenBatteryChargingViewController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenBatteryChargingViewController.name(), cls::NSObject.name())
       .ivar<id>("_chargingView")
       .ivar<NSInteger>("_loadCount")
       .method("loadView", loadView)

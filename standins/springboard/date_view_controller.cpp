@@ -109,7 +109,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerDateViewController() {
-  ReleaseClassBuilder("SBLockScreenDateViewController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenDateViewController.name(), cls::NSObject.name())
       .ivar<id>("_view")
       .ivar<id>("_dateFormat")
       .ivar<BOOL>("_dateHidden")

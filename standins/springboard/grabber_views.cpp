@@ -106,7 +106,7 @@ NSInteger slideUpPreparationCount(id self, SEL) {
 }  // namespace
 
 void registerGrabberClasses() {
-  ReleaseClassBuilder("SBBannerContextView", "UIView")
+  ReleaseClassBuilder(cls::SBBannerContextView.name(), cls::UIView.name())
       .ivar<id>("_grabberView")
       .ivar<NSInteger>("_grabberLayoutCount")
       .method("_layoutGrabber", layoutGrabber)
@@ -116,27 +116,27 @@ void registerGrabberClasses() {
       .classMethod("_defaultGrabberColor", defaultGrabberColor)
       .build();
 
-  ReleaseClassBuilder("SBCameraGrabberView", "UIView")
+  ReleaseClassBuilder(cls::SBCameraGrabberView.name(), cls::UIView.name())
       .ivar<id>("_cameraImage")
       .method("_cameraGrabberImage", cameraGrabberImage)
       .method("dealloc", cameraDealloc)
       .build();
 
-  ReleaseClassBuilder("SBSlideUpAppGrabberView", "UIView")
+  ReleaseClassBuilder(cls::SBSlideUpAppGrabberView.name(), cls::UIView.name())
       .ivar<id>("_grabberImage")
       .method("setGrabberImage:", setGrabberImage)
       .method("grabberImage", grabberImage)
       .method("dealloc", slideUpGrabberDealloc)
       .build();
 
-  ReleaseClassBuilder("SBChevronView", "UIView")
+  ReleaseClassBuilder(cls::SBChevronView.name(), cls::UIView.name())
       .ivar<id>("_chevronColor")
       .method("setColor:", setChevronColor)
       .method("color", chevronColor)
       .method("dealloc", chevronDealloc)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenSlideUpToAppController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenSlideUpToAppController.name(), cls::NSObject.name())
       .ivar<BOOL>("_preparedForSlideUp")
       .ivar<NSInteger>("_slideUpPreparationCount")
       .method("prepareForSlideUpAnimation", prepareForSlideUpAnimation)

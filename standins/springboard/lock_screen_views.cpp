@@ -141,7 +141,7 @@ void previewDealloc(id self, SEL) {
 }  // namespace
 
 void registerLockScreenViews() {
-  ReleaseClassBuilder("SBLockScreenView", "UIView")
+  ReleaseClassBuilder(cls::SBLockScreenView.name(), cls::UIView.name())
       .ivar<id>("_slideToUnlockView")
       .ivar<id>("_topGrabberView")
       .ivar<id>("_bottomGrabberView")
@@ -166,7 +166,7 @@ void registerLockScreenViews() {
       .method("dealloc", lockDealloc)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenPreviewView", "UIView")
+  ReleaseClassBuilder(cls::SBLockScreenPreviewView.name(), cls::UIView.name())
       .ivar<id>("_cameraView")
       .ivar<id>("_dateView")
       .ivar<id>("_slideToUnlockView")

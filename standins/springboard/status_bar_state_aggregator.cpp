@@ -73,7 +73,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerStatusBarStateAggregator() {
-  ReleaseClassBuilder("SBStatusBarStateAggregator", "NSObject")
+  ReleaseClassBuilder(cls::SBStatusBarStateAggregator.name(), cls::NSObject.name())
       .ivar<NSInteger>("_activityUpdateCount")
       .ivar<BOOL>("_activityItemVisible")
       .ivar<BOOL>("_airplaneModeEnabled")

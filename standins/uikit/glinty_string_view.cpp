@@ -112,7 +112,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerGlintyStringView() {
-  ReleaseClassBuilder("_UIGlintyStringView", "UIView")
+  ReleaseClassBuilder(cls::p_UIGlintyStringView.name(), cls::UIView.name())
       .ivar<id>("_effectView")
       .ivar<id>("_label")
       .ivar<NSInteger>("_chevronStyle")

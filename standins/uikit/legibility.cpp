@@ -127,7 +127,7 @@ void labelDealloc(id self, SEL) {
 }  // namespace
 
 void registerLegibilityClasses() {
-  ReleaseClassBuilder("_UILegibilitySettingsProvider", "NSObject")
+  ReleaseClassBuilder(cls::p_UILegibilitySettingsProvider.name(), cls::NSObject.name())
       .ivar<CGFloat>("_brightnessSum")
       .ivar<CGFloat>("_luminanceSum")
       .ivar<NSInteger>("_sampleCount")
@@ -138,7 +138,7 @@ void registerLegibilityClasses() {
       .method("accumulatedLuminance", accumulatedLuminance)
       .build();
 
-  ReleaseClassBuilder("_UILegibilitySettings", "NSObject")
+  ReleaseClassBuilder(cls::p_UILegibilitySettings.name(), cls::NSObject.name())
       .ivar<NSInteger>("_style")
       .ivar<id>("_primaryColor")
       .ivar<id>("_secondaryColor")
@@ -152,7 +152,7 @@ void registerLegibilityClasses() {
       .method("dealloc", settingsDealloc)
       .build();
 
-  ReleaseClassBuilder("_UILegibilityView", "UIView")
+  ReleaseClassBuilder(cls::p_UILegibilityView.name(), cls::UIView.name())
       .ivar<id>("_legibilitySettings")
       .method("settings", viewSettings)
       .method("setSettings:", setViewSettings)
@@ -160,7 +160,7 @@ void registerLegibilityClasses() {
       .method("dealloc", viewDealloc)
       .build();
 
-  ReleaseClassBuilder("_UILegibilityLabel", "UILabel")
+  ReleaseClassBuilder(cls::p_UILegibilityLabel.name(), cls::UILabel.name())
       .ivar<id>("_legibilitySettings")
       .method("settings", labelSettings)
       .method("setSettings:", setLabelSettings)

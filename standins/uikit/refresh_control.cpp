@@ -19,7 +19,7 @@ NSInteger tintColorChangeCount(id self, SEL) {
 }  // namespace
 
 void registerRefreshControlContentView() {
-  ReleaseClassBuilder("_UIRefreshControlModernContentView", "UIView")
+  ReleaseClassBuilder(cls::p_UIRefreshControlModernContentView.name(), cls::UIView.name())
       .ivar<NSInteger>("_tintColorChangeCount")
       .method("setTintColor:", setTintColor)
       .method("tintColorChangeCount", tintColorChangeCount)

@@ -73,12 +73,12 @@ BOOL needsAccessoryImage(id self, SEL) {
 }  // namespace
 
 void registerStatusBarClasses() {
-  ReleaseClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
+  ReleaseClassBuilder(cls::UIStatusBarNewUIForegroundStyleAttributes.name(), cls::NSObject.name())
       .method("_batteryColorForCapacity:lowCapacity:charging:", batteryColor)
       .method("textColorForStyle:", textColorForStyle)
       .build();
 
-  ReleaseClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
+  ReleaseClassBuilder(cls::UIStatusBarNewUIStyleAttributes.name(), cls::NSObject.name())
       .ivar<id>("_request")
       .ivar<id>("_backgroundColor")
       .ivar<id>("_foregroundColor")
@@ -89,7 +89,7 @@ void registerStatusBarClasses() {
       .method("dealloc", styleDealloc)
       .build();
 
-  ReleaseClassBuilder("UIStatusBarBatteryItemView", "UIView")
+  ReleaseClassBuilder(cls::UIStatusBarBatteryItemView.name(), cls::UIView.name())
       .ivar<BOOL>("_charging")
       .method("isCharging", isCharging)
       .method("setCharging:", setCharging)

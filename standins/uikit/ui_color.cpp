@@ -165,7 +165,7 @@ Rgba componentsOf(id color) {
 }
 
 void registerColorClasses() {
-  ReleaseClassBuilder("UIColor", "NSObject")
+  ReleaseClassBuilder(cls::UIColor.name(), cls::NSObject.name())
       .ivar<CGFloat>("_red")
       .ivar<CGFloat>("_green")
       .ivar<CGFloat>("_blue")

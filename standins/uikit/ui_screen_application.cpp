@@ -65,12 +65,12 @@ std::string lastOpenedURLString() {
 }
 
 void registerScreenAndApplication() {
-  ReleaseClassBuilder("UIScreen", "NSObject")
+  ReleaseClassBuilder(cls::UIScreen.name(), cls::NSObject.name())
       .classMethod("mainScreen", mainScreen)
       .method("bounds", screenBounds)
       .build();
 
-  ReleaseClassBuilder("UIApplication", "NSObject")
+  ReleaseClassBuilder(cls::UIApplication.name(), cls::NSObject.name())
       .ivar<id>("_lastOpenedURL")
       .ivar<NSInteger>("_openedURLCount")
       .classMethod("sharedApplication", sharedApplication)

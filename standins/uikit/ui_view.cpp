@@ -138,7 +138,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerViewClass() {
-  ReleaseClassBuilder("UIView", "NSObject")
+  ReleaseClassBuilder(cls::UIView.name(), cls::NSObject.name())
       .ivar<CGRect>("_frame")
       .ivar<id>("_layer")
       .ivar<id>("_subviewList")

@@ -23,22 +23,9 @@ const std::vector<Entry> kClasses = {VM_FOUNDATION_CLASSES(VM_TEST_ENTRY) VM_UIK
 const std::vector<Entry> kSelectors = {VM_FOUNDATION_SELECTORS(VM_TEST_ENTRY) VM_UIKIT_SELECTORS(
     VM_TEST_ENTRY) VM_PREFERENCES_SELECTORS(VM_TEST_ENTRY) VM_SPRINGBOARD_SELECTORS(VM_TEST_ENTRY)};
 
-// The C++17 keywords and alternative tokens a selector could spell.
-const std::set<std::string> kKeywords = {
-    "alignas",      "alignof",  "and",       "and_eq",   "asm",        "auto",
-    "bitand",       "bitor",    "bool",      "break",    "case",       "catch",
-    "char",         "class",    "compl",     "const",    "const_cast", "constexpr",
-    "continue",     "decltype", "default",   "delete",   "do",         "double",
-    "dynamic_cast", "else",     "enum",      "explicit", "export",     "extern",
-    "false",        "float",    "for",       "friend",   "goto",       "if",
-    "inline",       "int",      "long",      "mutable",  "namespace",  "new",
-    "noexcept",     "not",      "not_eq",    "nullptr",  "operator",   "or",
-    "or_eq",        "private",  "protected", "public",   "register",   "reinterpret_cast",
-    "return",       "short",    "signed",    "sizeof",   "static",     "static_assert",
-    "static_cast",  "struct",   "switch",    "template", "this",       "throw",
-    "true",         "try",      "typedef",   "typeid",   "typename",   "union",
-    "unsigned",     "using",    "virtual",   "void",     "volatile",   "while",
-    "xor",          "xor_eq"};
+// C++ keywords a selector may spell (an entry named by any other keyword would not compile).
+const std::set<std::string> kKeywords = {"class",    "default", "delete",   "new",      "operator",
+                                         "register", "this",    "template", "typename", "union"};
 
 std::string ruleName(std::string text) {
   std::replace(text.begin(), text.end(), ':', '_');
