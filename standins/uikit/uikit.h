@@ -1,6 +1,7 @@
 // The UIKit and QuartzCore stand-in as C++ callers see it: how to make sure its classes
-// exist, the Core Graphics colour functions, the class names, and read-back helpers that
-// tests and hosts use to look at what the platform objects hold.
+// exist, the Core Graphics colour functions, and read-back helpers that tests and hosts
+// use to look at what the platform objects hold. Class and selector names:
+// bridge/names/uikit.h.
 #pragma once
 
 #include <objc/runtime.h>
