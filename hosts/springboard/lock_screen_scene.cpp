@@ -8,6 +8,8 @@ namespace springboard {
 namespace {
 
 using vm::send;
+namespace cls = vm::cls;
+namespace sel = vm::sel;
 
 // UIStatusBarStyle's values as iOS 7 and later name them.
 std::string statusBarStyleMeaning(NSInteger value) {
@@ -29,83 +31,80 @@ std::string chevronStyleMeaning(NSInteger value) {
 }
 
 void reportDate(ReportObjects& scene, Scene& out) {
-  id date = scene.make(vm::cls::SBLockScreenDateViewController);
-  send<void>(date, vm::sel::p_addObservers);
-  send<void>(date, vm::sel::loadView);
-  send<void>(date, vm::sel::setDateHidden_, static_cast<BOOL>(NO));
-  send<void>(date, vm::sel::p_updateFormat);
-  send<void>(date, vm::sel::p_updateView);
-  send<void>(date, vm::sel::p_backlightChanged);
-  out.set(View::kDateHidden, yesNo(send<BOOL>(date, vm::sel::isDateHidden)));
-  out.set(View::kDateLoaded, yesNo(send<BOOL>(date, vm::sel::isViewLoaded)));
-  out.set(View::kDateObserving, yesNo(send<BOOL>(date, vm::sel::isObserving)));
-  out.set(View::kDateUpdatesDisabled, yesNo(send<BOOL>(date, vm::sel::disablesUpdates)));
-  out.set(View::kDateUpdatesRun, count(send<NSInteger>(date, vm::sel::updateCount)));
+  id date = scene.make(cls::SBLockScreenDateViewController);
+  send<void>(date, sel::p_addObservers);
+  send<void>(date, sel::loadView);
+  send<void>(date, sel::setDateHidden_, static_cast<BOOL>(NO));
+  send<void>(date, sel::p_updateFormat);
+  send<void>(date, sel::p_updateView);
+  send<void>(date, sel::p_backlightChanged);
+  out.set(View::kDateHidden, yesNo(send<BOOL>(date, sel::isDateHidden)));
+  out.set(View::kDateLoaded, yesNo(send<BOOL>(date, sel::isViewLoaded)));
+  out.set(View::kDateObserving, yesNo(send<BOOL>(date, sel::isObserving)));
+  out.set(View::kDateUpdatesDisabled, yesNo(send<BOOL>(date, sel::disablesUpdates)));
+  out.set(View::kDateUpdatesRun, count(send<NSInteger>(date, sel::updateCount)));
 
-  id preview = scene.make(vm::cls::SBLockScreenPreviewView);
-  send<void>(preview, vm::sel::p_setupCameraView);
-  send<void>(preview, vm::sel::p_setupDateView);
-  send<void>(preview, vm::sel::p_setupSlideToUnlockView);
-  out.set(View::kPreviewCamera, yesNo(send<id>(preview, vm::sel::cameraView) != nil));
-  out.set(View::kPreviewDate, yesNo(send<id>(preview, vm::sel::dateView) != nil));
-  out.set(View::kPreviewSlideToUnlock, yesNo(send<id>(preview, vm::sel::slideToUnlockView) != nil));
+  id preview = scene.make(cls::SBLockScreenPreviewView);
+  send<void>(preview, sel::p_setupCameraView);
+  send<void>(preview, sel::p_setupDateView);
+  send<void>(preview, sel::p_setupSlideToUnlockView);
+  out.set(View::kPreviewCamera, yesNo(send<id>(preview, sel::cameraView) != nil));
+  out.set(View::kPreviewDate, yesNo(send<id>(preview, sel::dateView) != nil));
+  out.set(View::kPreviewSlideToUnlock, yesNo(send<id>(preview, sel::slideToUnlockView) != nil));
 }
 
 void reportLockScreen(ReportObjects& scene, Scene& out) {
-  id controller = scene.make(vm::cls::SBLockScreenViewController);
-  out.set(View::kShowsDate, yesNo(send<BOOL>(controller, vm::sel::p_shouldShowDate)));
-  out.set(View::kStatusBarShown, yesNo(send<BOOL>(controller, vm::sel::showsSpringBoardStatusBar)));
+  id controller = scene.make(cls::SBLockScreenViewController);
+  out.set(View::kShowsDate, yesNo(send<BOOL>(controller, sel::p_shouldShowDate)));
+  out.set(View::kStatusBarShown, yesNo(send<BOOL>(controller, sel::showsSpringBoardStatusBar)));
   out.set(View::kStatusBarAlpha,
-          number(send<CGFloat>(controller, vm::sel::p_effectiveVisibleStatusBarAlpha)));
-  NSInteger barStyle = send<NSInteger>(controller, vm::sel::statusBarStyle);
+          number(send<CGFloat>(controller, sel::p_effectiveVisibleStatusBarAlpha)));
+  NSInteger barStyle = send<NSInteger>(controller, sel::statusBarStyle);
   out.set(View::kStatusBarStyle, style(barStyle, statusBarStyleMeaning(barStyle)));
-  send<void>(controller, vm::sel::startLockScreenFadeInAnimationForSource_, 1);
-  out.set(View::kFadeInRuns, count(send<NSInteger>(controller, vm::sel::fadeInAnimationCount)));
-  id fade = scene.make(vm::cls::SBFadeAnimationSettings);
-  out.set(View::kFadeDuration, seconds(send<CGFloat>(fade, vm::sel::backlightFadeDuration)));
+  send<void>(controller, sel::startLockScreenFadeInAnimationForSource_, 1);
+  out.set(View::kFadeInRuns, count(send<NSInteger>(controller, sel::fadeInAnimationCount)));
+  id fade = scene.make(cls::SBFadeAnimationSettings);
+  out.set(View::kFadeDuration, seconds(send<CGFloat>(fade, sel::backlightFadeDuration)));
 }
 
 void reportCharging(ReportObjects& scene, Scene& out) {
-  id controller = scene.make(vm::cls::SBLockScreenBatteryChargingViewController);
-  send<void>(controller, vm::sel::loadView);
-  bool charging = send<id>(controller, vm::sel::chargingView) != nil;
+  id controller = scene.make(cls::SBLockScreenBatteryChargingViewController);
+  send<void>(controller, sel::loadView);
+  bool charging = send<id>(controller, sel::chargingView) != nil;
   out.set(View::kChargingView, state(charging, charging ? "shown" : "none"));
-  out.set(View::kChargingBatteryVisible, yesNo(send<BOOL>(controller, vm::sel::batteryVisible)));
-  id view = scene.make(vm::cls::SBLockScreenBatteryChargingView);
-  send<void>(view, vm::sel::setBatteryVisible_, static_cast<BOOL>(YES));
-  out.set(View::kChargingViewBatteryVisible, yesNo(send<BOOL>(view, vm::sel::batteryVisible)));
+  out.set(View::kChargingBatteryVisible, yesNo(send<BOOL>(controller, sel::batteryVisible)));
+  id view = scene.make(cls::SBLockScreenBatteryChargingView);
+  send<void>(view, sel::setBatteryVisible_, static_cast<BOOL>(YES));
+  out.set(View::kChargingViewBatteryVisible, yesNo(send<BOOL>(view, sel::batteryVisible)));
 }
 
 void reportGrabbers(ReportObjects& scene, Scene& out) {
-  id camera = scene.make(vm::cls::SBCameraGrabberView);
-  id image = send<id>(camera, vm::sel::p_cameraGrabberImage);
+  id camera = scene.make(cls::SBCameraGrabberView);
+  id image = send<id>(camera, sel::p_cameraGrabberImage);
   out.set(View::kCameraGrabber, state(image != nil, image != nil ? "shown" : "none"));
-  id slideUp = scene.make(vm::cls::SBSlideUpAppGrabberView);
-  send<void>(slideUp, vm::sel::setGrabberImage_, image != nil ? image : camera);
-  bool slideUpImage = send<id>(slideUp, vm::sel::grabberImage) != nil;
+  id slideUp = scene.make(cls::SBSlideUpAppGrabberView);
+  send<void>(slideUp, sel::setGrabberImage_, image != nil ? image : camera);
+  bool slideUpImage = send<id>(slideUp, sel::grabberImage) != nil;
   out.set(View::kSlideUpGrabber, state(slideUpImage, slideUpImage ? "set" : "none"));
-  id slideUpController = scene.make(vm::cls::SBLockScreenSlideUpToAppController);
-  send<void>(slideUpController, vm::sel::prepareForSlideUpAnimation);
-  out.set(View::kSlideUpPrepared,
-          yesNo(send<BOOL>(slideUpController, vm::sel::isPreparedForSlideUp)));
+  id slideUpController = scene.make(cls::SBLockScreenSlideUpToAppController);
+  send<void>(slideUpController, sel::prepareForSlideUpAnimation);
+  out.set(View::kSlideUpPrepared, yesNo(send<BOOL>(slideUpController, sel::isPreparedForSlideUp)));
 
-  id lockView = scene.make(vm::cls::SBLockScreenView);
+  id lockView = scene.make(cls::SBLockScreenView);
   id requester = vm::nsString("SpringBoard");
-  send<void>(lockView, vm::sel::setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO),
-             requester);
-  send<void>(lockView, vm::sel::setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO),
-             requester);
-  out.set(View::kTopGrabberHidden, yesNo(send<BOOL>(lockView, vm::sel::isTopGrabberHidden)));
-  out.set(View::kBottomGrabberHidden, yesNo(send<BOOL>(lockView, vm::sel::isBottomGrabberHidden)));
+  send<void>(lockView, sel::setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
+  send<void>(lockView, sel::setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO), requester);
+  out.set(View::kTopGrabberHidden, yesNo(send<BOOL>(lockView, sel::isTopGrabberHidden)));
+  out.set(View::kBottomGrabberHidden, yesNo(send<BOOL>(lockView, sel::isBottomGrabberHidden)));
 }
 
 void reportSlideToUnlock(ReportObjects& scene, Scene& out) {
-  id glint = scene.make(vm::cls::p_UIGlintyStringView);
-  send<void>(glint, vm::sel::setChevronStyle_, 1L);
-  send<void>(glint, vm::sel::updateText);
-  NSInteger chevron = send<NSInteger>(glint, vm::sel::chevronStyle);
+  id glint = scene.make(cls::p_UIGlintyStringView);
+  send<void>(glint, sel::setChevronStyle_, 1L);
+  send<void>(glint, sel::updateText);
+  NSInteger chevron = send<NSInteger>(glint, sel::chevronStyle);
   out.set(View::kChevronStyle, style(chevron, chevronStyleMeaning(chevron)));
-  out.set(View::kTextUpdates, count(send<NSInteger>(glint, vm::sel::textUpdateCount)));
+  out.set(View::kTextUpdates, count(send<NSInteger>(glint, sel::textUpdateCount)));
 }
 
 }  // namespace
