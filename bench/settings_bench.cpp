@@ -1,8 +1,9 @@
 // What the settings snapshot saves, as ratios measured in one run: a colour lookup against
 // reading the file bare through Foundation, with the file unchanged and right after a
 // change; and a replaced method with its flag off against the platform's own method.
-// `settings_bench --callgrind-calls=replaced|platform N` makes N calls of one of the two
-// methods and nothing else, for scripts/bench.sh to count instructions under callgrind.
+// `settings_bench --callgrind-calls=replaced|platform|lookup N` makes N calls of one of the
+// two methods, or N unchanged lookups, for scripts/bench.sh to count instructions under
+// callgrind.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -75,9 +76,23 @@ struct Lookup {
   id operator()() const { return colorFromDefaultsWithKey(domain, key, fallback); }
 };
 
+// One set of strings per domain for the whole run, as the tweak passes the same strings on
+// every call.
+const Lookup& lookupOf(const char* domain) {
+  static auto* made = new std::map<std::string, Lookup>();  // kept: no release at exit
+  return made->try_emplace(domain, domain).first->second;
+}
+
+// The one stat every lookup makes, alone: the floor under an unchanged lookup.
+void BM_FileStat(benchmark::State& state, const char* domain) {
+  const std::string file = settingsFile(domain);
+  struct stat info {};
+  for (auto _ : state) benchmark::DoNotOptimize(stat(file.c_str(), &info));
+}
+
 void BM_LookupUnchanged(benchmark::State& state, const char* domain) {
   vm::AutoreleasePool outer;
-  Lookup lookup(domain);
+  const Lookup& lookup = lookupOf(domain);
   if (lookup() == nil) state.SkipWithError("no UIColor");
   runInPools(state, [&] { benchmark::DoNotOptimize(lookup()); });
 }
@@ -85,7 +100,7 @@ void BM_LookupUnchanged(benchmark::State& state, const char* domain) {
 // Each lookup follows a change of the file's times, so each one reads and parses it.
 void BM_LookupAfterChange(benchmark::State& state, const char* domain) {
   vm::AutoreleasePool outer;
-  Lookup lookup(domain);
+  const Lookup& lookup = lookupOf(domain);
   const std::string file = settingsFile(domain);
   auto* pool = new vm::AutoreleasePool;
   int made = 0;
@@ -104,11 +119,13 @@ void BM_LookupAfterChange(benchmark::State& state, const char* domain) {
 }
 
 BENCHMARK_CAPTURE(BM_BareRead, binary, vm::bench::kBinaryDomain)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FileStat, binary, vm::bench::kBinaryDomain)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LookupUnchanged, binary, vm::bench::kBinaryDomain)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LookupAfterChange, binary, vm::bench::kBinaryDomain)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BareRead, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FileStat, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LookupUnchanged, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_LookupAfterChange, xml, vm::bench::kXmlDomain)->Unit(benchmark::kMicrosecond);
 
@@ -166,6 +183,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const char* format : {"binary", "xml"}) {
       std::string f = format;
       ratio("bare read / unchanged lookup, " + f, "BM_BareRead/" + f, "BM_LookupUnchanged/" + f);
+      ratio("bare read / its stat alone, " + f, "BM_BareRead/" + f, "BM_FileStat/" + f);
       ratio("lookup after a change / bare read, " + f, "BM_LookupAfterChange/" + f,
             "BM_BareRead/" + f);
     }
@@ -190,17 +208,40 @@ extern "C" __attribute__((noinline)) void vmCallgrindSetColor(SEL selector, long
   for (long i = 0; i < calls; ++i) vm::send<void>(hooked.label, selector, hooked.colour);
 }
 
+// `calls` lookups with the XML file unchanged, the colours freed in pools as the benchmark
+// frees them; counted the same way.
+extern "C" __attribute__((noinline)) void vmCallgrindLookups(long calls) {
+  const Lookup& lookup = lookupOf(vm::bench::kXmlDomain);
+  for (long i = 0; i < calls; i += kPoolBatch) {
+    vm::AutoreleasePool batch;
+    for (long j = i; j < calls && j < i + kPoolBatch; ++j) benchmark::DoNotOptimize(lookup());
+  }
+}
+
+// Runs what --callgrind-calls=WHAT asks for; false for an unknown WHAT.
+bool runForCallgrind(const char* what, long calls) {
+  if (std::strcmp(what, "lookup") == 0) {
+    const std::string root = vm::bench::prepareSettingsRoot();
+    if (root.empty()) return false;
+    lookupOf(vm::bench::kXmlDomain)();  // the file's first read, left out of the count
+    vmCallgrindLookups(calls);
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+    return true;
+  }
+  const bool replaced = std::strcmp(what, "replaced") == 0;
+  if (!replaced && std::strcmp(what, "platform") != 0) return false;
+  hookedLabel();
+  vmCallgrindSetColor(replaced ? vm::sel::setColor_.get() : platformSetColor_.get(), calls);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   vm::AutoreleasePool pool;
-  if (argc == 3 && std::strncmp(argv[1], "--callgrind-calls=", 18) == 0) {
-    bool replaced = std::strcmp(argv[1] + 18, "replaced") == 0;
-    hookedLabel();
-    vmCallgrindSetColor(replaced ? vm::sel::setColor_.get() : platformSetColor_.get(),
-                        std::atol(argv[2]));
-    return 0;
-  }
+  if (argc == 3 && std::strncmp(argv[1], "--callgrind-calls=", 18) == 0)
+    return runForCallgrind(argv[1] + 18, std::atol(argv[2])) ? 0 : 2;
   const std::string root = vm::bench::prepareSettingsRoot();
   if (root.empty()) return 1;
   benchmark::Initialize(&argc, argv);

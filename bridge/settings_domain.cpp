@@ -75,6 +75,14 @@ std::string SettingsDomain::hostPath() const {
   return vm::hostPath(devicePath_);
 }
 
+void SettingsDomain::rememberName(id name) {
+  if (nameObject_.load(std::memory_order_relaxed) != nil || !isString(name)) return;
+  id kept = send<id>(name, sel::copy);
+  id none = nil;
+  if (kept != name || !nameObject_.compare_exchange_strong(none, kept, std::memory_order_acq_rel))
+    release(kept);
+}
+
 SettingsSnapshotRef SettingsDomain::current() {
   const std::string& path = currentHostPath(devicePath_);
   FileIdentity now;

@@ -77,6 +77,16 @@ class SettingsDomain {
   // The file's dictionary as it is now, or null. See the top of this file.
   SettingsSnapshotRef current();
 
+  // Whether `name` is the string object this domain was remembered by: the same immutable
+  // string names the same domain, so its text need not be read again.
+  bool isNamedBy(id name) const {
+    return name != nil && name == nameObject_.load(std::memory_order_acquire);
+  }
+  // Remembers `name`, a string naming this domain, if it is immutable (its -copy is itself)
+  // and no string is remembered yet. A remembered string is kept for the process, so its
+  // address can never come to name another object.
+  void rememberName(id name);
+
   // How many times this domain has read and parsed its file: what tells a reused snapshot
   // from a fresh one.
   uint64_t filesRead() const { return filesRead_.load(std::memory_order_relaxed); }
@@ -94,6 +104,7 @@ class SettingsDomain {
   SettingsSnapshotRef cached_;  // guarded by lock_
   std::string cachedPath_;      // guarded by lock_: the host path it was read from
   std::atomic<uint64_t> filesRead_{0};
+  std::atomic<id> nameObject_{nil};
 };
 
 }  // namespace vm

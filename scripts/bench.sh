@@ -15,28 +15,49 @@ jobs=${JOBS:-2}
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/vm-bench-XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
-build_tree() {  # build_tree SOURCE BUILD TARGETS...
-  local source=$1 dir=$2
+build_tree() {  # build_tree SOURCE BUILD TARGETS...: those of TARGETS the tree has
+  local source=$1 dir=$2 known wanted=()
   shift 2
   cmake -S "$source" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMOTINT_BENCHMARKS=ON \
     >/dev/null
-  cmake --build "$dir" -j"$jobs" --target "$@" >/dev/null
+  # An older commit lacks some targets (the benchmarks, the device's killall).
+  known=$(cmake --build "$dir" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p; s/^\([^ :]*\): .*/\1/p')
+  for target in "$@"; do
+    if grep -qx "$target" <<<"$known"; then wanted+=("$target"); fi
+  done
+  cmake --build "$dir" -j"$jobs" --target "${wanted[@]}" >/dev/null
 }
 
-# Instructions counted by callgrind inside the functions matching PATTERN.
-instructions() {  # instructions PATTERN COMMAND...
-  local pattern=$1 out="$scratch/callgrind.out"
+# Instructions counted by callgrind inside the functions matching any PATTERN (a
+# comma-separated list).
+instructions() {  # instructions PATTERNS COMMAND...
+  local patterns=$1 out="$scratch/callgrind.out" toggles=()
   shift
-  valgrind --tool=callgrind --toggle-collect="$pattern" --callgrind-out-file="$out" "$@" \
-    >/dev/null 2>&1
+  IFS=, read -ra list <<<"$patterns"
+  for pattern in "${list[@]}"; do toggles+=(--toggle-collect="$pattern"); done
+  valgrind --tool=callgrind "${toggles[@]}" --callgrind-out-file="$out" "$@" >/dev/null 2>&1
   awk '/^(summary|totals):/ { print $2; exit }' "$out"
+}
+
+# Where a build's SpringBoard lays out its screens: built as a scene and then written as
+# text, or (older commits) both in one pass.
+report_functions() {  # report_functions BUILD
+  # grep reads all of nm's output: with -q, nm's broken pipe would fail the pipeline.
+  if nm -C "$1/bin/SpringBoard" | grep 'springboard::buildScene()' >/dev/null; then
+    echo 'springboard::buildScene*,springboard::sceneText*'
+  else
+    echo 'springboard::sceneReport*'
+  fi
 }
 
 # Instructions of one layout with the given build's SpringBoard and tweak.
 layout() {  # layout BUILD PATTERN
   local dir=$1 pattern=$2 root="$scratch/root"
   rm -rf "$root"
-  VELMOTINT_DEVICE_ROOT="$root" "$here/scripts/stage.sh" "$dir" >/dev/null
+  # Only the tweak, as every commit builds it: the layout needs nothing else staged.
+  mkdir -p "$root/Library/MobileSubstrate/DynamicLibraries" "$root/var/mobile/Library/Preferences"
+  cp "$dir/tweak/Velmotint.dylib" "$dir/tweak/Velmotint.plist" \
+    "$root/Library/MobileSubstrate/DynamicLibraries/"
   cat >"$root/var/mobile/Library/Preferences/com.tanvork.velmotint.plist" <<'PLIST'
 <?xml version="1.0" encoding="UTF-8"?>
 <plist version="1.0"><dict>
@@ -51,7 +72,7 @@ PLIST
   VELMOTINT_DEVICE_ROOT="$root" instructions "$pattern" "$dir/bin/SpringBoard"
 }
 
-build_tree "$here" "$build" settings_bench colour_bench SpringBoard Velmotint vm-killall
+build_tree "$here" "$build" settings_bench colour_bench SpringBoard Velmotint
 echo "machine load: $(uptime)"
 "$build/bin/settings_bench" --benchmark_color=false
 
@@ -67,9 +88,12 @@ replaced=$(instructions vmCallgrindSetColor "$build/bin/settings_bench" --callgr
 awk -v p="$platform" -v r="$replaced" -v n=$calls 'BEGIN {
   printf "  setColor: per call: platform %.1f, replaced with its flag off %.1f, added %.1f\n",
          p / n, r / n, (r - p) / n }'
+lookups=20000
+looked=$(instructions vmCallgrindLookups "$build/bin/settings_bench" --callgrind-calls=lookup $lookups)
+awk -v l="$looked" -v n=$lookups 'BEGIN {
+  printf "  unchanged lookup (XML file), colours freed included: %.0f per call\n", l / n }'
 
-report='springboard::buildScene*'
-after=$(layout "$build" "$report")
+after=$(layout "$build" "$(report_functions "$build")")
 after_colours=$(layout "$build" 'colorFromDefaultsWithKey*')
 printf "  layout: %s instructions, %s in colour lookups\n" "$after" "$after_colours"
 if [ -n "${BASELINE:-}" ]; then
@@ -78,9 +102,9 @@ if [ -n "${BASELINE:-}" ]; then
     mkdir -p "$scratch/baseline"
     git -C "$here" archive "$BASELINE" | tar -x -C "$scratch/baseline"
     base_build=$scratch/baseline-build
-    build_tree "$scratch/baseline" "$base_build" SpringBoard Velmotint vm-killall
+    build_tree "$scratch/baseline" "$base_build" SpringBoard Velmotint
   fi
-  before=$(layout "$base_build" "$report")
+  before=$(layout "$base_build" "$(report_functions "$base_build")")
   before_colours=$(layout "$base_build" 'colorFromDefaultsWithKey*')
   printf "  layout at %s: %s instructions, %s in colour lookups\n" "$BASELINE" "$before" \
     "$before_colours"

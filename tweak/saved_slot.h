@@ -9,9 +9,10 @@
 
 namespace velmotint {
 
-// Written once, by the hooking call at install; null until then.
+// Written once, by the hooking call at install; null until then. Hidden: only this library
+// reaches it, so a replacement loads it directly instead of through the symbol table.
 template <auto Replacement>
-inline IMP savedImplementation = nullptr;
+[[gnu::visibility("hidden")]] inline IMP savedImplementation = nullptr;
 
 // MethodOf<R (*)(id, SEL, Args...)>: what a replacement's type says about its method.
 template <typename Function>
@@ -35,6 +36,16 @@ template <auto Replacement, typename... Args>
 decltype(auto) original(id self, SEL cmd, Args... args) {
   return MethodOf<decltype(Replacement)>::call(savedImplementation<Replacement>, self, cmd,
                                                args...);
+}
+
+// Runs a replacement's flag-on work out of line, on a cold path:
+//   if (!on(FLAG)) return original<&X>(self, cmd, args...);
+//   return flagOn([=] { ... });
+// With the work kept out of the replacement, its flag-off path needs no stack frame of its
+// own and reaches the saved implementation by a jump.
+template <typename Work>
+[[gnu::noinline, gnu::cold]] decltype(auto) flagOn(Work work) {
+  return work();
 }
 
 }  // namespace velmotint

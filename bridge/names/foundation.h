@@ -53,6 +53,8 @@
   X(boolValue, "boolValue")                                                                   \
   X(stringByAppendingString_, "stringByAppendingString:")                                     \
   X(appendString_, "appendString:")                                                           \
+  X(stringWithString_, "stringWithString:")                                                   \
+  X(setString_, "setString:")                                                                 \
   X(writeToFile_atomically_, "writeToFile:atomically:")                                       \
   /* Collections */                                                                           \
   X(count, "count")                                                                           \

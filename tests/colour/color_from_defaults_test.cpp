@@ -180,6 +180,30 @@ TEST_F(ColorFromDefaultsTest, EveryCallReadsTheFileAfresh) {
   EXPECT_EQ(now.alpha, 0.5);
 }
 
+// Domains are known again by the string object that named them only while its text
+// cannot change: a mutable string is read afresh on every call.
+TEST_F(ColorFromDefaultsTest, EachCallLooksUpTheDomainItsStringNamesNow) {
+  writeFile("/var/mobile/Library/Preferences/red.plist",
+            xmlPlist("<key>vmColor6</key><string>#ff0000</string>"));
+  writeFile("/var/mobile/Library/Preferences/blue.plist",
+            xmlPlist("<key>vmColor6</key><string>#0000ff</string>"));
+  id red = vm::nsString("red"), blue = vm::nsString("blue");
+  id changing = vm::send<id>(vm::cls::NSMutableString.get(), vm::sel::stringWithString_, red);
+  auto redOf = [](id domain) {
+    return componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
+                                                 vm::nsString("#a1a1a1:1.0")))
+        .red;
+  };
+  EXPECT_EQ(redOf(changing), 1.0);
+  vm::send<void>(changing, vm::sel::setString_, blue);
+  EXPECT_EQ(redOf(changing), 0.0);
+  vm::send<void>(changing, vm::sel::setString_, red);
+  EXPECT_EQ(redOf(changing), 1.0);
+  EXPECT_EQ(redOf(blue), 0.0);
+  EXPECT_EQ(redOf(red), 1.0);
+  EXPECT_EQ(redOf(blue), 0.0);
+}
+
 TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyLists) {
   id settings = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
   vm::send<void>(settings, vm::sel::setObject_forKey_, vm::nsString("#00ff00:0.25"),
@@ -251,12 +275,15 @@ TEST_F(ColorFromDefaultsTest, LookupsOnManyThreadsGiveTheOldOrTheNewColour) {
   std::atomic<bool> stop{false};
   std::atomic<int> wrong{0}, lookups{0};
   std::vector<std::thread> readers;
-  for (int r = 0; r < 3; ++r) {
-    readers.emplace_back([&] {
+  // One domain string shared by some readers, as the tweak shares its own; the others make
+  // theirs afresh.
+  id shared = vm::nsString("com.tanvork.velmotint");
+  for (int r = 0; r < 4; ++r) {
+    readers.emplace_back([&, r] {
       while (!stop.load()) {
         vm::AutoreleasePool pool;
-        Rgba c = componentsOf(colorFromDefaultsWithKey(vm::nsString("com.tanvork.velmotint"),
-                                                       vm::nsString("vmColor6"),
+        id domain = r % 2 == 0 ? shared : vm::nsString("com.tanvork.velmotint");
+        Rgba c = componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
                                                        vm::nsString("#a1a1a1:1.0")));
         bool red = c.red == 1.0 && c.green == 0.0 && c.blue == 0.0 && c.alpha == 1.0;
         bool blue = c.red == 0.0 && c.green == 0.0 && c.blue == 1.0 && c.alpha == 0.5;

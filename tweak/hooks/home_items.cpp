@@ -53,13 +53,19 @@ void restyleLayer(id view, const LayerStyle& style) {
 // Badges and icon images: a rounded, bordered layer, then the platform's own setFrame:
 // with the frame unchanged.
 void replaced::SBIconBadgeView_setFrame_(id self, SEL cmd, CGRect frame) {
-  if (on(ENABLED24)) restyleLayer(self, kBadgeStyle);
-  original<&SBIconBadgeView_setFrame_>(self, cmd, frame);
+  if (!on(ENABLED24)) return original<&SBIconBadgeView_setFrame_>(self, cmd, frame);
+  return flagOn([=] {
+    restyleLayer(self, kBadgeStyle);
+    original<&SBIconBadgeView_setFrame_>(self, cmd, frame);
+  });
 }
 
 void replaced::SBIconImageView_setFrame_(id self, SEL cmd, CGRect frame) {
-  if (on(ENABLED21)) restyleLayer(self, kIconImageStyle);
-  original<&SBIconImageView_setFrame_>(self, cmd, frame);
+  if (!on(ENABLED21)) return original<&SBIconImageView_setFrame_>(self, cmd, frame);
+  return flagOn([=] {
+    restyleLayer(self, kIconImageStyle);
+    original<&SBIconImageView_setFrame_>(self, cmd, frame);
+  });
 }
 
 // Status-bar items keep whatever they last showed while their flag is on.
@@ -92,11 +98,11 @@ id replaced::SBIconLabelImageParameters_text(id self, SEL cmd) {
 // owned reference (the one alloc made); answering nil means giving that reference up here,
 // or the page control would never be freed.
 id replaced::SBIconListPageControl_initWithFrame_(id self, SEL cmd, CGRect frame) {
-  bool suppress = on(ENABLED7);
-  id control = original<&SBIconListPageControl_initWithFrame_>(self, cmd, frame);
-  if (!suppress) return control;
-  vm::release(control);
-  return nil;
+  if (!on(ENABLED7)) return original<&SBIconListPageControl_initWithFrame_>(self, cmd, frame);
+  return flagOn([=]() -> id {
+    vm::release(original<&SBIconListPageControl_initWithFrame_>(self, cmd, frame));
+    return nil;
+  });
 }
 
 BOOL replaced::UIStatusBarBatteryItemView__needsAccessoryImage(id self, SEL cmd) {

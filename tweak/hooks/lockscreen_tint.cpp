@@ -22,8 +22,11 @@ id effectSubview(id glintView, NSUInteger index) {
 
 // Banner grabber: cleared, then laid out by the platform in any case.
 void replaced::SBBannerContextView__layoutGrabber(id self, SEL cmd) {
-  if (on(ENABLED2)) vm::send<void>(self, vm::sel::setBackgroundColor_, clearColour());
-  original<&SBBannerContextView__layoutGrabber>(self, cmd);
+  if (!on(ENABLED2)) return original<&SBBannerContextView__layoutGrabber>(self, cmd);
+  return flagOn([=] {
+    vm::send<void>(self, vm::sel::setBackgroundColor_, clearColour());
+    original<&SBBannerContextView__layoutGrabber>(self, cmd);
+  });
 }
 
 // A class method: `self` is the class.
@@ -50,24 +53,29 @@ CGFloat replaced::_UIGlintyStringView__chevronVerticalOffset(id self, SEL cmd) {
 void replaced::_UIGlintyStringView_setLabel_(id self, SEL cmd, id label) {
   if (!on(ENABLED2)) return original<&_UIGlintyStringView_setLabel_>(self, cmd, label);
   if (label == nil) return;
-  vm::send<void>(label, vm::sel::setTextColor_, userColour("vmColor6"));
-  vm::send<void>(label, vm::sel::setBackgroundColor_, clearColour());
-  vm::send<void>(self, vm::sel::addSubview_, label);
+  return flagOn([=] {
+    vm::send<void>(label, vm::sel::setTextColor_, userColour("vmColor6"));
+    vm::send<void>(label, vm::sel::setBackgroundColor_, clearColour());
+    vm::send<void>(self, vm::sel::addSubview_, label);
+  });
 }
 
 // Blur and glint made transparent, the tint layer in the user's colour; the platform's
 // own layout does not run. Each step works only on a subview that exists.
 void replaced::_UIGlintyStringView_layoutSubviews(id self, SEL cmd) {
   if (!on(ENABLED2)) return original<&_UIGlintyStringView_layoutSubviews>(self, cmd);
-  vm::send<void>(effectSubview(self, 0), vm::sel::setAlpha_, CGFloat{0.0});
-  vm::send<void>(effectSubview(self, 1), vm::sel::setAlpha_, CGFloat{0.0});
-  id tint = effectSubview(self, 2);
-  if (tint != nil) vm::send<void>(tint, vm::sel::setBackgroundColor_, userColour("vmColor5"));
+  return flagOn([=] {
+    vm::send<void>(effectSubview(self, 0), vm::sel::setAlpha_, CGFloat{0.0});
+    vm::send<void>(effectSubview(self, 1), vm::sel::setAlpha_, CGFloat{0.0});
+    id tint = effectSubview(self, 2);
+    if (tint != nil) vm::send<void>(tint, vm::sel::setBackgroundColor_, userColour("vmColor5"));
+  });
 }
 
 // Installed on UILabel itself: every label whose class has no setColor: of its own.
 void replaced::UILabel_setColor_(id self, SEL cmd, id colour) {
-  original<&UILabel_setColor_>(self, cmd, on(ENABLED2) ? userColour("vmColor6") : colour);
+  if (!on(ENABLED2)) return original<&UILabel_setColor_>(self, cmd, colour);
+  return flagOn([=] { original<&UILabel_setColor_>(self, cmd, userColour("vmColor6")); });
 }
 
 // Legibility: full brightness and luminance, contrast wanted.
@@ -108,7 +116,8 @@ void replaced::SBLockScreenView__updateVibrantViewBackgrounds(id self, SEL cmd) 
 }
 
 void replaced::SBChevronView_setColor_(id self, SEL cmd, id colour) {
-  original<&SBChevronView_setColor_>(self, cmd, on(ENABLED2) ? userColour("vmColor5") : colour);
+  if (!on(ENABLED2)) return original<&SBChevronView_setColor_>(self, cmd, colour);
+  return flagOn([=] { original<&SBChevronView_setColor_>(self, cmd, userColour("vmColor5")); });
 }
 
 BOOL replaced::_UILegibilityView_usesSecondaryColor(id self, SEL cmd) {
@@ -127,13 +136,17 @@ CGFloat replaced::_UILegibilitySettings_shadowAlpha(id self, SEL cmd) {
 }
 
 void replaced::_UILegibilitySettings_setPrimaryColor_(id self, SEL cmd, id colour) {
-  original<&_UILegibilitySettings_setPrimaryColor_>(self, cmd,
-                                                    on(ENABLED2) ? userColour("vmColor5") : colour);
+  if (!on(ENABLED2)) return original<&_UILegibilitySettings_setPrimaryColor_>(self, cmd, colour);
+  return flagOn([=] {
+    original<&_UILegibilitySettings_setPrimaryColor_>(self, cmd, userColour("vmColor5"));
+  });
 }
 
 void replaced::_UILegibilitySettings_setSecondaryColor_(id self, SEL cmd, id colour) {
-  original<&_UILegibilitySettings_setSecondaryColor_>(
-      self, cmd, on(ENABLED2) ? userColour("vmColor6") : colour);
+  if (!on(ENABLED2)) return original<&_UILegibilitySettings_setSecondaryColor_>(self, cmd, colour);
+  return flagOn([=] {
+    original<&_UILegibilitySettings_setSecondaryColor_>(self, cmd, userColour("vmColor6"));
+  });
 }
 
 HookRows lockScreenTintHooks() {

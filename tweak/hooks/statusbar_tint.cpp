@@ -11,15 +11,23 @@ constexpr auto batteryColour =
         UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_;
 
 // ENABLED2 has the last word here: with both flags on the setter runs twice, first with
-// vmColor4 and then with vmColor6. ENABLED2 is read only after the first call.
+// vmColor4 and then with vmColor6. ENABLED2 is read only after the first call; each flag
+// is read once.
 void replaced::UIActivityIndicatorView_setColor_(id self, SEL cmd, id colour) {
-  id current = colour;
-  if (on(ENABLED1)) {
-    current = userColour("vmColor4");
-    original<&UIActivityIndicatorView_setColor_>(self, cmd, current);
-  }
-  original<&UIActivityIndicatorView_setColor_>(self, cmd,
-                                               on(ENABLED2) ? userColour("vmColor6") : current);
+  const bool statusBarTint = on(ENABLED1);
+  if (!statusBarTint && !on(ENABLED2))
+    return original<&UIActivityIndicatorView_setColor_>(self, cmd, colour);
+  return flagOn([=] {
+    id current = colour;
+    if (statusBarTint) {
+      current = userColour("vmColor4");
+      original<&UIActivityIndicatorView_setColor_>(self, cmd, current);
+    }
+    // Without ENABLED1, ENABLED2 was found on to come here.
+    const bool lockScreenTint = !statusBarTint || on(ENABLED2);
+    original<&UIActivityIndicatorView_setColor_>(self, cmd,
+                                                 lockScreenTint ? userColour("vmColor6") : current);
+  });
 }
 
 // One colour for every capacity and charging state; ENABLED2 leaves the battery alone.
@@ -33,36 +41,37 @@ id replaced::
 // The style is not looked at when a flag is on; ENABLED1 wins over ENABLED2.
 id replaced::UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_(id self, SEL cmd,
                                                                           NSInteger style) {
-  if (on(ENABLED1)) return userColour("vmColor2");
-  if (on(ENABLED2)) return userColour("vmColor6");
-  return original<&UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_>(self, cmd, style);
+  const bool statusBarTint = on(ENABLED1);
+  if (!statusBarTint && !on(ENABLED2))
+    return original<&UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_>(self, cmd,
+                                                                                   style);
+  return flagOn([=] { return userColour(statusBarTint ? "vmColor2" : "vmColor6"); });
 }
 
 void replaced::_UIRefreshControlModernContentView_setTintColor_(id self, SEL cmd, id colour) {
-  original<&_UIRefreshControlModernContentView_setTintColor_>(
-      self, cmd, on(ENABLED1) ? userColour("vmColor4") : colour);
+  if (!on(ENABLED1))
+    return original<&_UIRefreshControlModernContentView_setTintColor_>(self, cmd, colour);
+  return flagOn([=] {
+    original<&_UIRefreshControlModernContentView_setTintColor_>(self, cmd, userColour("vmColor4"));
+  });
 }
 
 // With a flag on, the saved initialiser gets nil as the request (not the caller's), a
 // clear background and the user's foreground; ENABLED1 wins over ENABLED2.
 id replaced::UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_(
     id self, SEL cmd, id request, id background, id foreground) {
-  id clear = nil;
-  id userForeground = nil;
-  if (on(ENABLED1)) {
-    clear = clearColour();
-    userForeground = userColour("vmColor1");
-  } else if (on(ENABLED2)) {
-    clear = clearColour();
-    userForeground = userColour("vmColor5");
-  } else {
+  const bool statusBarTint = on(ENABLED1);
+  if (!statusBarTint && !on(ENABLED2))
     return original<
         &UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
         self, cmd, request, background, foreground);
-  }
-  return original<
-      &UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
-      self, cmd, nil, clear, userForeground);
+  return flagOn([=] {
+    id clear = clearColour();
+    id userForeground = userColour(statusBarTint ? "vmColor1" : "vmColor5");
+    return original<
+        &UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
+        self, cmd, nil, clear, userForeground);
+  });
 }
 
 HookRows statusBarTintHooks() {

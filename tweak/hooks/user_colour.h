@@ -16,8 +16,11 @@ namespace velmotint {
 // Settings pane rewrites colours without posting a notification, so nothing may be kept.
 // Autoreleased; the caller hands it on at once.
 inline id userColour(const char* key) {
-  return colorFromDefaultsWithKey(vm::nsString(kSettingsDomain), vm::nsString(key),
-                                  vm::nsString(kFallbackColour));
+  // The same immutable strings on every call, as literal strings are on the device: the
+  // lookup knows the domain again by its object instead of reading its text.
+  static const id domain = vm::retain(vm::nsString(kSettingsDomain));
+  static const id fallback = vm::retain(vm::nsString(kFallbackColour));
+  return colorFromDefaultsWithKey(domain, vm::nsString(key), fallback);
 }
 
 // UIColor's fully transparent colour. Autoreleased.
