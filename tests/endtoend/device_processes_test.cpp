@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "tests/support/child_process.h"
 #include "tests/support/device_root.h"

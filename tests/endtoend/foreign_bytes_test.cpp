@@ -1,16 +1,14 @@
 // Bytes that are not text in the environment or the arguments of the hosts: Foundation
 // still starts, the tweak still loads, and an argument that is not text is refused.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "bridge/foundation.h"
 #include "hosts/start/utf8_text.h"
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
+#include "tests/support/child_process.h"
 
 namespace vm::test {
 namespace {
@@ -18,9 +16,7 @@ namespace {
 const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
 const std::string kSettingsApp = VM_BIN_DIR "/Settings";
 
-bool holds(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using ::testing::HasSubstr;
 
 TEST(Utf8Text, AcceptsWellFormedTextOnly) {
   struct Case {
@@ -53,12 +49,12 @@ class ForeignBytes : public PaneTest {
   void SetUp() override {
     PaneTest::SetUp();
     stagePane();
-    stageTweak();
+    stageTweak(VM_TWEAK_DIR);
     // Each case runs in its own process, so the hosts it starts inherit this.
     setenv("VELMOTINT_PROBE", "caf\xe9 \xff", 1);
   }
   Finished run(const std::string& program, const std::vector<std::string>& args) {
-    return runProgram(program, args, root());
+    return runCaptured(program, args);
   }
 };
 
@@ -66,22 +62,18 @@ TEST_F(ForeignBytes, SpringBoardStartsAndTheTweakReadsItsSettings) {
   writeSettings("<key>ENABLED16</key><true/>");
   Finished report = run(kSpringBoard, {});
   ASSERT_EQ(report.exitCode, 0) << report.err;
-  EXPECT_TRUE(holds(report.out, "tweaks loaded: 1")) << report.out;
-  EXPECT_TRUE(holds(report.out, "hooks installed: 63, skipped: 0")) << report.out;
-  EXPECT_TRUE(holds(report.out, "date hidden                        yes")) << report.out;
+  EXPECT_THAT(report.out, HasSubstr("tweaks loaded: 1"));
+  EXPECT_THAT(report.out, HasSubstr("hooks installed: 63, skipped: 0"));
+  EXPECT_THAT(report.out, HasSubstr("date hidden                        yes"));
 }
 
 TEST_F(ForeignBytes, SettingsShowsAndStores) {
   Finished set = run(kSettingsApp, {"set", "ENABLED16", "on"});
   ASSERT_EQ(set.exitCode, 0) << set.err;
-  AutoreleasePool pool;
-  id stored = copyDictionaryAtPath(nsString(settingsFile()));
-  EXPECT_EQ(send<BOOL>(send<id>(stored, sel::objectForKey_, nsString("ENABLED16")), sel::boolValue),
-            YES);
-  release(stored);
+  EXPECT_EQ(stored("ENABLED16"), "on");
   Finished shown = run(kSettingsApp, {"show", "VelmoSettings2"});
   EXPECT_EQ(shown.exitCode, 0) << shown.err;
-  EXPECT_TRUE(holds(shown.out, "ENABLED16")) << shown.out;
+  EXPECT_THAT(shown.out, HasSubstr("ENABLED16"));
 }
 
 TEST_F(ForeignBytes, TheHostsKeepTheEntriesForThemselves) {
@@ -91,7 +83,7 @@ TEST_F(ForeignBytes, TheHostsKeepTheEntriesForThemselves) {
   setenv("VELMOTINT_DEVICE_ROOT", odd.c_str(), 1);
   Finished report = run(kSpringBoard, {});
   EXPECT_EQ(report.exitCode, 0) << report.err;
-  EXPECT_TRUE(holds(report.out, "device root: " + odd + "\n")) << report.out;
+  EXPECT_THAT(report.out, HasSubstr("device root: " + odd + "\n"));
 }
 
 TEST_F(ForeignBytes, AnArgumentThatIsNotTextIsMisuse) {
@@ -112,7 +104,7 @@ TEST_F(ForeignBytes, AnArgumentThatIsNotTextIsMisuse) {
     SCOPED_TRACE(c.program + " " + c.args[0]);
     Finished result = run(c.program, c.args);
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(holds(result.err, c.says)) << result.err;
+    EXPECT_THAT(result.err, HasSubstr(c.says));
     EXPECT_EQ(readFile(settingsFile()), before);
   }
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <string>
 
 #include "bridge/foundation.h"
 #include "standins/springboard/springboard.h"
@@ -63,8 +62,8 @@ TEST_F(ModuleLoadTest, ExportsMainAndTheColourFunctionsButNoPlatformClass) {
   auto entry = reinterpret_cast<Main>(dlsym(handle, "main"));
   ASSERT_NE(entry, nullptr);
   EXPECT_EQ(entry(), 0);
-  for (const char* symbol : {"_Z12colorFromHexP11objc_object",
-                             "_Z24colorFromDefaultsWithKeyP11objc_objectS0_S0_"}) {
+  for (const char* symbol :
+       {"_Z12colorFromHexP11objc_object", "_Z24colorFromDefaultsWithKeyP11objc_objectS0_S0_"}) {
     EXPECT_NE(dlsym(handle, symbol), nullptr) << symbol;
   }
   // SpringBoard's classes come from the host, never from the tweak.

@@ -4,20 +4,15 @@
 // crashes with every flag on. The README's table of options is the one the facts give.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <map>
-#include <ostream>
 #include <sstream>
-#include <string>
-#include <vector>
 
-#include "bridge/foundation.h"
 #include "hosts/springboard/release_options.h"
 #include "hosts/springboard/release_report.h"
 #include "standins/releases/ios_release.h"
 #include "tests/support/child_process.h"
 #include "tests/support/device_root.h"
+#include "tests/support/plist_rows.h"
 #include "tweak/hook_report.h"
 
 namespace {
@@ -76,10 +71,9 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
   std::vector<std::string> arguments = {"--hooks"};
   if (profile.release != Release::Complete)
     arguments.insert(arguments.end(), {"--ios", vm::releases::optionValue(profile.release)});
-  vm::test::ChildProcess springBoard(kSpringBoard, arguments);
-  springBoard.waitForLine([](const std::string&) { return false; }, 30s);  // to the end
-  ASSERT_EQ(springBoard.waitForExit(10s), 0) << springBoard.output();
-  const std::string& out = springBoard.output();
+  vm::test::Finished springBoard = vm::test::runCaptured(kSpringBoard, arguments, 40s);
+  ASSERT_EQ(springBoard.exitCode, 0) << springBoard.out << springBoard.err;
+  const std::string& out = springBoard.out;
 
   std::map<int, std::string> listed;  // install number -> "installed" or the skip reason
   std::map<std::string, std::string> scene;
@@ -145,11 +139,6 @@ INSTANTIATE_TEST_SUITE_P(Releases, ReleaseProfileTest,
                            return name.empty() ? std::string("Complete") : "iOS" + name;
                          });
 
-TEST_F(ReleaseProfileTest, AReleaseItDoesNotKnowIsRefusedRatherThanPlayedAsAnother) {
-  EXPECT_EQ(vm::test::runProgram(kSpringBoard, {"--ios", "9"}), 2);
-  EXPECT_EQ(vm::test::runProgram(kSpringBoard, {"--ios"}), 2);
-}
-
 // The table between the README's markers is what the facts make of every option.
 TEST(ReleaseTable, ReadmeShowsTheTableTheFactsGive) {
   std::ifstream file(VM_SOURCE_DIR "/README.md");
@@ -165,21 +154,11 @@ TEST(ReleaseTable, ReadmeShowsTheTableTheFactsGive) {
 
 // The options the table speaks of are the pane's: its switches and colours, as labelled.
 TEST(ReleaseTable, OptionsAreThePanesSwitchesAndColoursWithTheirLabels) {
-  vm::AutoreleasePool pool;
   std::map<std::string, std::string> pane;  // key -> label
   for (const char* list : {"VelmoSettings", "VelmoSettings2"}) {
-    std::string file = std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist";
-    id plist = vm::copyDictionaryAtPath(vm::nsString(file));
-    ASSERT_NE(plist, nil) << file;
-    id items = vm::send<id>(plist, vm::sel::objectForKey_, vm::nsString("items"));
-    for (NSUInteger i = 0; i < vm::send<NSUInteger>(items, vm::sel::count); ++i) {
-      id item = vm::send<id>(items, vm::sel::objectAtIndex_, i);
-      id itemKey = vm::send<id>(item, vm::sel::objectForKey_, vm::nsString("key"));
-      if (itemKey != nil)
-        pane[vm::stdString(itemKey)] =
-            vm::stdString(vm::send<id>(item, vm::sel::objectForKey_, vm::nsString("label")));
-    }
-    vm::release(plist);
+    for (const vm::test::PlistRow& row :
+         vm::test::plistRows(std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist"))
+      if (row.count("key") != 0) pane[row.at("key")] = vm::test::field(row, "label");
   }
   std::map<std::string, std::string> table;
   for (const springboard::UserOption& option : springboard::userOptions())

@@ -6,8 +6,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "hosts/springboard/picture_layout.h"
 #include "tests/support/child_process.h"
@@ -19,6 +17,7 @@ using springboard::Colour;
 using springboard::Frame;
 using springboard::View;
 namespace layout = springboard::picture;
+using namespace std::chrono_literals;
 
 const char* kSettings = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 
@@ -129,18 +128,15 @@ TEST_F(SpringBoardPictureTest, TheLockScreenTintAloneColoursTheStatusBarTextWith
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
   std::string file = root() + "/screens.png";
   vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch", "--picture", file});
-  auto says = [](const char* text) {
-    return [text](const std::string& line) { return line.find(text) != std::string::npos; };
-  };
-  ASSERT_TRUE(springBoard.waitForLine(says("watching for"), std::chrono::seconds(20)));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("watching for"), 20s));
   expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}});
 
   writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/>"
                                           "<key>vmColor2</key><string>#33cc99</string>"));
   ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
             0);
-  ASSERT_TRUE(springBoard.waitForLine(says("=== SpringBoard report 2"), std::chrono::seconds(20)));
-  ASSERT_TRUE(springBoard.waitForLine(says("picture: "), std::chrono::seconds(20)));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("=== SpringBoard report 2"), 20s));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("picture: "), 20s));
   expectPixelsIn(file, {{kSignalDot, hex(0x33cc99)}});
 }
 

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "standins/corefoundation/CoreFoundation.h"
 
 namespace {
 
-TEST(ConstantString, SameTextIsTheSameString) {
+TEST(ConstantString, SameTextIsTheSameStringAndNoTextNone) {
   CFStringRef first = CFSTR("com.tanvork.velmotint/settingschanged");
   CFStringRef again = CFSTR("com.tanvork.velmotint/settingschanged");
   EXPECT_NE(first, nullptr);
   EXPECT_EQ(first, again);
   EXPECT_NE(first, CFSTR("com.tanvork.velmotint/other"));
   EXPECT_EQ(first, __CFStringMakeConstantString("com.tanvork.velmotint/settingschanged"));
+  EXPECT_EQ(__CFStringMakeConstantString(nullptr), nullptr);
 }
 
 TEST(ConstantString, HandsOutItsBytesByEncoding) {
@@ -38,10 +37,6 @@ TEST(ConstantString, HandsOutItsBytesByEncoding) {
       EXPECT_STREQ(bytes, c.expected);
     }
   }
-}
-
-TEST(ConstantString, NullTextMakesNoString) {
-  EXPECT_EQ(__CFStringMakeConstantString(nullptr), nullptr);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ extern char** environ;
 namespace vm::test {
 
 NotificationLog::~NotificationLog() {
-  CFNotificationCenterRemoveEveryObserver(CFNotificationCenterGetDarwinNotifyCenter(), this);
+  CFNotificationCenterRemoveEveryObserver(darwin(), this);
 }
 
 void NotificationLog::record(CFNotificationCenterRef center, void* observer,
@@ -27,8 +27,8 @@ void NotificationLog::record(CFNotificationCenterRef center, void* observer,
 }
 
 void NotificationLog::observe(CFStringRef name) {
-  CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), this, record, name,
-                                  nullptr, CFNotificationSuspensionBehaviorCoalesce);
+  CFNotificationCenterAddObserver(darwin(), this, record, name, nullptr,
+                                  CFNotificationSuspensionBehaviorCoalesce);
 }
 
 int NotificationLog::count(const std::string& name) const {

@@ -56,6 +56,15 @@ class NotificationLog {
   std::vector<Heard> heard_;
 };
 
+inline CFNotificationCenterRef darwin() {
+  return CFNotificationCenterGetDarwinNotifyCenter();
+}
+
+// Posts `name` to every process, this one included.
+inline void post(CFStringRef name) {
+  CFNotificationCenterPostNotification(darwin(), name, nullptr, nullptr, true);
+}
+
 // Runs the posting tool with the given device root and names; its exit status, or -1.
 int postFromOtherProcess(const std::string& deviceRoot, const std::vector<std::string>& names);
 

@@ -1,6 +1,8 @@
 #include "tests/prefs/pane_fixture.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "bridge/foundation.h"
 #include "standins/preferences/preferences.h"
@@ -11,7 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kStage = VM_BUILD_DIR "/prefs/stage";
-const std::string kTweakDir = VM_BUILD_DIR "/tweak";
 constexpr const char* kSettingsPath = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
 
 }  // namespace
@@ -51,13 +52,6 @@ void PaneTest::stagePane() const {
   fs::copy(kStage, root(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
-void PaneTest::stageTweak() const {
-  fs::path folder = path("/Library/MobileSubstrate/DynamicLibraries");
-  fs::create_directories(folder);
-  for (const char* file : {"Velmotint.dylib", "Velmotint.plist"})
-    fs::copy_file(kTweakDir + "/" + file, folder / file, fs::copy_options::overwrite_existing);
-}
-
 std::string PaneTest::stored(const char* key) const {
   AutoreleasePool pool;
   id values = copyDictionaryAtPath(nsString(settingsFile()));
@@ -75,6 +69,13 @@ std::string PaneTest::settingsFile() const {
 
 void PaneTest::writeSettings(const std::string& plistBody) const {
   writeFile(kSettingsPath, xmlPlist(plistBody));
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 id text(const char* utf8) {

@@ -1,10 +1,11 @@
 // What the pane's tests share: a device root of their own, the velmotintPrefs bundle
-// loaded into the test process, rows made by hand, and staging the built pane and tweak
-// into the device root for the programs a test starts.
+// loaded into the test process, rows made by hand, and staging the built pane into the
+// device root for the programs a test starts.
 #pragma once
 
 #include <objc/runtime.h>
 
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,9 +28,8 @@ class PaneTest : public DeviceRootTest {
   // A row with these properties (values are NSString, NSNumber, ...), released at the end.
   id makeRow(const std::vector<std::pair<const char*, id>>& properties);
 
-  // Copies the built pane (bundle and loader entry) or the built tweak into the root.
+  // Copies the built pane (bundle and loader entry) into the root.
   void stagePane() const;
-  void stageTweak() const;
 
   std::string settingsFile() const;
   // The stored value of `key` as text: "on"/"off" for booleans, the string otherwise, ""
@@ -40,6 +40,12 @@ class PaneTest : public DeviceRootTest {
  private:
   std::vector<id> made_;
 };
+
+// Only ever waited out when something is broken.
+inline constexpr std::chrono::seconds kProcessTimeout{10};
+
+// The contents of a host file; empty if there is none.
+std::string readFile(const std::string& path);
 
 // Autoreleased values for rows and settings.
 id text(const char* utf8);

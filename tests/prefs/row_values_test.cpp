@@ -8,13 +8,12 @@
 
 #include <atomic>
 #include <filesystem>
-#include <string>
+#include <set>
 
 #include "bridge/foundation.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/preferences/preferences.h"
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
 
 namespace vm::test {
 namespace {
@@ -30,11 +29,8 @@ void heard(CFNotificationCenterRef, void*, CFNotificationName, const void*, CFDi
 }
 
 bool waitForPosts(int count) {
-  for (int waited = 0; waited < 5000; waited += 10) {
-    if (gPosts >= count) return true;
-    poll(nullptr, 0, 10);
-  }
-  return false;
+  for (int waited = 0; waited < 5000 && gPosts < count; waited += 10) poll(nullptr, 0, 10);
+  return gPosts >= count;
 }
 
 class RowValues : public PaneTest {
@@ -154,7 +150,9 @@ TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
   EXPECT_TRUE(waitForPosts(1));
 }
 
-TEST_F(RowValues, ReadingFallsBackToTheRowsDefault) {
+// A controller reads through to the file, falling back to the row's default, and remembers
+// the outcome of every set.
+TEST_F(RowValues, ControllerReadsWithTheRowsDefaultAndRemembersEverySet) {
   id controller = make("PSListController");
   id row = colourRow("vmColor2");
   auto read = [&] { return stdString(send<id>(controller, sel::readPreferenceValue_, row)); };
@@ -163,11 +161,8 @@ TEST_F(RowValues, ReadingFallsBackToTheRowsDefault) {
   EXPECT_EQ(read(), "#010203");
   writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", "garbage");
   EXPECT_EQ(read(), "#a1a1a1:1.0");
-}
 
-TEST_F(RowValues, ControllerRemembersTheOutcomeOfEverySet) {
-  id controller = make("PSListController");
-  id row = colourRow("vmColor3");
+  std::filesystem::remove_all(path("/var"));
   send<void>(controller, sel::setPreferenceValue_specifier_, text("nope"), row);
   EXPECT_EQ(prefs::lastWriteOutcome().status, prefs::WriteStatus::kRefusedValue);
   send<void>(controller, sel::setPreferenceValue_specifier_, text("#abc"), row);
@@ -204,8 +199,9 @@ TEST_F(ConcurrentRowValues, WritersInSeveralProcessesLoseNoKey) {
     writers.push_back(pid);
   }
   for (pid_t pid : writers) {
-    int status = waitForEnd(pid);
-    ASSERT_TRUE(status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    int status = -1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   AutoreleasePool pool;
   id values = copyDictionaryAtPath(nsString(settingsFile()));

@@ -1,22 +1,24 @@
 // The Settings app as a person uses it: showing the pane's pages, changing every option,
 // refusing what it cannot store without touching the settings file, tapping buttons.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
+#include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "bridge/foundation.h"
 #include "tests/prefs/pane_fixture.h"
-#include "tests/prefs/processes.h"
+#include "tests/support/child_process.h"
 #include "tests/support/hostile_plists.h"
 
 namespace vm::test {
 namespace {
 
+using ::testing::HasSubstr;
+
 const std::string kSettings = VM_BIN_DIR "/Settings";
+constexpr const char* kPreferences = "/var/mobile/Library/Preferences";
 
 class SettingsApp : public PaneTest {
  protected:
@@ -24,72 +26,61 @@ class SettingsApp : public PaneTest {
     PaneTest::SetUp();
     stagePane();
   }
-  Finished settings(const std::vector<std::string>& args) {
-    return runProgram(kSettings, args, root());
-  }
+  Finished settings(const std::vector<std::string>& args) { return runCaptured(kSettings, args); }
 };
 
 bool holds(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TEST_F(SettingsApp, ShowsTheThreePages) {
+TEST_F(SettingsApp, PagesHelpAndButtonsPrintWhatTheyShow) {
   struct Case {
-    const char* page;
+    std::vector<std::string> args;
     std::vector<const char*> parts;
   };
   const Case cases[] = {
-      {"main",
+      {{"show", "main"},
        {"| Velmotint", "| By Tanvork", "> Colours & Tint", "Settings show VelmoSettings",
         "Settings show VelmoSettings2", "[ Restart SpringBoard ]", "[ Follow @tanvork ]",
         "stays in effect until SpringBoard restarts"}},
-      {"VelmoSettings",
+      {{"show", "VelmoSettings"},
        {"Colours & Tint", "Tint the Lock Screen", "ENABLED2", "ENABLED1", "vmColor1", "vmColor6",
         "#a1a1a1:1.0", "recolours every label"}},
-      {"VelmoSettings2",
+      {{"show", "VelmoSettings2"},
        {"Remove Date View", "ENABLED16", "Hide Page Dots", "ENABLED7", "Freeze Clock", "ENABLED12",
         "off"}},
+      {{"show"}, {"| By Tanvork"}},
+      // Pages are found by title or name in any case.
+      {{"show", "colours & TINT"}, {"Tint the Lock Screen"}},
+      {{"show", "velmosettings2"}, {"Remove Date View"}},
+      // Help goes to standard output.
+      {{"--help"}, {"usage: Settings", "exit status"}},
+      {{"-h"}, {"usage: Settings", "exit status"}},
+      {{"tap", "Follow @tanvork"}, {"https://twitter.com/tanvork"}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.page);
-    Finished shown = settings({"show", c.page});
-    EXPECT_EQ(shown.exitCode, 0) << shown.err;
-    for (const char* part : c.parts)
-      EXPECT_TRUE(holds(shown.out, part)) << part << "\n" << shown.out;
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    Finished run = settings(c.args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const char* part : c.parts) EXPECT_THAT(run.out, HasSubstr(part));
   }
-  Finished root = settings({"show"});
-  EXPECT_TRUE(holds(root.out, "| By Tanvork"));
 }
 
 TEST_F(SettingsApp, EveryOptionCanBeChangedByItsKeyAndShowsTheNewValue) {
   std::vector<std::pair<std::string, std::string>> changes;
-  for (int n = 1; n <= 24; ++n) {
+  for (int n = 1; n <= 24; ++n)
     if (n != 5 && n != 20) changes.push_back({"ENABLED" + std::to_string(n), "on"});
-  }
   for (int n = 1; n <= 6; ++n)
     changes.push_back({"vmColor" + std::to_string(n), "#0" + std::to_string(n) + "aa0f:0.5"});
-  for (const auto& [key, value] : changes) {
-    Finished set = settings({"set", key, value});
-    EXPECT_EQ(set.exitCode, 0) << key << ": " << set.err;
-  }
+  for (const auto& [key, value] : changes)
+    EXPECT_EQ(settings({"set", key, value}).exitCode, 0) << key;
   for (const auto& [key, value] : changes) EXPECT_EQ(stored(key.c_str()), value) << key;
-  Finished shown = settings({"show", "VelmoSettings"});
-  EXPECT_TRUE(holds(shown.out, "#03aa0f:0.5")) << shown.out;
+  EXPECT_THAT(settings({"show", "VelmoSettings"}).out, HasSubstr("#03aa0f:0.5"));
   std::istringstream page(settings({"show", "VelmoSettings2"}).out);
-  for (std::string line; std::getline(page, line);) {
+  for (std::string line; std::getline(page, line);)
     if (holds(line, "ENABLED")) {
-      EXPECT_TRUE(holds(line, " on ")) << line;
+      EXPECT_THAT(line, HasSubstr(" on "));
     }
-  }
-}
-
-TEST_F(SettingsApp, OptionsCanBeNamedByTheirLabelInAnyCase) {
-  EXPECT_EQ(settings({"set", "remove date view", "yes"}).exitCode, 0);
-  EXPECT_EQ(settings({"set", "Lock Screen Primary", "#fc0"}).exitCode, 0);
-  EXPECT_EQ(stored("ENABLED16"), "on");
-  EXPECT_EQ(stored("vmColor5"), "#fc0");
-  EXPECT_EQ(settings({"set", "Remove Date View", "off"}).exitCode, 0);
-  EXPECT_EQ(stored("ENABLED16"), "off");
 }
 
 TEST_F(SettingsApp, RefusesWhatItCannotStoreAndLeavesTheFileUntouched) {
@@ -119,36 +110,24 @@ TEST_F(SettingsApp, RefusesWhatItCannotStoreAndLeavesTheFileUntouched) {
       {{}, 2, "usage"},
   };
   for (const Case& c : cases) {
-    std::string joined;
-    for (const std::string& arg : c.args) joined += arg + " ";
-    SCOPED_TRACE(joined);
+    SCOPED_TRACE(testing::PrintToString(c.args));
     Finished result = settings(c.args);
     EXPECT_EQ(result.exitCode, c.exitCode);
-    EXPECT_TRUE(holds(result.err, c.says)) << result.err;
+    EXPECT_THAT(result.err, HasSubstr(c.says));
     EXPECT_EQ(readFile(settingsFile()), before);
   }
 }
 
-TEST_F(SettingsApp, HelpGoesToStandardOutput) {
-  for (const char* option : {"--help", "-h"}) {
-    Finished help = settings({option});
-    EXPECT_EQ(help.exitCode, 0) << option;
-    EXPECT_TRUE(holds(help.out, "usage: Settings")) << option;
-    EXPECT_TRUE(holds(help.out, "exit status")) << option;
-  }
-}
-
-TEST_F(SettingsApp, PagesAreFoundByTitleInAnyCase) {
-  Finished shown = settings({"show", "colours & TINT"});
-  EXPECT_EQ(shown.exitCode, 0) << shown.err;
-  EXPECT_TRUE(holds(shown.out, "Tint the Lock Screen")) << shown.out;
-  EXPECT_TRUE(holds(settings({"show", "velmosettings2"}).out, "Remove Date View"));
-}
-
-TEST_F(SettingsApp, GetAndListShowValuesAndMarkWhatDiffersFromTheDefault) {
+// Options are named by key or by label in any case; `get` and `list` show their values and
+// mark what differs from the default.
+TEST_F(SettingsApp, OptionsAreNamedByKeyOrLabelAndListedWithTheirDefaults) {
   EXPECT_EQ(settings({"get", "remove date view"}).out, "off\n");
-  ASSERT_EQ(settings({"set", "Remove Date View", "on"}).exitCode, 0);
-  ASSERT_EQ(settings({"set", "vmColor6", "#33cc99:0.8"}).exitCode, 0);
+  ASSERT_EQ(settings({"set", "remove date view", "yes"}).exitCode, 0);
+  ASSERT_EQ(settings({"set", "lock screen SECONDARY", "#33cc99:0.8"}).exitCode, 0);
+  EXPECT_EQ(stored("ENABLED16"), "on");
+  EXPECT_EQ(stored("vmColor6"), "#33cc99:0.8");
+  ASSERT_EQ(settings({"set", "Lock Screen Primary", "#fc0"}).exitCode, 0);
+  EXPECT_EQ(stored("vmColor5"), "#fc0");
   EXPECT_EQ(settings({"get", "ENABLED16"}).out, "on\n");
 
   Finished listed = settings({"list"});
@@ -158,16 +137,19 @@ TEST_F(SettingsApp, GetAndListShowValuesAndMarkWhatDiffersFromTheDefault) {
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind("  ", 0) != 0) continue;
     ++options;
-    if (holds(line, "* (default")) ++marked;
+    marked += holds(line, "* (default");
     if (holds(line, "ENABLED16")) {
-      EXPECT_TRUE(holds(line, "on   * (default off)")) << line;
+      EXPECT_THAT(line, HasSubstr("on   * (default off)"));
     }
     if (holds(line, "vmColor6")) {
-      EXPECT_TRUE(holds(line, "#33cc99:0.8   * (default #a1a1a1:1.0)")) << line;
+      EXPECT_THAT(line, HasSubstr("#33cc99:0.8   * (default #a1a1a1:1.0)"));
     }
   }
   EXPECT_EQ(options, 28);  // 22 switches and 6 colours
-  EXPECT_EQ(marked, 2);
+  EXPECT_EQ(marked, 3);
+
+  EXPECT_EQ(settings({"set", "Remove Date View", "off"}).exitCode, 0);
+  EXPECT_EQ(stored("ENABLED16"), "off");
 }
 
 TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) {
@@ -175,14 +157,14 @@ TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) 
        {std::string("}{ garbage"), hostilePropertyList("1000 zero bytes"),
         hostilePropertyList("array inside itself"),
         hostilePropertyList("100k nested XML dictionaries")}) {
-    writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", contents);
+    writeFile(std::string(kPreferences) + "/com.tanvork.velmotint.plist", contents);
     Finished set = settings({"set", "ENABLED2", "on"});
     EXPECT_EQ(set.exitCode, 1);
-    EXPECT_TRUE(holds(set.err, settingsFile())) << set.err;
-    EXPECT_TRUE(holds(set.err, "Settings reset")) << set.err;
+    EXPECT_THAT(set.err, HasSubstr(settingsFile()));
+    EXPECT_THAT(set.err, HasSubstr("Settings reset"));
     Finished shown = settings({"show", "VelmoSettings"});
     EXPECT_EQ(shown.exitCode, 0);
-    EXPECT_TRUE(holds(shown.err, "warning")) << shown.err;
+    EXPECT_THAT(shown.err, HasSubstr("warning"));
     EXPECT_TRUE(readFile(settingsFile()) == contents);
   }
 
@@ -194,53 +176,50 @@ TEST_F(SettingsApp, UnreadableSettingsFileIsReportedUntilThePersonStartsAfresh) 
   EXPECT_EQ(stored("ENABLED2"), "on");
 }
 
-TEST_F(SettingsApp, EveryStringComesBackExactlyAfterRepeatedWrites) {
+// Writes keep every other key exactly, and clear away the temporary files of writers that
+// were killed, but no one else's.
+TEST_F(SettingsApp, WritesKeepEveryStringExactlyAndRemoveOnlyTheirOwnStaleTemporaryFiles) {
   AutoreleasePool pool;
   const std::string key = "k\xF0\x9F\x98\x80", value = "v\xF0\x9F\x98\x80 \xC3\xA9";
   id values = send<id>(cls::NSMutableDictionary.get(), sel::dictionary);
   send<void>(values, sel::setObject_forKey_, nsString(value), nsString(key));
-  writeFile("/var/mobile/Library/Preferences/com.tanvork.velmotint.plist", binaryPlistOf(values));
-  for (int round = 1; round <= 3; ++round) {
-    Finished set = settings({"set", "ENABLED16", "on"});
-    ASSERT_EQ(set.exitCode, 0) << "round " << round << ": " << set.err;
-    EXPECT_EQ(stored(key.c_str()), value) << "round " << round;
-  }
-  EXPECT_EQ(stored("ENABLED16"), "on");
-  EXPECT_EQ(settings({"show", "VelmoSettings2"}).exitCode, 0);
-}
-
-TEST_F(SettingsApp, AWriteRemovesTemporaryFilesThatKilledWritersLeft) {
-  const std::string folder = "/var/mobile/Library/Preferences/";
+  const std::string folder = std::string(kPreferences) + "/";
+  writeFile(folder + "com.tanvork.velmotint.plist", binaryPlistOf(values));
   const std::string stale = folder + ".com.tanvork.velmotint.plist.aB3xY9";
   const std::string others[] = {folder + ".com.tanvork.velmotint.plist.notmine",
                                 folder + "com.example.other.plist"};
   writeFile(stale, "half a wri");
   for (const std::string& other : others) writeFile(other, "kept");
-  ASSERT_EQ(settings({"set", "ENABLED2", "on"}).exitCode, 0);
-  EXPECT_FALSE(std::filesystem::exists(path(stale)));
+  for (int round = 1; round <= 3; ++round) {
+    Finished set = settings({"set", "ENABLED16", "on"});
+    ASSERT_EQ(set.exitCode, 0) << "round " << round << ": " << set.err;
+    EXPECT_EQ(stored(key.c_str()), value) << "round " << round;
+    EXPECT_FALSE(std::filesystem::exists(path(stale)));
+  }
   for (const std::string& other : others) EXPECT_EQ(readFile(path(other)), "kept") << other;
-  EXPECT_EQ(stored("ENABLED2"), "on");
+  EXPECT_EQ(stored("ENABLED16"), "on");
+  EXPECT_EQ(settings({"show", "VelmoSettings2"}).exitCode, 0);
 }
 
 TEST_F(SettingsApp, AFileInThePreferencesFolderPlaceIsNamedAndLeftAlone) {
-  std::filesystem::remove_all(path("/var/mobile/Library/Preferences"));
-  writeFile("/var/mobile/Library/Preferences", "someone's file");
+  std::filesystem::remove_all(path(kPreferences));
+  writeFile(kPreferences, "someone's file");
   for (const std::vector<std::string>& command :
        {std::vector<std::string>{"set", "ENABLED2", "on"}, std::vector<std::string>{"reset"}}) {
     Finished result = settings(command);
     EXPECT_EQ(result.exitCode, 1) << command[0];
-    EXPECT_TRUE(holds(result.err, "is a file, not a folder")) << result.err;
-    EXPECT_TRUE(holds(result.err, path("/var/mobile/Library/Preferences"))) << result.err;
+    EXPECT_THAT(result.err, HasSubstr("is a file, not a folder"));
+    EXPECT_THAT(result.err, HasSubstr(path(kPreferences)));
   }
   Finished shown = settings({"show", "VelmoSettings"});
   EXPECT_EQ(shown.exitCode, 0);
-  EXPECT_TRUE(holds(shown.err, "is a file, not a folder")) << shown.err;
-  EXPECT_EQ(readFile(path("/var/mobile/Library/Preferences")), "someone's file");
+  EXPECT_THAT(shown.err, HasSubstr("is a file, not a folder"));
+  EXPECT_EQ(readFile(path(kPreferences)), "someone's file");
 }
 
-TEST_F(SettingsApp, CorruptBundleFilesAreRefusedWithoutACrash) {
+TEST_F(SettingsApp, MissingOrCorruptPaneFilesAreRefusedWithoutACrash) {
   struct Case {
-    const char* file;
+    const char* file;  // made hostile; removed when it is "/Library"
     int exitCode;
     const char* says;
   };
@@ -248,41 +227,30 @@ TEST_F(SettingsApp, CorruptBundleFilesAreRefusedWithoutACrash) {
       {"/Library/PreferenceLoader/Preferences/velmotintPrefs.plist", 1, "no preference pane"},
       {"/Library/PreferenceBundles/velmotintPrefs.bundle/Info.plist", 1, "Info.plist"},
       {"/Library/PreferenceBundles/velmotintPrefs.bundle/main.plist", 0, "No specifier list"},
+      {"/Library", 1, "stage.sh"},  // no pane installed: it says what to do
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
     stagePane();
-    writeFile(c.file, hostilePropertyList("1000 zero bytes"));
+    if (c.file == std::string("/Library"))
+      std::filesystem::remove_all(path(c.file));
+    else
+      writeFile(c.file, hostilePropertyList("1000 zero bytes"));
     Finished shown = settings({"show"});
-    EXPECT_EQ(shown.exitCode, c.exitCode) << c.file << ": " << shown.err;
-    EXPECT_TRUE(holds(shown.err, c.says)) << c.file << ": " << shown.err;
+    EXPECT_EQ(shown.exitCode, c.exitCode) << shown.err;
+    EXPECT_THAT(shown.err, HasSubstr(c.says));
   }
-}
-
-TEST_F(SettingsApp, ProfileButtonPrintsTheAddressItOpens) {
-  Finished tapped = settings({"tap", "Follow @tanvork"});
-  EXPECT_EQ(tapped.exitCode, 0) << tapped.err;
-  EXPECT_TRUE(holds(tapped.out, "https://twitter.com/tanvork")) << tapped.out;
-}
-
-TEST_F(SettingsApp, WithoutAnInstalledPaneItSaysWhatToDo) {
-  std::filesystem::remove_all(path("/Library"));
-  Finished shown = settings({"show"});
-  EXPECT_EQ(shown.exitCode, 1);
-  EXPECT_TRUE(holds(shown.err, "stage.sh")) << shown.err;
 }
 
 TEST_F(SettingsApp, SeveralSettingsAtOnceLoseNoChange) {
   std::vector<std::string> keys;
-  std::vector<pid_t> running;
+  std::vector<std::unique_ptr<ChildProcess>> running;
   for (int n : {1, 2, 3, 4, 6, 7, 8, 9}) {
     keys.push_back("ENABLED" + std::to_string(n));
-    running.push_back(startProgram(kSettings, {"set", keys.back(), "on"},
-                                   root() + "/set-" + keys.back() + ".out"));
+    running.push_back(std::make_unique<ChildProcess>(
+        kSettings, std::vector<std::string>{"set", keys.back(), "on"}));
   }
-  for (pid_t pid : running) {
-    int status = waitForEnd(pid);
-    EXPECT_TRUE(status >= 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+  for (auto& writer : running) EXPECT_EQ(writer->waitForExit(kProcessTimeout), 0);
   for (const std::string& key : keys) EXPECT_EQ(stored(key.c_str()), "on") << key;
 }
 

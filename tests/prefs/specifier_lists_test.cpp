@@ -4,12 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <set>
-#include <string>
-#include <vector>
 
-#include "bridge/foundation.h"
+#include "tests/support/plist_rows.h"
 
 namespace vm::test {
 namespace {
@@ -17,57 +14,23 @@ namespace {
 const std::string kStage = VM_BUILD_DIR "/prefs/stage";
 const std::string kBundle = kStage + "/Library/PreferenceBundles/velmotintPrefs.bundle";
 
-using Row = std::map<std::string, std::string>;  // booleans read as "true" / "false"
-
-std::string valueText(id value) {
-  if (isString(value)) return stdString(value);
-  if (isKindOf(value, cls::NSNumber)) return send<BOOL>(value, sel::boolValue) ? "true" : "false";
-  return "?";
+std::vector<PlistRow> rowsOf(const std::string& list) {
+  return plistRows(kBundle + "/" + list + ".plist");
 }
 
-id copyPlist(const std::string& file) {
-  id plist = copyDictionaryAtPath(nsString(file));
-  EXPECT_NE(plist, nil) << file;
-  return plist;
-}
-
-std::vector<Row> rowsOf(const std::string& list) {
-  AutoreleasePool pool;
-  std::vector<Row> rows;
-  id plist = copyPlist(kBundle + "/" + list + ".plist");
-  id items = send<id>(plist, sel::objectForKey_, nsString("items"));
-  for (NSUInteger i = 0; i < send<NSUInteger>(items, sel::count); ++i) {
-    id item = send<id>(items, sel::objectAtIndex_, i);
-    id keys = send<id>(item, sel::allKeys);
-    Row row;
-    for (NSUInteger k = 0; k < send<NSUInteger>(keys, sel::count); ++k) {
-      id key = send<id>(keys, sel::objectAtIndex_, k);
-      row[stdString(key)] = valueText(send<id>(item, sel::objectForKey_, key));
-    }
-    rows.push_back(row);
-  }
-  release(plist);
-  return rows;
-}
-
-std::string get(const Row& row, const std::string& key) {
-  auto found = row.find(key);
-  return found == row.end() ? std::string() : found->second;
-}
-
-std::vector<Row> subpageRows() {
-  std::vector<Row> rows = rowsOf("VelmoSettings");
-  for (const Row& row : rowsOf("VelmoSettings2")) rows.push_back(row);
+std::vector<PlistRow> subpageRows() {
+  std::vector<PlistRow> rows = rowsOf("VelmoSettings");
+  for (const PlistRow& row : rowsOf("VelmoSettings2")) rows.push_back(row);
   return rows;
 }
 
 TEST(SpecifierLists, EveryFlagThatChangesSomethingIsOneSwitchOffByDefault) {
   std::map<std::string, int> seen;
-  for (const Row& row : subpageRows()) {
-    if (get(row, "key").rfind("ENABLED", 0) != 0) continue;
-    ++seen[get(row, "key")];
-    EXPECT_EQ(get(row, "cell"), "PSSwitchCell") << get(row, "key");
-    EXPECT_EQ(get(row, "default"), "false") << get(row, "key");
+  for (const PlistRow& row : subpageRows()) {
+    if (field(row, "key").rfind("ENABLED", 0) != 0) continue;
+    ++seen[field(row, "key")];
+    EXPECT_EQ(field(row, "cell"), "PSSwitchCell") << field(row, "key");
+    EXPECT_EQ(field(row, "default"), "false") << field(row, "key");
   }
   for (int n = 1; n <= 24; ++n) {
     std::string key = "ENABLED" + std::to_string(n);
@@ -77,12 +40,12 @@ TEST(SpecifierLists, EveryFlagThatChangesSomethingIsOneSwitchOffByDefault) {
 
 TEST(SpecifierLists, SixColourRowsTakeColourStringsWithTheFallbackAsDefault) {
   std::map<std::string, int> seen;
-  for (const Row& row : subpageRows()) {
-    if (get(row, "key").rfind("vmColor", 0) != 0) continue;
-    ++seen[get(row, "key")];
-    EXPECT_EQ(get(row, "cell"), "PSEditTextCell") << get(row, "key");
-    EXPECT_EQ(get(row, "isColourString"), "true") << get(row, "key");
-    EXPECT_EQ(get(row, "default"), "#a1a1a1:1.0") << get(row, "key");
+  for (const PlistRow& row : subpageRows()) {
+    if (field(row, "key").rfind("vmColor", 0) != 0) continue;
+    ++seen[field(row, "key")];
+    EXPECT_EQ(field(row, "cell"), "PSEditTextCell") << field(row, "key");
+    EXPECT_EQ(field(row, "isColourString"), "true") << field(row, "key");
+    EXPECT_EQ(field(row, "default"), "#a1a1a1:1.0") << field(row, "key");
   }
   for (int n = 1; n <= 6; ++n) EXPECT_EQ(seen["vmColor" + std::to_string(n)], 1) << n;
 }
@@ -91,16 +54,16 @@ TEST(SpecifierLists, EveryOptionIsLabelledGroupedStoredInTheDomainAndAnnounced) 
   for (const char* list : {"VelmoSettings", "VelmoSettings2"}) {
     SCOPED_TRACE(list);
     bool inGroup = false;
-    for (const Row& row : rowsOf(list)) {
-      if (get(row, "cell") == "PSGroupCell") {
-        inGroup = !get(row, "label").empty();
+    for (const PlistRow& row : rowsOf(list)) {
+      if (field(row, "cell") == "PSGroupCell") {
+        inGroup = !field(row, "label").empty();
         continue;
       }
-      SCOPED_TRACE(get(row, "key"));
+      SCOPED_TRACE(field(row, "key"));
       EXPECT_TRUE(inGroup) << "an option outside a named group";
-      EXPECT_FALSE(get(row, "label").empty());
-      EXPECT_EQ(get(row, "defaults"), "com.tanvork.velmotint");
-      EXPECT_EQ(get(row, "PostNotification"), "com.tanvork.velmotint/settingschanged");
+      EXPECT_FALSE(field(row, "label").empty());
+      EXPECT_EQ(field(row, "defaults"), "com.tanvork.velmotint");
+      EXPECT_EQ(field(row, "PostNotification"), "com.tanvork.velmotint/settingschanged");
     }
   }
 }
@@ -108,23 +71,23 @@ TEST(SpecifierLists, EveryOptionIsLabelledGroupedStoredInTheDomainAndAnnounced) 
 TEST(SpecifierLists, LabelsAreUniqueSoThatPeopleCanNameARow) {
   std::set<std::string> labels;
   for (const char* list : {"main", "VelmoSettings", "VelmoSettings2"}) {
-    for (const Row& row : rowsOf(list)) {
-      if (get(row, "cell") == "PSGroupCell") continue;
-      EXPECT_TRUE(labels.insert(get(row, "label")).second) << get(row, "label");
+    for (const PlistRow& row : rowsOf(list)) {
+      if (field(row, "cell") == "PSGroupCell") continue;
+      EXPECT_TRUE(labels.insert(field(row, "label")).second) << field(row, "label");
     }
   }
 }
 
 TEST(SpecifierLists, RootPageHasTheHeaderTheTwoPagesAndTheTwoButtons) {
-  std::vector<Row> rows = rowsOf("main");
+  std::vector<PlistRow> rows = rowsOf("main");
   ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(get(rows[0], "cell"), "PSGroupCell");
-  EXPECT_EQ(get(rows[0], "headerCellClass"), "Velmo2TopCell");
+  EXPECT_EQ(field(rows[0], "cell"), "PSGroupCell");
+  EXPECT_EQ(field(rows[0], "headerCellClass"), "Velmo2TopCell");
   std::vector<std::string> links, actions;
-  for (const Row& row : rows) {
-    if (get(row, "cell") == "PSLinkCell") links.push_back(get(row, "detail"));
-    if (get(row, "cell") == "PSButtonCell") actions.push_back(get(row, "action"));
-    EXPECT_EQ(get(row, "key"), "") << "the root page stores nothing";
+  for (const PlistRow& row : rows) {
+    if (field(row, "cell") == "PSLinkCell") links.push_back(field(row, "detail"));
+    if (field(row, "cell") == "PSButtonCell") actions.push_back(field(row, "action"));
+    EXPECT_EQ(field(row, "key"), "") << "the root page stores nothing";
   }
   EXPECT_EQ(links, (std::vector<std::string>{"velmotintPrefs1ListController",
                                              "velmotintPrefs2ListController"}));
@@ -133,7 +96,8 @@ TEST(SpecifierLists, RootPageHasTheHeaderTheTwoPagesAndTheTwoButtons) {
 
 TEST(SpecifierLists, BundleAndLoaderEntryPointAtEachOther) {
   AutoreleasePool pool;
-  id info = copyPlist(kBundle + "/Info.plist");
+  id info = copyDictionaryAtPath(nsString(kBundle + "/Info.plist"));
+  ASSERT_NE(info, nil);
   EXPECT_EQ(stdString(send<id>(info, sel::objectForKey_, nsString("NSPrincipalClass"))),
             "velmotintPrefsListController");
   std::string executable =
@@ -141,7 +105,9 @@ TEST(SpecifierLists, BundleAndLoaderEntryPointAtEachOther) {
   EXPECT_TRUE(std::filesystem::is_regular_file(kBundle + "/" + executable)) << executable;
   release(info);
 
-  id loader = copyPlist(kStage + "/Library/PreferenceLoader/Preferences/velmotintPrefs.plist");
+  id loader = copyDictionaryAtPath(
+      nsString(kStage + "/Library/PreferenceLoader/Preferences/velmotintPrefs.plist"));
+  ASSERT_NE(loader, nil);
   id entry = send<id>(loader, sel::objectForKey_, nsString("entry"));
   std::string bundle = stdString(send<id>(entry, sel::objectForKey_, nsString("bundle")));
   EXPECT_TRUE(

@@ -99,17 +99,58 @@ void ChildProcess::terminate() {
   }
 }
 
-int runProgram(const std::string& program, const std::vector<std::string>& arguments) {
+Finished runCaptured(const std::string& program, const std::vector<std::string>& arguments,
+                     std::chrono::milliseconds deadline) {
+  Finished finished;
+  int out[2], err[2];
+  if (pipe(out) != 0) return finished;
+  if (pipe(err) != 0) {
+    close(out[0]);
+    close(out[1]);
+    return finished;
+  }
   std::vector<char*> args = argv(program, arguments);
   pid_t pid = fork();
   if (pid == 0) {
+    dup2(out[1], STDOUT_FILENO);
+    dup2(err[1], STDERR_FILENO);
+    for (int fd : {out[0], out[1], err[0], err[1]}) close(fd);
     execv(program.c_str(), args.data());
     _exit(127);
   }
-  if (pid < 0) return -1;
+  close(out[1]);
+  close(err[1]);
+  // Both pipes are drained together, so that neither can fill up and stall the program.
+  pollfd ends[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+  std::string* sinks[2] = {&finished.out, &finished.err};
+  auto end = std::chrono::steady_clock::now() + deadline;
+  while ((ends[0].fd >= 0 || ends[1].fd >= 0) && std::chrono::steady_clock::now() < end) {
+    if (poll(ends, 2, 50) <= 0) continue;
+    for (int i = 0; i < 2; ++i) {
+      if (ends[i].fd < 0 || ends[i].revents == 0) continue;
+      char buffer[4096];
+      ssize_t got = read(ends[i].fd, buffer, sizeof buffer);
+      if (got > 0) {
+        sinks[i]->append(buffer, static_cast<size_t>(got));
+      } else {
+        close(ends[i].fd);
+        ends[i].fd = -1;
+      }
+    }
+  }
+  for (pollfd& left : ends) {
+    if (left.fd < 0) continue;
+    close(left.fd);
+    kill(pid, SIGKILL);
+  }
   int status = 0;
-  if (waitpid(pid, &status, 0) != pid) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+    finished.exitCode = WEXITSTATUS(status);
+  return finished;
+}
+
+int runProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  return runCaptured(program, arguments).exitCode;
 }
 
 }  // namespace vm::test

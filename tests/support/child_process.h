@@ -39,7 +39,24 @@ class ChildProcess {
   int status_ = -1;
 };
 
-// Runs a program to completion and returns its exit status (-1 if it could not run).
+// For waitForLine: a line that holds `text`.
+inline std::function<bool(const std::string&)> lineWith(const std::string& text) {
+  return [text](const std::string& line) { return line.find(text) != std::string::npos; };
+}
+
+struct Finished {
+  int exitCode = -1;  // -1 when it did not exit normally or in time
+  std::string out;
+  std::string err;
+};
+
+// Runs a program to completion with both its outputs captured; past `deadline` it is
+// killed.
+Finished runCaptured(const std::string& program, const std::vector<std::string>& arguments,
+                     std::chrono::milliseconds deadline = std::chrono::seconds(20));
+
+// Runs a program to completion and returns its exit status (-1 if it could not run, or
+// not to its end).
 int runProgram(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace vm::test
