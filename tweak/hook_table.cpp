@@ -1,9 +1,6 @@
 #include "tweak/hook_table.h"
 
-#include "tweak/hooks/home_items.h"
-#include "tweak/hooks/lockscreen_elements.h"
-#include "tweak/hooks/lockscreen_tint.h"
-#include "tweak/hooks/statusbar_tint.h"
+#include "tweak/hooks/replacements.h"
 
 namespace velmotint {
 

@@ -14,8 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const char* kSettings = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
-
 // "  label<padding> value", as the report aligns its lines; the row's flags may follow.
 std::string line(const std::string& label, const std::string& value) {
   return "  " + label + std::string(label.size() < 34 ? 34 - label.size() : 0, ' ') + " " + value;
@@ -51,13 +49,14 @@ class AppearanceReportTest : public vm::test::DeviceRootTest {
 
 TEST_F(AppearanceReportTest, ShowsTheUsersTintsAndRestylesUnderTheirFlags) {
   stageTweak(VM_TWEAK_DIR);
-  writeFile(kSettings, vm::test::xmlPlist("<key>ENABLED1</key><true/><key>ENABLED2</key><true/>"
-                                          "<key>ENABLED21</key><true/><key>ENABLED24</key><true/>"
-                                          "<key>vmColor1</key><string>#ff8800:0.9</string>"
-                                          "<key>vmColor2</key><string>#33cc99:0.8</string>"
-                                          "<key>vmColor3</key><string>#00ff00</string>"
-                                          "<key>vmColor4</key><string>#3366ff</string>"
-                                          "<key>vmColor5</key><string>#ff00ff:0.5</string>"));
+  writeFile(vm::test::kSettingsFile,
+            vm::test::xmlPlist("<key>ENABLED1</key><true/><key>ENABLED2</key><true/>"
+                               "<key>ENABLED21</key><true/><key>ENABLED24</key><true/>"
+                               "<key>vmColor1</key><string>#ff8800:0.9</string>"
+                               "<key>vmColor2</key><string>#33cc99:0.8</string>"
+                               "<key>vmColor3</key><string>#00ff00</string>"
+                               "<key>vmColor4</key><string>#3366ff</string>"
+                               "<key>vmColor5</key><string>#ff00ff:0.5</string>"));
   const std::string fallback = "#a1a1a1 alpha 1.00";
   expectLines(report(), {
                             {"slide-to-unlock label", "added as a subview"},

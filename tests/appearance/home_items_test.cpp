@@ -1,6 +1,5 @@
-// Home-screen and status-bar items: the badge and icon-image layer restyles (their order of
-// steps, the frame they read, what stays), the page control given up, icon label text,
-// the battery accessory and the suppressed status-bar updates.
+// Home-screen items on the stand-ins: the badge and icon-image layer restyles (their order of
+// steps, the frame they read, what stays) and the page control given up.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +7,8 @@
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"
-#include "tests/appearance/appearance_test.h"
+#include "tests/support/hook_probe.h"
+#include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
 
 namespace vm::test {
@@ -33,20 +33,16 @@ id recordingLayer(id self, SEL) {
   return layer;
 }
 
-template <const vm::ClassRef& Self>
+// Both recording views are leaves: the class an instance has is the one making the call.
 CGRect recordingFrame(id self, SEL cmd) {
   gSteps.push_back("frame");
-  return sendSuper<CGRect>(self, Self, cmd);
+  return sendSuper<CGRect>(self, object_getClass(self), cmd);
 }
 
-template <const vm::ClassRef& Self>
 void recordingDealloc(id self, SEL cmd) {
   vm::release(kRecordingLayer.of(self));
-  sendSuper<void>(self, Self, cmd);
+  sendSuper<void>(self, object_getClass(self), cmd);
 }
-
-const vm::ClassRef RecordingBadgeView{"RecordingBadgeView"};
-const vm::ClassRef RecordingIconImageView{"RecordingIconImageView"};
 
 void buildRecordingClasses() {
   vm::ClassBuilder("RecordingLayer", "CALayer")
@@ -55,18 +51,14 @@ void buildRecordingClasses() {
       .method("setBorderWidth:", noteLayerSetter<CGFloat>)
       .method("setBorderColor:", noteLayerSetter<CGColorRef>)
       .build();
-  vm::ClassBuilder("RecordingBadgeView", "SBIconBadgeView")
-      .ivar<id>("_recordingLayer")
-      .method("layer", recordingLayer)
-      .method("frame", recordingFrame<RecordingBadgeView>)
-      .method("dealloc", recordingDealloc<RecordingBadgeView>)
-      .build();
-  vm::ClassBuilder("RecordingIconImageView", "SBIconImageView")
-      .ivar<id>("_recordingLayer")
-      .method("layer", recordingLayer)
-      .method("frame", recordingFrame<RecordingIconImageView>)
-      .method("dealloc", recordingDealloc<RecordingIconImageView>)
-      .build();
+  for (const auto& [name, platformClass] : {std::pair{"RecordingBadgeView", "SBIconBadgeView"},
+                                            std::pair{"RecordingIconImageView", "SBIconImageView"}})
+    vm::ClassBuilder(name, platformClass)
+        .ivar<id>("_recordingLayer")
+        .method("layer", recordingLayer)
+        .method("frame", recordingFrame)
+        .method("dealloc", recordingDealloc)
+        .build();
 }
 
 // The two restyles: a badge and an icon image.
@@ -90,10 +82,10 @@ CGRect wide(CGFloat width) {
   return CGRect{{4, 8}, {width, 60}};
 }
 
-class HomeItemsTest : public AppearanceTest {
+class HomeItemsTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     buildRecordingClasses();
     installTweak();
     gSteps.clear();
@@ -103,58 +95,44 @@ class HomeItemsTest : public AppearanceTest {
   static CGFloat radiusOf(id view) { return send<CGFloat>(layerOf(view), vm::sel::cornerRadius); }
 };
 
-TEST_F(HomeItemsTest, RestyleAsksForTheLayerAtEveryStepAndReadsTheFrameBeforeTheCall) {
-  storeUserColours();
+// A view starts zero wide; the settings file first holds no colour, then the user's.
+TEST_F(HomeItemsTest, RestyleReadsTheWidthBeforeTheCallAtEveryStepAndStaysWhenTheFlagGoesOff) {
+  const std::vector<std::string> steps{
+      "layer",           "frame", "setCornerRadius:", "layer", "setBackgroundColor:", "layer",
+      "setBorderWidth:", "layer", "setBorderColor:"};
   for (const Restyle& r : restyles()) {
     SCOPED_TRACE(r.viewClass);
-    setOnlyFlags({r.flag});
-    id view = makeView(r.viewClass, wide(40));
-    gSteps.clear();
-    setFrame(view, wide(80));
-    EXPECT_EQ(gSteps, (std::vector<std::string>{"layer", "frame", "setCornerRadius:", "layer",
-                                                "setBackgroundColor:", "layer",
-                                                "setBorderWidth:", "layer", "setBorderColor:"}));
-    id layer = layerOf(view);
-    EXPECT_EQ(radiusOf(view), 40 * r.radiusPerWidth) << "the width before the call";
-    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::backgroundColor)), r.background);
-    EXPECT_EQ(send<CGFloat>(layer, vm::sel::borderWidth), r.borderWidth);
-    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::borderColor)), userRgba(r.borderKey));
-    EXPECT_EQ(send<CGRect>(view, vm::sel::frame), wide(80)) << "the frame reaches the platform";
-    EXPECT_EQ(send<NSInteger>(view, sel("frameChangeCount")), 1);
-  }
-}
-
-TEST_F(HomeItemsTest, RadiusFollowsThePreviousWidthStartingFromZero) {
-  for (const Restyle& r : restyles()) {
-    SCOPED_TRACE(r.viewClass);
+    writeSettings("");
     setOnlyFlags({r.flag});
     id view = makeView(r.viewClass, CGRect{});
     setFrame(view, wide(80));
     EXPECT_EQ(radiusOf(view), 0.0) << "a zero-wide view gets radius 0, however wide the frame";
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layerOf(view), vm::sel::borderColor)), fallbackRgba());
+    storeUserColours();
     setFrame(view, wide(80));
     EXPECT_EQ(radiusOf(view), 80 * r.radiusPerWidth);
+    gSteps.clear();
     setFrame(view, wide(48));
-    EXPECT_EQ(radiusOf(view), 80 * r.radiusPerWidth);
+    EXPECT_EQ(gSteps, steps);
+    id layer = layerOf(view);
+    EXPECT_EQ(radiusOf(view), 80 * r.radiusPerWidth) << "the width before the call";
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::backgroundColor)), r.background);
+    EXPECT_EQ(send<CGFloat>(layer, vm::sel::borderWidth), r.borderWidth);
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::borderColor)), userRgba(r.borderKey));
+    EXPECT_EQ(send<CGRect>(view, vm::sel::frame), wide(48)) << "the frame reaches the platform";
+    EXPECT_EQ(send<NSInteger>(view, sel("frameChangeCount")), 3);
     setFrame(view, wide(48));
     EXPECT_EQ(radiusOf(view), 48 * r.radiusPerWidth);
-  }
-}
 
-TEST_F(HomeItemsTest, ARestyledLayerStaysAsItIsWhenItsFlagGoesOff) {
-  for (const Restyle& r : restyles()) {
-    SCOPED_TRACE(r.viewClass);
-    setOnlyFlags({r.flag});
-    id view = makeView(r.viewClass, wide(40));
-    setFrame(view, wide(40));
+    // Off, only the platform's setFrame: runs, and the layer keeps what the restyle gave it.
     r.flag->store(false);
     gSteps.clear();
     setFrame(view, wide(100));
-    EXPECT_EQ(gSteps, std::vector<std::string>{}) << "nothing but the platform's setFrame:";
+    EXPECT_EQ(gSteps, std::vector<std::string>{});
     EXPECT_EQ(send<CGRect>(view, vm::sel::frame), wide(100));
-    EXPECT_EQ(radiusOf(view), 40 * r.radiusPerWidth);
-    EXPECT_EQ(send<CGFloat>(layerOf(view), vm::sel::borderWidth), r.borderWidth);
-    EXPECT_EQ(rgbaOf(send<CGColorRef>(layerOf(view), vm::sel::borderColor)), fallbackRgba())
-        << "no settings file: the border keeps the fallback colour it got";
+    EXPECT_EQ(radiusOf(view), 48 * r.radiusPerWidth);
+    EXPECT_EQ(send<CGFloat>(layer, vm::sel::borderWidth), r.borderWidth);
+    EXPECT_EQ(rgbaOf(send<CGColorRef>(layer, vm::sel::borderColor)), userRgba(r.borderKey));
   }
 }
 
@@ -195,52 +173,6 @@ TEST_F(HomeItemsTest, APageControlIsInitialisedThenReleasedAndItsCreatorGetsNil)
   EXPECT_EQ(live(), 1);
   vm::release(control);
   EXPECT_EQ(gPageControlDeallocs, 2);
-}
-
-TEST_F(HomeItemsTest, IconLabelsLoseTheirTextAndTheBatteryAlwaysNeedsItsAccessory) {
-  id parameters = send<id>(send<id>(cls("SBIconLabelImageParameters"), vm::sel::alloc),
-                           sel("initWithText:"), vm::nsString("Mail"));
-  id battery = make("UIStatusBarBatteryItemView");
-  SEL needsAccessory = sel("_needsAccessoryImage");
-  EXPECT_EQ(vm::stdString(send<id>(parameters, vm::sel::text)), "Mail");
-  EXPECT_EQ(send<BOOL>(battery, needsAccessory), NO);
-
-  setOnlyFlags({&ENABLED8, &ENABLED3});
-  EXPECT_EQ(send<id>(parameters, vm::sel::text), nil);
-  EXPECT_EQ(send<BOOL>(battery, needsAccessory), YES);
-  send<void>(battery, sel("setCharging:"), static_cast<BOOL>(YES));
-  EXPECT_EQ(send<BOOL>(battery, needsAccessory), YES);
-  vm::release(parameters);
-}
-
-TEST_F(HomeItemsTest, StatusBarItemsStopUpdatingUnderTheirFlagsAndResumeWhenTheyGoOff) {
-  struct Case {
-    std::atomic<bool>* flag;
-    const char* update;
-    const char* counter;
-  };
-  const std::vector<Case> cases{
-      {&ENABLED15, "_updateActivityItem", "activityUpdateCount"},
-      {&ENABLED13, "_updateAirplaneMode", "airplaneModeUpdateCount"},
-      {&ENABLED13, "_noteAirplaneModeChanged", "airplaneModeChangeCount"},
-      {&ENABLED12, "_updateTimeItems", "timeUpdateCount"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.update);
-    id aggregator = make("SBStatusBarStateAggregator");
-    setOnlyFlags({c.flag});
-    send<void>(aggregator, sel(c.update));
-    EXPECT_EQ(send<NSInteger>(aggregator, sel(c.counter)), 0);
-    c.flag->store(false);
-    send<void>(aggregator, sel(c.update));
-    EXPECT_EQ(send<NSInteger>(aggregator, sel(c.counter)), 1);
-  }
-  // The airplane item keeps the state of its last update while ENABLED13 is on.
-  id aggregator = make("SBStatusBarStateAggregator");
-  ENABLED13.store(true);
-  send<void>(aggregator, sel("setAirplaneModeEnabled:"), static_cast<BOOL>(YES));
-  send<void>(aggregator, sel("_noteAirplaneModeChanged"));
-  EXPECT_EQ(send<BOOL>(aggregator, sel("isAirplaneModeItemVisible")), NO);
 }
 
 }  // namespace

@@ -1,24 +1,17 @@
-// The lock-screen tint under ENABLED2: fixed answers, suppressed background updates, the
-// user's colours in place of the platform's, the glint view's label and layout.
-#include "tweak/hooks/lockscreen_tint.h"
-
+// The lock-screen tint under ENABLED2 on the stand-ins: the user's colours in place of the
+// platform's, the banner's grabber, the glint view's label and layout.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "bridge/class_builder.h"
 #include "bridge/foundation.h"
-#include "tests/appearance/appearance_test.h"
+#include "tests/tweak/springboard_process.h"
+#include "tweak/feature_flags.h"
 
 namespace vm::test {
 namespace {
-
-using namespace velmotint::replaced;
-
-template <auto Replacement>
-using P = HookProbe<Replacement>;
-using Blur = P<&_UIGlintyStringView_setBlurHidden_forRequester_>;
 
 // The banner's platform layout, recording the background its receiver has when it runs.
 int gGrabberLayouts = 0;
@@ -28,72 +21,14 @@ void recordGrabberLayout(id self, SEL) {
   gBackgroundAtLayout = rgbaOf(send<id>(self, vm::sel::backgroundColor));
 }
 
-// The given colour is replaced by the user's colour under `key` before the platform sees it.
-template <auto Replacement>
-HookCase tints(const char* key) {
-  using Probe = P<Replacement>;
-  return {&Probe::row(), &Probe::install, [key](id receiver) {
-            Probe::send(receiver, AppearanceTest::someColour());
-            EXPECT_EQ(rgbaOf(std::get<0>(Probe::lastArgs)), userRgba(key));
-          }};
-}
+class BannerLayoutTest : public SpringBoardProcessTest {};
 
-const std::vector<HookCase>& probed() {
-  static const std::vector<HookCase> all{
-      answers<&_UIGlintyStringView__chevronVerticalOffset>(&ENABLED2, CGFloat{7.5}, CGFloat{0}),
-      answers<&_UILegibilitySettingsProvider_hasContrast>(&ENABLED2, BOOL{NO}, BOOL{YES}),
-      answers<&_UILegibilitySettingsProvider_accumulatedBrightness>(&ENABLED2, CGFloat{0.375},
-                                                                    CGFloat{1}),
-      answers<&_UILegibilitySettingsProvider_accumulatedLuminance>(&ENABLED2, CGFloat{0.625},
-                                                                   CGFloat{1}),
-      answers<&_UILegibilityView_usesSecondaryColor>(&ENABLED2, BOOL{NO}, BOOL{YES}),
-      answers<&_UILegibilityLabel_usesSecondaryColor>(&ENABLED2, BOOL{NO}, BOOL{YES}),
-      answers<&_UILegibilitySettings_shadowAlpha>(&ENABLED2, CGFloat{0.4}, CGFloat{0}),
-      skips<&SBLockScreenView__updateSlideToUnlockBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateBottomGrabberBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateTopGrabberBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateVibrantViewBackgrounds>(&ENABLED2),
-      tints<&UILabel_setColor_>("vmColor6"),
-      tints<&SBChevronView_setColor_>("vmColor5"),
-      tints<&_UILegibilitySettings_setPrimaryColor_>("vmColor5"),
-      tints<&_UILegibilitySettings_setSecondaryColor_>("vmColor6"),
-  };
-  return all;
-}
-
-class LockScreenTintProbes : public AppearanceTest {
- protected:
-  void SetUp() override {
-    AppearanceTest::SetUp();
-    Method layout = class_getInstanceMethod(cls("SBBannerContextView"), sel("_layoutGrabber"));
-    ASSERT_NE(layout, nullptr);
-    method_setImplementation(layout, vm::toImp(&recordGrabberLayout));
-    for (const HookCase& c : probed()) c.install();
-    Blur::install();
-    ASSERT_FALSE(HasFailure());
-    storeUserColours();
-    installTweak();
-    ENABLED2.store(true);
-  }
-};
-
-TEST_F(LockScreenTintProbes, FixedAnswersAndUserColoursNeverLetThePlatformDecide) {
-  for (const HookCase& c : probed()) {
-    SCOPED_TRACE(std::string(c.row->className) + " " + c.row->selector);
-    ENABLED2.store(true);
-    c.check(make(c.row->className));
-  }
-}
-
-TEST_F(LockScreenTintProbes, BlurIsHiddenForEveryRequesterWhateverWasAsked) {
-  id requester = vm::nsString("lock screen");
-  Blur::send(make("_UIGlintyStringView"), NO, requester);
-  EXPECT_EQ(Blur::calls, 1);
-  EXPECT_EQ(std::get<0>(Blur::lastArgs), YES);
-  EXPECT_EQ(std::get<1>(Blur::lastArgs), requester);
-}
-
-TEST_F(LockScreenTintProbes, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
+TEST_F(BannerLayoutTest, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
+  Method layout = class_getInstanceMethod(cls("SBBannerContextView"), sel("_layoutGrabber"));
+  ASSERT_NE(layout, nullptr);
+  method_setImplementation(layout, vm::toImp(&recordGrabberLayout));
+  installTweak();
+  ENABLED2.store(true);
   id banner = make("SBBannerContextView");
   send<void>(banner, vm::sel::setBackgroundColor_, someColour());
   send<void>(banner, sel("_layoutGrabber"));
@@ -109,10 +44,10 @@ TEST_F(LockScreenTintProbes, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) 
 }
 
 // The stand-ins' own methods below: what the lock screen ends with.
-class LockScreenTintTest : public AppearanceTest {
+class LockScreenTintTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     installTweak();
     ENABLED2.store(true);
   }
@@ -124,61 +59,34 @@ class LockScreenTintTest : public AppearanceTest {
 };
 
 TEST_F(LockScreenTintTest, WithoutStoredColoursEveryColourIsTheFallback) {
-  struct Case {
-    const char* what;
-    std::function<id()> colourAfterwards;
+  const Rgba fallback = fallbackRgba();
+  EXPECT_EQ(rgbaOf(send<id>(cls("SBBannerContextView"), sel("_defaultGrabberColor"))), fallback);
+  id glint = glintView();
+  id label = make("UILabel");
+  send<void>(glint, sel("setLabel:"), label);
+  send<void>(glint, vm::sel::layoutSubviews);
+  EXPECT_EQ(rgbaOf(send<id>(label, vm::sel::textColor)), fallback) << "glint label";
+  EXPECT_EQ(rgbaOf(send<id>(effectLayer(glint, 2), vm::sel::backgroundColor)), fallback);
+  const struct {
+    const char *className, *setter, *getter;
+  } setters[] = {
+      {"UILabel", "setColor:", "textColor"},
+      {"SBChevronView", "setColor:", "color"},
+      {"_UILegibilitySettings", "setPrimaryColor:", "primaryColor"},
+      {"_UILegibilitySettings", "setSecondaryColor:", "secondaryColor"},
   };
-  const std::vector<Case> cases{
-      {"banner grabber colour",
-       [] { return send<id>(objc_getClass("SBBannerContextView"), sel("_defaultGrabberColor")); }},
-      {"glint label",
-       [this] {
-         id label = make("UILabel");
-         send<void>(glintView(), sel("setLabel:"), label);
-         return send<id>(label, vm::sel::textColor);
-       }},
-      {"glint tint layer",
-       [this] {
-         id glint = glintView();
-         send<void>(glint, vm::sel::layoutSubviews);
-         return send<id>(effectLayer(glint, 2), vm::sel::backgroundColor);
-       }},
-      {"label colour",
-       [this] {
-         id label = make("UILabel");
-         send<void>(label, vm::sel::setColor_, someColour());
-         return send<id>(label, vm::sel::textColor);
-       }},
-      {"chevron",
-       [this] {
-         id chevron = make("SBChevronView");
-         send<void>(chevron, vm::sel::setColor_, someColour());
-         return send<id>(chevron, vm::sel::color);
-       }},
-      {"legibility primary",
-       [this] {
-         id settings = make("_UILegibilitySettings");
-         send<void>(settings, sel("setPrimaryColor:"), someColour());
-         return send<id>(settings, sel("primaryColor"));
-       }},
-      {"legibility secondary",
-       [this] {
-         id settings = make("_UILegibilitySettings");
-         send<void>(settings, sel("setSecondaryColor:"), someColour());
-         return send<id>(settings, sel("secondaryColor"));
-       }},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(rgbaOf(c.colourAfterwards()), fallbackRgba());
+  for (const auto& s : setters) {
+    id object = make(s.className);
+    send<void>(object, sel(s.setter), someColour());
+    EXPECT_EQ(rgbaOf(send<id>(object, sel(s.getter))), fallback) << s.className << " " << s.setter;
   }
 }
 
 TEST_F(LockScreenTintTest, AColourChangedInTheFileIsUsedAtTheNextCallWithoutANotification) {
   Class banner = cls("SBBannerContextView");
-  storeColour("vmColor5", "#ff0000");
+  writeSettings(stringEntry("vmColor5", "#ff0000"));
   EXPECT_EQ(rgbaOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{1, 0, 0, 1}));
-  storeColour("vmColor5", "#00ff00:0.5");
+  writeSettings(stringEntry("vmColor5", "#00ff00:0.5"));
   EXPECT_EQ(rgbaOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{0, 1, 0, 0.5}));
 }
 
@@ -191,33 +99,25 @@ TEST_F(LockScreenTintTest, BannerGrabberIsLaidOutInTheUsersColourOnAClearBanner)
   EXPECT_EQ(rgbaOf(send<id>(grabber, vm::sel::backgroundColor)), userRgba("vmColor5"));
 }
 
-TEST_F(LockScreenTintTest, LayoutHidesBlurAndGlintAndTintsTheThirdLayerInsteadOfThePlatform) {
+// The platform's layout never runs; of the effect view's subviews, as many as there are, the
+// first two (blur, glint) are hidden and the third takes the user's tint.
+TEST_F(LockScreenTintTest, LayoutHidesBlurAndGlintAndTintsTheThirdLayerThatExist) {
   storeUserColours();
-  id glint = glintView();
-  send<void>(glint, vm::sel::layoutSubviews);
-  EXPECT_EQ(send<CGFloat>(effectLayer(glint, 0), vm::sel::alpha), 0.0);
-  EXPECT_EQ(send<CGFloat>(effectLayer(glint, 1), vm::sel::alpha), 0.0);
-  EXPECT_EQ(rgbaOf(send<id>(effectLayer(glint, 2), vm::sel::backgroundColor)),
-            userRgba("vmColor5"));
-  EXPECT_EQ(send<NSInteger>(glint, sel("layoutCount")), 0) << "the platform's layout ran";
-}
-
-TEST_F(LockScreenTintTest, LayoutWithAShortEffectViewActsOnTheSubviewsThatExist) {
-  storeUserColours();
-  for (NSUInteger kept : {0u, 1u, 2u}) {
+  for (NSUInteger kept : {0u, 1u, 2u, 3u}) {
     SCOPED_TRACE(std::to_string(kept) + " effect subviews");
     id glint = glintView();
     std::vector<id> layers;
     for (NSUInteger i = 0; i < 3; ++i) layers.push_back(vm::retain(effectLayer(glint, i)));
     for (NSUInteger i = kept; i < 3; ++i) send<void>(layers[i], vm::sel::removeFromSuperview);
     send<void>(glint, vm::sel::layoutSubviews);
-    for (NSUInteger i = 0; i < 3; ++i) {
-      bool acted = i < kept;
-      if (i < 2)
-        EXPECT_EQ(send<CGFloat>(layers[i], vm::sel::alpha), acted ? 0.0 : 1.0) << "layer " << i;
-      else
-        EXPECT_EQ(send<id>(layers[i], vm::sel::backgroundColor), nil) << "layer " << i;
-    }
+    EXPECT_EQ(send<NSInteger>(glint, sel("layoutCount")), 0) << "the platform's layout ran";
+    for (NSUInteger i = 0; i < 2; ++i)
+      EXPECT_EQ(send<CGFloat>(layers[i], vm::sel::alpha), i < kept ? 0.0 : 1.0) << "layer " << i;
+    id tint = send<id>(layers[2], vm::sel::backgroundColor);
+    if (kept == 3)
+      EXPECT_EQ(rgbaOf(tint), userRgba("vmColor5"));
+    else
+      EXPECT_EQ(tint, nil);
     for (id layer : layers) vm::release(layer);
   }
 }
@@ -259,23 +159,6 @@ TEST_F(LockScreenTintTest, WhatTheTintDidStaysWhenItGoesOff) {
   // The next calls reach the platform again.
   send<void>(glint, sel("setLabel:"), label);
   EXPECT_EQ(send<id>(glint, sel("label")), label);
-}
-
-TEST_F(LockScreenTintTest, LockScreenBackgroundsStayUnpaintedWhileTheTintIsOn) {
-  id lock = make("SBLockScreenView");
-  const std::vector<std::pair<const char*, const char*>> areas{
-      {"_updateSlideToUnlockBackground", "slideToUnlockView"},
-      {"_updateBottomGrabberBackground", "bottomGrabberView"},
-      {"_updateTopGrabberBackground", "topGrabberView"},
-      {"_updateVibrantViewBackgrounds", "vibrantView"},
-  };
-  for (const auto& [update, area] : areas) send<void>(lock, sel(update));
-  for (const auto& [update, area] : areas)
-    EXPECT_EQ(send<id>(send<id>(lock, sel(area)), vm::sel::backgroundColor), nil) << update;
-  ENABLED2.store(false);
-  for (const auto& [update, area] : areas) send<void>(lock, sel(update));
-  for (const auto& [update, area] : areas)
-    EXPECT_NE(send<id>(send<id>(lock, sel(area)), vm::sel::backgroundColor), nil) << update;
 }
 
 }  // namespace

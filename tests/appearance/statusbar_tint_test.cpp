@@ -7,7 +7,7 @@
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"
-#include "tests/appearance/appearance_test.h"
+#include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
 
 namespace vm::test {
@@ -15,6 +15,7 @@ namespace {
 
 const Rgba kBlack{0, 0, 0, 1};
 const Rgba kWhite{1, 1, 1, 1};
+const Rgba kCharging{0.3, 0.85, 0.39, 1};
 
 // Every colour the activity indicator's platform setter receives, in order.
 std::vector<Rgba> gIndicatorColours;
@@ -22,23 +23,10 @@ void recordIndicatorColour(id, SEL, id colour) {
   gIndicatorColours.push_back(rgbaOf(colour));
 }
 
-struct Flags {
-  bool enabled1;
-  bool enabled2;
-};
-std::string describe(Flags f) {
-  return std::string("ENABLED1 ") + (f.enabled1 ? "on" : "off") + ", ENABLED2 " +
-         (f.enabled2 ? "on" : "off");
-}
-void apply(Flags f) {
-  ENABLED1.store(f.enabled1);
-  ENABLED2.store(f.enabled2);
-}
-
-class StatusBarTintTest : public AppearanceTest {
+class StatusBarTintTest : public SpringBoardProcessTest {
  protected:
   void SetUp() override {
-    AppearanceTest::SetUp();
+    SpringBoardProcessTest::SetUp();
     Method setColor = class_getInstanceMethod(cls("UIActivityIndicatorView"), sel("setColor:"));
     ASSERT_NE(setColor, nullptr);
     method_setImplementation(setColor, vm::toImp(&recordIndicatorColour));
@@ -54,100 +42,65 @@ class StatusBarTintTest : public AppearanceTest {
                     sel("_batteryColorForCapacity:lowCapacity:charging:"), capacity, CGFloat{0.2},
                     charging);
   }
+  // A new style-attributes object, released by the caller.
+  static id styleAttributes(id request, id background, id foreground) {
+    return send<id>(send<id>(cls("UIStatusBarNewUIStyleAttributes"), vm::sel::alloc),
+                    sel("initWithRequest:backgroundColor:foregroundColor:"), request, background,
+                    foreground);
+  }
 };
 
-TEST_F(StatusBarTintTest, ActivityIndicatorIsSetOnceOrTwiceAndEndsInVmColor6UnderEnabled2) {
+// For each combination of ENABLED1 and ENABLED2: the colours the activity indicator's setter
+// receives in order, the text colour for styles 0 to 2, and the user colour the style
+// attributes' foreground takes (null: the caller's arguments go through). The battery and
+// the refresh control follow ENABLED1 only.
+TEST_F(StatusBarTintTest, EachColourFollowsItsFlagsInEveryCombination) {
   storeUserColours();
-  Rgba given = rgbaOf(someColour());
+  id given = someColour(), request = vm::nsString("style request");
+  id white = send<id>(vm::cls::UIColor.get(), vm::sel::whiteColor);
+  const Rgba platformGrey{0.5, 0.5, 0.5, 1};
+  const Rgba c2 = userRgba("vmColor2"), c4 = userRgba("vmColor4"), c6 = userRgba("vmColor6");
   struct Case {
-    Flags flags;
-    std::vector<Rgba> received;
+    bool enabled1, enabled2;
+    std::vector<Rgba> indicator, textForStyles012;
+    const char* foregroundKey;
   };
-  const std::vector<Case> cases{
-      {{false, false}, {given}},
-      {{true, false}, {userRgba("vmColor4"), userRgba("vmColor4")}},
-      {{false, true}, {userRgba("vmColor6")}},
-      {{true, true}, {userRgba("vmColor4"), userRgba("vmColor6")}},
+  const Case cases[] = {
+      {false, false, {rgbaOf(given)}, {kBlack, kWhite, platformGrey}, nullptr},
+      {true, false, {c4, c4}, {c2, c2, c2}, "vmColor1"},
+      {false, true, {c6}, {c6, c6, c6}, "vmColor5"},
+      {true, true, {c4, c6}, {c2, c2, c2}, "vmColor1"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(describe(c.flags));
-    apply(c.flags);
+    SCOPED_TRACE(std::string("ENABLED1 ") + (c.enabled1 ? "on" : "off") + ", ENABLED2 " +
+                 (c.enabled2 ? "on" : "off"));
+    ENABLED1.store(c.enabled1);
+    ENABLED2.store(c.enabled2);
     gIndicatorColours.clear();
     send<void>(make("UIActivityIndicatorView"), vm::sel::setColor_, someColour());
-    EXPECT_EQ(gIndicatorColours, c.received);
-  }
-}
-
-TEST_F(StatusBarTintTest, TextTakesOneColourForEveryStyleAndEnabled1Wins) {
-  storeUserColours();
-  const Rgba platformGrey{0.5, 0.5, 0.5, 1};
-  struct Case {
-    Flags flags;
-    std::vector<Rgba> forStyles012;
-  };
-  const std::vector<Case> cases{
-      {{false, false}, {kBlack, kWhite, platformGrey}},
-      {{true, false}, std::vector<Rgba>(3, userRgba("vmColor2"))},
-      {{false, true}, std::vector<Rgba>(3, userRgba("vmColor6"))},
-      {{true, true}, std::vector<Rgba>(3, userRgba("vmColor2"))},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(describe(c.flags));
-    apply(c.flags);
+    EXPECT_EQ(gIndicatorColours, c.indicator);
     for (NSInteger style = 0; style < 3; ++style)
-      EXPECT_EQ(rgbaOf(textColour(style)), c.forStyles012[style]) << "style " << style;
-  }
-}
+      EXPECT_EQ(rgbaOf(textColour(style)), c.textForStyles012[style]) << "style " << style;
 
-TEST_F(StatusBarTintTest, BatteryAndRefreshControlFollowEnabled1Only) {
-  storeUserColours();
-  const Rgba charging{0.3, 0.85, 0.39, 1};
-  id given = someColour();
-  for (Flags flags :
-       {Flags{false, false}, Flags{false, true}, Flags{true, false}, Flags{true, true}}) {
-    SCOPED_TRACE(describe(flags));
-    apply(flags);
     std::vector<Rgba> battery{rgbaOf(batteryColour(0.1, NO)), rgbaOf(batteryColour(0.9, NO)),
                               rgbaOf(batteryColour(0.5, YES))};
     id refresh = make("_UIRefreshControlModernContentView");
     send<void>(refresh, vm::sel::setTintColor_, given);
-    if (flags.enabled1) {
+    if (c.enabled1) {
       EXPECT_EQ(battery, std::vector<Rgba>(3, userRgba("vmColor3")));
       EXPECT_EQ(rgbaOf(send<id>(refresh, vm::sel::tintColor)), userRgba("vmColor4"));
     } else {
-      EXPECT_EQ(battery, (std::vector<Rgba>{Rgba{1, 0, 0, 1}, kWhite, charging}));
+      EXPECT_EQ(battery, (std::vector<Rgba>{Rgba{1, 0, 0, 1}, kWhite, kCharging}));
       EXPECT_EQ(send<id>(refresh, vm::sel::tintColor), given);
     }
     EXPECT_EQ(send<NSInteger>(refresh, sel("tintColorChangeCount")), 1);
-  }
-}
 
-TEST_F(StatusBarTintTest, StyleAttributesGetNoRequestAClearBackgroundAndTheUsersForeground) {
-  storeUserColours();
-  struct Case {
-    Flags flags;
-    const char* foregroundKey;  // null: the caller's arguments go through
-  };
-  const std::vector<Case> cases{
-      {{false, false}, nullptr},
-      {{true, false}, "vmColor1"},
-      {{false, true}, "vmColor5"},
-      {{true, true}, "vmColor1"},
-  };
-  id request = vm::nsString("style request");
-  id background = someColour();
-  id foreground = send<id>(vm::cls::UIColor.get(), vm::sel::whiteColor);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(describe(c.flags));
-    apply(c.flags);
-    id attributes = send<id>(send<id>(cls("UIStatusBarNewUIStyleAttributes"), vm::sel::alloc),
-                             sel("initWithRequest:backgroundColor:foregroundColor:"), request,
-                             background, foreground);
+    id attributes = styleAttributes(request, given, white);
     ASSERT_NE(attributes, nil);
     if (c.foregroundKey == nullptr) {
       EXPECT_EQ(send<id>(attributes, sel("request")), request);
-      EXPECT_EQ(send<id>(attributes, vm::sel::backgroundColor), background);
-      EXPECT_EQ(send<id>(attributes, sel("foregroundColor")), foreground);
+      EXPECT_EQ(send<id>(attributes, vm::sel::backgroundColor), given);
+      EXPECT_EQ(send<id>(attributes, sel("foregroundColor")), white);
     } else {
       EXPECT_EQ(send<id>(attributes, sel("request")), nil);
       EXPECT_EQ(rgbaOf(send<id>(attributes, vm::sel::backgroundColor)), kClear);
@@ -158,7 +111,8 @@ TEST_F(StatusBarTintTest, StyleAttributesGetNoRequestAClearBackgroundAndTheUsers
 }
 
 TEST_F(StatusBarTintTest, WithoutASettingsFileEveryReplacedColourIsTheFallback) {
-  apply({true, true});
+  ENABLED1.store(true);
+  ENABLED2.store(true);
   EXPECT_EQ(rgbaOf(textColour(1)), fallbackRgba());
   EXPECT_EQ(rgbaOf(batteryColour(0.5, YES)), fallbackRgba());
   send<void>(make("UIActivityIndicatorView"), vm::sel::setColor_, someColour());
@@ -166,9 +120,7 @@ TEST_F(StatusBarTintTest, WithoutASettingsFileEveryReplacedColourIsTheFallback) 
   id refresh = make("_UIRefreshControlModernContentView");
   send<void>(refresh, vm::sel::setTintColor_, someColour());
   EXPECT_EQ(rgbaOf(send<id>(refresh, vm::sel::tintColor)), fallbackRgba());
-  id attributes = send<id>(send<id>(cls("UIStatusBarNewUIStyleAttributes"), vm::sel::alloc),
-                           sel("initWithRequest:backgroundColor:foregroundColor:"), id{nil},
-                           someColour(), someColour());
+  id attributes = styleAttributes(nil, someColour(), someColour());
   EXPECT_EQ(rgbaOf(send<id>(attributes, sel("foregroundColor"))), fallbackRgba());
   vm::release(attributes);
 }

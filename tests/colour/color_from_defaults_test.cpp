@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 #include "tests/support/device_root.h"
@@ -16,14 +15,16 @@
 
 namespace {
 
-using vm::test::byteComponent;
 using vm::test::componentsOf;
+using vm::test::kSettingsFile;
 using vm::test::Logged;
 using vm::test::logsOf;
 using vm::test::Rgba;
+using vm::test::rgbaOfBytes;
+using vm::test::stringEntry;
 using vm::test::xmlPlist;
 
-constexpr const char* kSettingsFile = "/var/mobile/Library/Preferences/com.tanvork.velmotint.plist";
+const Rgba kFallbackGrey = rgbaOfBytes(161, 161, 161, 1.0);
 
 class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
  protected:
@@ -42,70 +43,49 @@ class ColorFromDefaultsTest : public vm::test::DeviceRootTest {
     if (logged != nullptr) *logged = seen;
     return colour;
   }
-
-  void storeXml(const std::string& valueXml) {
-    writeFile(kSettingsFile, xmlPlist("<key>vmColor6</key>" + valueXml));
-  }
-  void storeString(const std::string& text) { storeXml("<string>" + text + "</string>"); }
-
-  static void expectFallbackGrey(id colour) {
-    Rgba c = componentsOf(colour);
-    EXPECT_EQ(c.red, byteComponent(161));
-    EXPECT_EQ(c.green, byteComponent(161));
-    EXPECT_EQ(c.blue, byteComponent(161));
-    EXPECT_EQ(c.alpha, 1.0);
+  void storeString(const std::string& text) { writeSettings(stringEntry("vmColor6", text)); }
+  void storeBinary(id value) {
+    writeFile(kSettingsFile,
+              vm::test::binaryPlistOf(vm::test::dictionaryOf({{"vmColor6", value}})));
   }
 
   vm::AutoreleasePool pool_;
 };
 
-TEST_F(ColorFromDefaultsTest, SettingsPathNamesTheDomain) {
-  EXPECT_EQ(vm::SettingsDomain::named("com.tanvork.velmotint").devicePath(), kSettingsFile);
-  // A nil domain is written as %@ writes nil.
+// A nil domain is written as %@ writes nil.
+TEST_F(ColorFromDefaultsTest, ANilDomainNamesTheFileAsFormattingNilWould) {
   writeFile("/var/mobile/Library/Preferences/(null).plist",
-            xmlPlist("<key>vmColor6</key><string>#ff0000</string>"));
+            xmlPlist(stringEntry("vmColor6", "#ff0000")));
   EXPECT_EQ(componentsOf(colorFromDefaultsWithKey(nil, vm::nsString("vmColor6"),
                                                   vm::nsString("#a1a1a1:1.0")))
                 .red,
             1.0);
 }
 
-TEST_F(ColorFromDefaultsTest, NoFileGivesTheFallbackSilently) {
-  Logged logged;
-  expectFallbackGrey(lookUp(&logged));
-  EXPECT_TRUE(logged.rejectedCodes.empty());
-  EXPECT_TRUE(logged.otherLines.empty());
-}
-
-TEST_F(ColorFromDefaultsTest, UnusableFilesGiveTheFallbackSilently) {
-  const std::string files[] = {
-      "", "not a property list \x01\x02", "<?xml version=\"1.0\"?><plist><dict><key>",
-      "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>#ff0000</string></array>"
-      "</plist>",
-      xmlPlist("<key>vmColor1</key><string>#ff0000</string>")};
-  for (const std::string& contents : files) {
-    writeFile(kSettingsFile, contents);
-    Logged logged;
-    expectFallbackGrey(lookUp(&logged));
-    EXPECT_TRUE(logged.otherLines.empty()) << contents;
-  }
-  for (const vm::test::NamedBytes& hostile : vm::test::hostilePropertyLists()) {
-    writeFile(kSettingsFile, hostile.bytes);
-    Logged logged;
-    expectFallbackGrey(lookUp(&logged));
-    EXPECT_TRUE(logged.otherLines.empty()) << hostile.name;
-  }
-}
-
-TEST_F(ColorFromDefaultsTest, ValuesThatAreNotStringsCountAsAbsent) {
+// No file, a file that is no dictionary or lacks the key, hostile files, and values that are
+// not strings: the fallback, with nothing logged.
+TEST_F(ColorFromDefaultsTest, UnusableFilesAndValuesGiveTheFallbackSilently) {
+  std::vector<vm::test::NamedBytes> files = vm::test::hostilePropertyLists();
+  for (const char* contents :
+       {"", "not a property list \x01\x02", "<?xml version=\"1.0\"?><plist><dict><key>",
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>#ff0000</string></array>"
+        "</plist>"})
+    files.push_back({contents, contents});
+  files.push_back({"another key", xmlPlist(stringEntry("vmColor1", "#ff0000"))});
   for (const char* value :
        {"<integer>7</integer>", "<real>0.5</real>", "<true/>", "<data>AAEC</data>",
         "<date>2014-01-01T00:00:00Z</date>", "<array><string>#ff0000</string></array>",
-        "<dict><key>a</key><string>#ff0000</string></dict>"}) {
-    storeXml(value);
-    Logged logged;
-    expectFallbackGrey(lookUp(&logged));
-    EXPECT_TRUE(logged.otherLines.empty()) << value;
+        "<dict><key>a</key><string>#ff0000</string></dict>"})
+    files.push_back({value, xmlPlist(std::string("<key>vmColor6</key>") + value)});
+  Logged logged;
+  EXPECT_EQ(componentsOf(lookUp(&logged)), kFallbackGrey) << "no file";
+  EXPECT_TRUE(logged.rejectedCodes.empty());
+  EXPECT_TRUE(logged.otherLines.empty());
+  for (const vm::test::NamedBytes& file : files) {
+    writeFile(kSettingsFile, file.bytes);
+    EXPECT_EQ(componentsOf(lookUp(&logged)), kFallbackGrey) << file.name;
+    EXPECT_TRUE(logged.rejectedCodes.empty()) << file.name;
+    EXPECT_TRUE(logged.otherLines.empty()) << file.name;
   }
 }
 
@@ -115,36 +95,22 @@ struct StoredCase {
   double alpha;
 };
 
-void PrintTo(const StoredCase& c, std::ostream* os) {
-  *os << c.stored;
+TEST_F(ColorFromDefaultsTest, HexPartWithAlphaReplaced) {
+  const StoredCase cases[] = {
+      StoredCase{"#ff0000:0.5", 255, 0, 0, 0.5}, StoredCase{"#ff0000", 255, 0, 0, 1.0},
+      StoredCase{"ff0000:0.5", 255, 0, 0, 0.5},  StoredCase{"#f00:0.25", 255, 0, 0, 0.25},
+      StoredCase{"#ff0000:", 255, 0, 0, 0.0},    StoredCase{"#00ff00:0.75:0.1:zz", 0, 255, 0, 0.75},
+      StoredCase{"#0000ff:abc", 0, 0, 255, 0.0}, StoredCase{"#0000ff:0.5x", 0, 0, 255, 0.5},
+      StoredCase{"#0000ff:1", 0, 0, 255, 1.0}};
+  for (const StoredCase& c : cases) {
+    storeString(c.stored);
+    Logged logged;
+    EXPECT_EQ(componentsOf(lookUp(&logged)), rgbaOfBytes(c.red, c.green, c.blue, c.alpha))
+        << c.stored;
+    EXPECT_TRUE(logged.rejectedCodes.empty()) << c.stored;
+    EXPECT_TRUE(logged.otherLines.empty()) << c.stored;
+  }
 }
-
-class StoredColourTest : public ColorFromDefaultsTest,
-                         public ::testing::WithParamInterface<StoredCase> {};
-
-TEST_P(StoredColourTest, HexPartWithAlphaReplaced) {
-  const StoredCase& c = GetParam();
-  storeString(c.stored);
-  Logged logged;
-  Rgba got = componentsOf(lookUp(&logged));
-  EXPECT_EQ(got.red, byteComponent(c.red));
-  EXPECT_EQ(got.green, byteComponent(c.green));
-  EXPECT_EQ(got.blue, byteComponent(c.blue));
-  EXPECT_EQ(got.alpha, c.alpha);
-  EXPECT_TRUE(logged.rejectedCodes.empty());
-  EXPECT_TRUE(logged.otherLines.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Strings, StoredColourTest,
-                         ::testing::Values(StoredCase{"#ff0000:0.5", 255, 0, 0, 0.5},
-                                           StoredCase{"#ff0000", 255, 0, 0, 1.0},
-                                           StoredCase{"ff0000:0.5", 255, 0, 0, 0.5},
-                                           StoredCase{"#f00:0.25", 255, 0, 0, 0.25},
-                                           StoredCase{"#ff0000:", 255, 0, 0, 0.0},
-                                           StoredCase{"#00ff00:0.75:0.1:zz", 0, 255, 0, 0.75},
-                                           StoredCase{"#0000ff:abc", 0, 0, 255, 0.0},
-                                           StoredCase{"#0000ff:0.5x", 0, 0, 255, 0.5},
-                                           StoredCase{"#0000ff:1", 0, 0, 255, 1.0}));
 
 TEST_F(ColorFromDefaultsTest, EmptyHexPartIsRandomWithTheStoredAlpha) {
   for (const auto& [stored, alpha] : {std::pair{"", 1.0}, std::pair{":0.5", 0.5}}) {
@@ -154,10 +120,7 @@ TEST_F(ColorFromDefaultsTest, EmptyHexPartIsRandomWithTheStoredAlpha) {
     Rgba got = componentsOf(lookUp(nullptr, ":1.0"));
     Rgba want = componentsOf(vm::test::hsbColour(0.0625, 0.625, 0.6875));
     EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 6u);
-    EXPECT_EQ(got.red, want.red);
-    EXPECT_EQ(got.green, want.green);
-    EXPECT_EQ(got.blue, want.blue);
-    EXPECT_EQ(got.alpha, alpha);
+    EXPECT_EQ(got, (Rgba{want.red, want.green, want.blue, alpha}));
   }
 }
 
@@ -172,21 +135,18 @@ TEST_F(ColorFromDefaultsTest, FallbackIsParsedEvenWhenTheStoredValueWins) {
 
 TEST_F(ColorFromDefaultsTest, EveryCallReadsTheFileAfresh) {
   storeString("#ff0000");
-  EXPECT_EQ(componentsOf(lookUp()).red, 1.0);
+  EXPECT_EQ(componentsOf(lookUp()), (Rgba{1, 0, 0, 1}));
   storeString("#0000ff:0.5");
-  Rgba now = componentsOf(lookUp());
-  EXPECT_EQ(now.red, 0.0);
-  EXPECT_EQ(now.blue, 1.0);
-  EXPECT_EQ(now.alpha, 0.5);
+  EXPECT_EQ(componentsOf(lookUp()), (Rgba{0, 0, 1, 0.5}));
 }
 
 // Domains are known again by the string object that named them only while its text
 // cannot change: a mutable string is read afresh on every call.
 TEST_F(ColorFromDefaultsTest, EachCallLooksUpTheDomainItsStringNamesNow) {
   writeFile("/var/mobile/Library/Preferences/red.plist",
-            xmlPlist("<key>vmColor6</key><string>#ff0000</string>"));
+            xmlPlist(stringEntry("vmColor6", "#ff0000")));
   writeFile("/var/mobile/Library/Preferences/blue.plist",
-            xmlPlist("<key>vmColor6</key><string>#0000ff</string>"));
+            xmlPlist(stringEntry("vmColor6", "#0000ff")));
   id red = vm::nsString("red"), blue = vm::nsString("blue");
   id changing = vm::send<id>(vm::cls::NSMutableString.get(), vm::sel::stringWithString_, red);
   auto redOf = [](id domain) {
@@ -204,16 +164,12 @@ TEST_F(ColorFromDefaultsTest, EachCallLooksUpTheDomainItsStringNamesNow) {
   EXPECT_EQ(redOf(blue), 0.0);
 }
 
-TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyLists) {
-  id settings = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
-  vm::send<void>(settings, vm::sel::setObject_forKey_, vm::nsString("#00ff00:0.25"),
-                 vm::nsString("vmColor6"));
-  writeFile(kSettingsFile, "");
-  ASSERT_TRUE(vm::test::writeBinaryDictionary(settings, path(kSettingsFile)));
-  Rgba got = componentsOf(lookUp());
-  EXPECT_EQ(got.green, 1.0);
-  EXPECT_EQ(got.red, 0.0);
-  EXPECT_EQ(got.alpha, 0.25);
+// Binary lists are read; an embedded NUL in the value ends the hex text.
+TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyListsUpToAnEmbeddedNul) {
+  storeBinary(vm::nsString("#00ff00:0.25"));
+  EXPECT_EQ(componentsOf(lookUp()), (Rgba{0, 1, 0, 0.25}));
+  storeBinary(vm::test::stringWithBytes(std::string("ab\0cdef:0.5", 11)));
+  EXPECT_EQ(componentsOf(lookUp()), rgbaOfBytes(0xAA, 0xBB, 0, 0.5));
 }
 
 TEST_F(ColorFromDefaultsTest, OutOfRangeAlphaTextsArePassedOnAsRead) {
@@ -252,25 +208,12 @@ TEST_F(ColorFromDefaultsTest, HostileColourStringsGiveAColourAndLogOnlyRejectedD
   }
 }
 
-TEST_F(ColorFromDefaultsTest, EmbeddedNulInTheStoredValueEndsTheHexText) {
-  id settings = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
-  vm::send<void>(settings, vm::sel::setObject_forKey_,
-                 vm::test::stringWithBytes(std::string("ab\0cdef:0.5", 11)),
-                 vm::nsString("vmColor6"));
-  writeFile(kSettingsFile, "");
-  ASSERT_TRUE(vm::test::writeBinaryDictionary(settings, path(kSettingsFile)));
-  Rgba got = componentsOf(lookUp());
-  EXPECT_EQ(got.red, byteComponent(0xAA));
-  EXPECT_EQ(got.green, byteComponent(0xBB));
-  EXPECT_EQ(got.blue, 0.0);
-  EXPECT_EQ(got.alpha, 0.5);
-}
-
 // Lookups on several threads while another thread replaces the file again and again: each
 // lookup gives the old colour or the new one, never the fallback, a mix or a freed value.
 TEST_F(ColorFromDefaultsTest, LookupsOnManyThreadsGiveTheOldOrTheNewColour) {
-  const std::string versions[] = {xmlPlist("<key>vmColor6</key><string>#ff0000</string>"),
-                                  xmlPlist("<key>vmColor6</key><string>#0000ff:0.5</string>")};
+  const Rgba red{1, 0, 0, 1}, blue{0, 0, 1, 0.5};
+  const std::string versions[] = {xmlPlist(stringEntry("vmColor6", "#ff0000")),
+                                  xmlPlist(stringEntry("vmColor6", "#0000ff:0.5"))};
   writeFile(kSettingsFile, versions[0]);
   std::atomic<bool> stop{false};
   std::atomic<int> wrong{0}, lookups{0};
@@ -285,9 +228,7 @@ TEST_F(ColorFromDefaultsTest, LookupsOnManyThreadsGiveTheOldOrTheNewColour) {
         id domain = r % 2 == 0 ? shared : vm::nsString("com.tanvork.velmotint");
         Rgba c = componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
                                                        vm::nsString("#a1a1a1:1.0")));
-        bool red = c.red == 1.0 && c.green == 0.0 && c.blue == 0.0 && c.alpha == 1.0;
-        bool blue = c.red == 0.0 && c.green == 0.0 && c.blue == 1.0 && c.alpha == 0.5;
-        if (!red && !blue) wrong.fetch_add(1);
+        if (!(c == red) && !(c == blue)) wrong.fetch_add(1);
         lookups.fetch_add(1);
       }
     });

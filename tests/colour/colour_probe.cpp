@@ -4,11 +4,9 @@
 
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
 #include "colour/random_colour.h"
 
 namespace vm::test {
@@ -81,14 +79,6 @@ id stringWithBytes(const std::string& bytes) {
 id hsbColour(double hue, double saturation, double brightness) {
   return send<id>(cls::UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_, hue,
                   saturation, brightness, CGFloat{1.0});
-}
-
-bool writeBinaryDictionary(id dictionary, const std::string& path) {
-  std::string bytes;
-  if (!encodeBinaryPropertyList(dictionary, &bytes)) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  return static_cast<bool>(out.flush());
 }
 
 void ScriptedRandom::install(std::vector<std::uint32_t> draws) {

@@ -20,6 +20,9 @@ Rgba componentsOf(id colour);
 inline double byteComponent(unsigned char byte) {
   return static_cast<double>(static_cast<float>(byte) / 255.0f);
 }
+inline Rgba rgbaOfBytes(unsigned char red, unsigned char green, unsigned char blue, double alpha) {
+  return Rgba{byteComponent(red), byteComponent(green), byteComponent(blue), alpha};
+}
 
 // What `call` wrote to stderr: the codes of "Error, invalid char '%d' in hex number"
 // lines, in order, and every other line.
@@ -34,9 +37,6 @@ id stringWithBytes(const std::string& bytes);
 
 // The colour UIColor itself builds from hue, saturation and brightness, alpha 1.0.
 id hsbColour(double hue, double saturation, double brightness);
-
-// Writes `dictionary` as a binary property list to the host path `path`.
-bool writeBinaryDictionary(id dictionary, const std::string& path);
 
 // A short test-name-safe label for a text: letters, digits, "#", ":", ".", "-" as they
 // are, other bytes as "_" and two hex digits, long texts cut with their length noted.

@@ -18,56 +18,44 @@ struct HexCase {
   std::vector<int> rejected;
 };
 
-void PrintTo(const HexCase& c, std::ostream* os) {
-  *os << vm::test::caseLabel(c.text);
+TEST(ConvertFromHex, GivesValueAndLogsRejectedCharactersLastFirst) {
+  const HexCase cases[] = {
+      HexCase{"", 0, {}}, HexCase{"ff", 255, {}}, HexCase{"FF", 255, {}}, HexCase{"fF", 255, {}},
+      HexCase{"0a", 10, {}}, HexCase{"a0", 160, {}}, HexCase{"7", 7, {}}, HexCase{"g1", 1, {103}},
+      HexCase{"1g", 16, {103}}, HexCase{"zy", 0, {121, 122}}, HexCase{" ", 0, {32}},
+      HexCase{"\xC3", 0, {-61}}, HexCase{std::string("1\0", 2), 16, {0}},
+      // The full 32 bits, then places beyond the eighth, which add nothing.
+      HexCase{"ffffffff", -1, {}}, HexCase{"80000000", INT_MIN, {}},
+      HexCase{"123456789", 0x23456789, {}}, HexCase{std::string(200, 'f'), -1, {}},
+      HexCase{"1" + std::string(64, '0'), 0, {}}, HexCase{"g00000000", 0, {103}}};
+  for (const HexCase& c : cases) {
+    SCOPED_TRACE(vm::test::caseLabel(c.text));
+    int value = 0;
+    Logged logged = logsOf([&] { value = convertFromHex(c.text); });
+    EXPECT_EQ(value, c.value);
+    EXPECT_EQ(logged.rejectedCodes, c.rejected);
+    EXPECT_TRUE(logged.otherLines.empty());
+  }
 }
-
-class ConvertFromHexTest : public ::testing::TestWithParam<HexCase> {};
-
-TEST_P(ConvertFromHexTest, GivesValueAndLogsRejectedCharactersLastFirst) {
-  int value = 0;
-  Logged logged = logsOf([&] { value = convertFromHex(GetParam().text); });
-  EXPECT_EQ(value, GetParam().value);
-  EXPECT_EQ(logged.rejectedCodes, GetParam().rejected);
-  EXPECT_TRUE(logged.otherLines.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ConvertFromHexTest,
-    ::testing::Values(HexCase{"", 0, {}}, HexCase{"ff", 255, {}}, HexCase{"FF", 255, {}},
-                      HexCase{"fF", 255, {}}, HexCase{"0a", 10, {}}, HexCase{"a0", 160, {}},
-                      HexCase{"7", 7, {}}, HexCase{"g1", 1, {103}}, HexCase{"1g", 16, {103}},
-                      HexCase{"zy", 0, {121, 122}}, HexCase{" ", 0, {32}},
-                      HexCase{"\xC3", 0, {-61}}, HexCase{std::string("1\0", 2), 16, {0}},
-                      // The full 32 bits, then places beyond the eighth, which add nothing.
-                      HexCase{"ffffffff", -1, {}}, HexCase{"80000000", INT_MIN, {}},
-                      HexCase{"123456789", 0x23456789, {}}, HexCase{std::string(200, 'f'), -1, {}},
-                      HexCase{"1" + std::string(64, '0'), 0, {}}, HexCase{"g00000000", 0, {103}}));
 
 struct SplitCase {
   std::string digits;
   std::vector<unsigned char> bytes;
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os) {
-  *os << vm::test::caseLabel(c.digits);
+TEST(Hextodec, StoresRedGreenBlueFromCharacterPairs) {
+  const SplitCase cases[] = {{"a1b2c3", {161, 178, 195}},
+                             {"aabbccdd", {170, 187, 204}},
+                             {"aabb", {170, 187, 0}},
+                             {"aabbc", {170, 187, 12}}};
+  for (const SplitCase& c : cases) {
+    std::vector<unsigned char> bytes{9, 9, 9, 42};
+    hextodec(c.digits, bytes);
+    std::vector<unsigned char> expected = c.bytes;
+    expected.push_back(42);  // only elements 0 to 2 are written, nothing is resized
+    EXPECT_EQ(bytes, expected) << c.digits;
+  }
 }
-
-class HextodecTest : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(HextodecTest, StoresRedGreenBlueFromCharacterPairs) {
-  std::vector<unsigned char> bytes{9, 9, 9, 42};
-  hextodec(GetParam().digits, bytes);
-  std::vector<unsigned char> expected = GetParam().bytes;
-  expected.push_back(42);  // only elements 0 to 2 are written, nothing is resized
-  EXPECT_EQ(bytes, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Digits, HextodecTest,
-                         ::testing::Values(SplitCase{"a1b2c3", {161, 178, 195}},
-                                           SplitCase{"aabbccdd", {170, 187, 204}},
-                                           SplitCase{"aabb", {170, 187, 0}},
-                                           SplitCase{"aabbc", {170, 187, 12}}));
 
 TEST(Hextodec, ConvertsRedGreenBlueInThatOrder) {
   std::vector<unsigned char> bytes(3);

@@ -18,28 +18,21 @@ struct DrawCase {
   Hsb expected;
 };
 
-void PrintTo(const DrawCase& c, std::ostream* os) {
-  *os << std::hex << c.hue << "-" << c.saturation << "-" << c.brightness;
+TEST(HsbFromDraws, MasksEachDrawOntoItsGrid) {
+  const DrawCase cases[] = {
+      DrawCase{0, 0, 0, {0.0, 0.5, 0.5}},
+      DrawCase{0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, {0.99609375, 0.99609375, 0.99609375}},
+      // Hue keeps 8 bits, saturation and brightness 7.
+      DrawCase{0x180, 0x80, 0xFF, {0.5, 0.5, 0.99609375}},
+      DrawCase{0x12345601, 0x40, 0x3F, {1.0 / 256, 0.75, 0.74609375}}};
+  for (const DrawCase& c : cases) {
+    SCOPED_TRACE(c.hue);
+    Hsb hsb = vm::colour::hsbFromDraws(c.hue, c.saturation, c.brightness);
+    EXPECT_EQ(hsb.hue, c.expected.hue);
+    EXPECT_EQ(hsb.saturation, c.expected.saturation);
+    EXPECT_EQ(hsb.brightness, c.expected.brightness);
+  }
 }
-
-class HsbFromDrawsTest : public ::testing::TestWithParam<DrawCase> {};
-
-TEST_P(HsbFromDrawsTest, MasksEachDrawOntoItsGrid) {
-  const DrawCase& c = GetParam();
-  Hsb hsb = vm::colour::hsbFromDraws(c.hue, c.saturation, c.brightness);
-  EXPECT_EQ(hsb.hue, c.expected.hue);
-  EXPECT_EQ(hsb.saturation, c.expected.saturation);
-  EXPECT_EQ(hsb.brightness, c.expected.brightness);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Draws, HsbFromDrawsTest,
-    ::testing::Values(DrawCase{0, 0, 0, {0.0, 0.5, 0.5}},
-                      DrawCase{
-                          0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, {0.99609375, 0.99609375, 0.99609375}},
-                      // Hue keeps 8 bits, saturation and brightness 7.
-                      DrawCase{0x180, 0x80, 0xFF, {0.5, 0.5, 0.99609375}},
-                      DrawCase{0x12345601, 0x40, 0x3F, {1.0 / 256, 0.75, 0.74609375}}));
 
 TEST(DrawRandomHsb, TakesHueSaturationBrightnessInThatOrder) {
   vm::test::ScriptedRandom::install({0x80, 0x7F, 0x00});

@@ -82,9 +82,8 @@ TEST(PropertyListReader, NestingUpToTheBoundIsReadAndOneLevelMoreIsNot) {
     // The same nesting written as a binary list is held to the same bound.
     id again = parse(vm::test::binaryPlistOf(within));
     EXPECT_TRUE(vm::send<BOOL>(again, vm::sel::isEqual_, within)) << c.encoding;
-    id wrapper = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
-    vm::send<void>(wrapper, vm::sel::setObject_forKey_, within, vm::nsString("a"));
-    EXPECT_EQ(parse(vm::test::binaryPlistOf(wrapper)), nil) << c.encoding;
+    EXPECT_EQ(parse(vm::test::binaryPlistOf(vm::test::dictionaryOf({{"a", within}}))), nil)
+        << c.encoding;
     vm::release(again);
     vm::release(within);
   }
@@ -102,9 +101,7 @@ TEST(PropertyListReader, SizeIsBoundedAtOneMebibyte) {
 
 TEST(PropertyListReader, WritesOnlyWhatReadsBackExactly) {
   vm::AutoreleasePool pool;
-  id values = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
-  vm::send<void>(values, vm::sel::setObject_forKey_, vm::nsString("v\xF0\x9F\x98\x80"),
-                 vm::nsString("k\xF0\x9F\x98\x80"));
+  id values = vm::test::dictionaryOf({{"k\xF0\x9F\x98\x80", vm::nsString("v\xF0\x9F\x98\x80")}});
   std::string bytes;
   ASSERT_TRUE(vm::encodeBinaryPropertyList(values, &bytes));
   id again = parse(bytes);

@@ -25,8 +25,7 @@ class SettingsDomainTest : public vm::test::DeviceRootTest {
   std::string file() const { return path(vm::SettingsDomain::velmotint().devicePath()); }
 
   void store(const std::string& colour) {
-    writeFile(vm::SettingsDomain::velmotint().devicePath(),
-              vm::test::xmlPlist("<key>vmColor6</key><string>" + colour + "</string>"));
+    writeSettings(vm::test::stringEntry("vmColor6", colour));
   }
   // What the snapshot holds under vmColor6 now; "none" without a snapshot.
   std::string stored() {
@@ -59,7 +58,7 @@ TEST_F(SettingsDomainTest, EveryChangeShowsAtTheVeryNextUse) {
        [](SettingsDomainTest& t) {
          std::string temporary = t.file() + ".new";
          std::ofstream(temporary) << vm::test::xmlPlist(
-             "<key>vmColor6</key><string>#0000ff:0.5</string>");
+             vm::test::stringEntry("vmColor6", "#0000ff:0.5"));
          std::filesystem::rename(temporary, t.file());
        },
        "#0000ff:0.5"},

@@ -28,6 +28,10 @@ void DeviceRootTest::writeFile(const std::string& devicePath, const std::string&
   out << contents;
 }
 
+void DeviceRootTest::writeSettings(const std::string& body) const {
+  writeFile(kSettingsFile, xmlPlist(body));
+}
+
 void DeviceRootTest::stageTweak(const std::string& builtTweakDir) const {
   std::filesystem::path tweaks = path("/Library/MobileSubstrate/DynamicLibraries");
   std::filesystem::create_directories(tweaks);
@@ -41,6 +45,14 @@ std::string xmlPlist(const std::string& body) {
          "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
          "<plist version=\"1.0\">\n<dict>\n" +
          body + "\n</dict>\n</plist>\n";
+}
+
+std::string boolEntry(const std::string& key, bool value) {
+  return "<key>" + key + "</key>" + (value ? "<true/>" : "<false/>");
+}
+
+std::string stringEntry(const std::string& key, const std::string& value) {
+  return "<key>" + key + "</key><string>" + value + "</string>";
 }
 
 }  // namespace vm::test

@@ -9,11 +9,13 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "bridge/class_builder.h"
 #include "bridge/foundation.h"
@@ -49,7 +51,7 @@ T sample(int pass, int index) {
       value = vm::send<id>(vm::send<id>(vm::cls::NSObject.get(), vm::sel::alloc), vm::sel::init);
     return value;
   } else if constexpr (std::is_same_v<T, BOOL>) {
-    return (pass + index) % 2 == 0 ? NO : YES;
+    return (pass + index) % 2 == 0 ? YES : NO;  // NO in pass 1, every other flag on
   } else if constexpr (std::is_same_v<T, CGRect>) {
     return CGRect{{1.0 + index, 2}, {30, 40.0 + pass}};
   } else {
@@ -97,14 +99,6 @@ struct HookProbe<Replacement, R(Args...)> {
   static Arguments arguments(int pass) {
     return arguments(pass, std::index_sequence_for<Args...>{});
   }
-
-  static void reset() {
-    calls = 0;
-    lastSelf = nil;
-    lastCmd = nullptr;
-    lastArgs = Arguments{};
-  }
-
   template <std::size_t... Index>
   static Arguments arguments([[maybe_unused]] int pass, std::index_sequence<Index...>) {
     return Arguments{sample<Args>(pass, static_cast<int>(Index))...};
@@ -120,50 +114,131 @@ inline void setOnlyFlags(std::initializer_list<std::atomic<bool>*> flags) {
   for (std::atomic<bool>* flag : flags) flag->store(true);
 }
 
-// A replacement checked against its probe: put in place before the tweak installs, then
-// checked on a new receiver of the hooked class.
+using Flags = std::vector<std::atomic<bool>*>;
+
+// Every flag on but the given ones.
+inline void setAllFlagsBut(const Flags& flags) {
+  for (const auto& entry : velmotint::kFeatureFlags) entry.flag->store(true);
+  for (std::atomic<bool>* flag : flags) flag->store(false);
+}
+
+// Sends the hooked message with the pass's arguments and expects the probe to have run once
+// with the same receiver, selector and arguments, and its answer to come back unchanged.
+// An initialiser is sent to a fresh allocation, a class method to the class.
+template <typename P>
+void expectForwarded(int pass) {
+  const velmotint::HookRow& row = P::row();
+  Class cls = objc_getClass(row.className);
+  bool classMethod = row.kind == velmotint::MethodKind::Class;
+  id receiver = classMethod ? vm::asId(cls) : vm::send<id>(cls, vm::sel::alloc);
+  if (!classMethod && std::strncmp(row.selector, "init", 4) != 0)
+    receiver = vm::send<id>(receiver, vm::sel::init);
+  const typename P::Arguments args = P::arguments(pass);
+  P::calls = 0;
+  P::answer = sample<typename P::Answer>(pass, 5);
+  auto call = [&](auto... a) { return P::send(receiver, a...); };
+  if constexpr (std::is_void_v<decltype(std::apply(call, args))>) {
+    std::apply(call, args);
+  } else {
+    EXPECT_EQ(std::apply(call, args), P::answer);
+  }
+  EXPECT_EQ(P::calls, 1);
+  EXPECT_EQ(P::lastSelf, receiver);
+  EXPECT_EQ(P::lastCmd, P::selector());
+  EXPECT_TRUE(P::lastArgs == args);
+  if (!classMethod) vm::release(receiver);
+}
+
+// A replacement with its probe, put in place before the tweak installs. `forwarded` checks a
+// pass of the forwarding test, with the replacement's flags off (null: it never calls its
+// saved implementation); `check`, if set, what it does under its flag alone, on a new
+// receiver of its class.
 struct HookCase {
   const velmotint::HookRow* row;
-  std::function<void()> install;
+  Flags flags;  // the flags the replacement reads
+  void (*install)();
+  void (*forwarded)(int pass);
   std::function<void(id)> check;
 };
 
-// The flag turns the call into nothing: the platform is reached with it off, never with it
-// on.
 template <auto Replacement>
-HookCase skips(std::atomic<bool>* flag) {
+HookCase forwards(Flags flags) {
   using Probe = HookProbe<Replacement>;
-  auto send = [](id receiver) {
-    std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
-  };
-  return {&Probe::row(), &Probe::install, [=](id receiver) {
+  return {&Probe::row(), std::move(flags), &Probe::install, &expectForwarded<Probe>, nullptr};
+}
+
+// The platform's implementation is never reached, whatever the flags, yet its slot is filled.
+template <auto Replacement>
+HookCase neverForwards() {
+  using Probe = HookProbe<Replacement>;
+  return {&Probe::row(), {}, &Probe::install, nullptr, [](id receiver) {
             setOnlyFlags({});
-            int before = Probe::calls;
-            send(receiver);
-            EXPECT_EQ(Probe::calls, before + 1) << "flag off must reach the platform";
-            flag->store(true);
-            send(receiver);
-            EXPECT_EQ(Probe::calls, before + 1) << "flag on must skip the platform";
+            Probe::send(receiver);
+            setAllFlagsBut({});
+            Probe::send(receiver);
+            EXPECT_EQ(Probe::calls, 0);
+            EXPECT_NE(*Probe::row().saved, nullptr) << "its saved slot is filled all the same";
           }};
 }
 
-// The platform answers `off`; with the flag on the replacement answers `on` by itself.
-template <auto Replacement, typename T>
-HookCase answers(std::atomic<bool>* flag, T off, T on) {
+// Off, the call reaches the platform; the flag turned on turns it into nothing.
+template <auto Replacement>
+HookCase skips(std::atomic<bool>* flag) {
   using Probe = HookProbe<Replacement>;
-  return {&Probe::row(),
-          [=] {
-            Probe::install();
-            Probe::answer = off;
-          },
-          [=](id receiver) {
-            setOnlyFlags({});
-            EXPECT_EQ(Probe::send(receiver), off);
-            int calls = Probe::calls;
-            flag->store(true);
-            EXPECT_EQ(Probe::send(receiver), on);
-            EXPECT_EQ(Probe::calls, calls) << "a fixed answer runs nothing";
-          }};
+  HookCase hook = forwards<Replacement>({flag});
+  hook.check = [flag](id receiver) {
+    auto send = [&] {
+      std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
+    };
+    setOnlyFlags({});
+    Probe::calls = 0;
+    send();
+    flag->store(true);
+    send();
+    EXPECT_EQ(Probe::calls, 1) << "flag on must skip the platform";
+  };
+  return hook;
+}
+
+// Off, the platform answers; the flag turned on makes the replacement answer `on` by itself.
+template <auto Replacement, typename T>
+HookCase answers(std::atomic<bool>* flag, T on) {
+  using Probe = HookProbe<Replacement>;
+  HookCase hook = forwards<Replacement>({flag});
+  hook.check = [=](id receiver) {
+    if constexpr (std::is_same_v<T, BOOL>)
+      Probe::answer = on ? NO : YES;
+    else
+      Probe::answer = sample<T>(0, 5);  // never 0, 1 or nil
+    setOnlyFlags({});
+    Probe::calls = 0;
+    EXPECT_EQ(Probe::send(receiver), Probe::answer);
+    flag->store(true);
+    EXPECT_EQ(Probe::send(receiver), on);
+    EXPECT_EQ(Probe::calls, 1) << "a fixed answer runs nothing";
+  };
+  return hook;
+}
+
+// A (BOOL hidden, id requester) setter: forwarded all the same, to the same receiver with
+// the same requester, the BOOL forced to YES.
+template <auto Replacement>
+HookCase forcesHidden(std::atomic<bool>* flag) {
+  using Probe = HookProbe<Replacement>;
+  HookCase hook = forwards<Replacement>({flag});
+  hook.check = [flag](id receiver) {
+    setOnlyFlags({flag});
+    for (id requester : {sample<id>(0, 1), id{nil}}) {
+      Probe::calls = 0;
+      Probe::send(receiver, NO, requester);
+      EXPECT_EQ(Probe::calls, 1);
+      EXPECT_EQ(Probe::lastSelf, receiver);
+      EXPECT_EQ(Probe::lastCmd, Probe::selector());
+      EXPECT_EQ(std::get<0>(Probe::lastArgs), YES);
+      EXPECT_EQ(std::get<1>(Probe::lastArgs), requester);
+    }
+  };
+  return hook;
 }
 
 }  // namespace vm::test

@@ -9,7 +9,6 @@
 namespace vm::test {
 namespace {
 
-
 std::string bigEndian(uint64_t value, unsigned width) {
   std::string bytes(width, '\0');
   for (unsigned i = 0; i < width; ++i) bytes[width - 1 - i] = static_cast<char>(value >> (8 * i));
@@ -51,12 +50,8 @@ std::string array(const std::vector<uint32_t>& refs) {
 
 std::string validBinary() {
   AutoreleasePool pool;
-  id dictionary = send<id>(cls::NSMutableDictionary.get(), sel::dictionary);
-  send<void>(dictionary, sel::setObject_forKey_,
-             send<id>(cls::NSNumber.get(), sel::numberWithBool_, static_cast<BOOL>(YES)),
-             nsString("ENABLED1"));
-  send<void>(dictionary, sel::setObject_forKey_, nsString("#ff0000"), nsString("vmColor6"));
-  return binaryPlistOf(dictionary);
+  id yes = send<id>(cls::NSNumber.get(), sel::numberWithBool_, static_cast<BOOL>(YES));
+  return binaryPlistOf(dictionaryOf({{"ENABLED1", yes}, {"vmColor6", nsString("#ff0000")}}));
 }
 
 // The trailer's offset width, replaced.
@@ -66,6 +61,13 @@ std::string withOffsetWidth(std::string bytes, unsigned char width) {
 }
 
 }  // namespace
+
+id dictionaryOf(std::initializer_list<std::pair<const char*, id>> entries) {
+  id dictionary = send<id>(cls::NSMutableDictionary.get(), sel::dictionary);
+  for (const auto& [key, value] : entries)
+    send<void>(dictionary, sel::setObject_forKey_, value, nsString(key));
+  return dictionary;
+}
 
 std::string binaryPlistOf(id plist) {
   std::string bytes;

@@ -5,7 +5,9 @@
 
 #include <objc/runtime.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vm::test {
@@ -20,6 +22,9 @@ std::vector<NamedBytes> hostilePropertyLists();
 
 // The one named `name`; empty if there is none.
 std::string hostilePropertyList(const std::string& name);
+
+// A new autoreleased mutable dictionary of these keys and values.
+id dictionaryOf(std::initializer_list<std::pair<const char*, id>> entries);
 
 // `plist` as a binary property list, as the device writes one.
 std::string binaryPlistOf(id plist);

@@ -18,7 +18,6 @@ namespace {
 
 using velmotint::HookRow;
 using velmotint::hookTable;
-using velmotint::MethodKind;
 using vm::test::targetOf;
 
 IMP currentImplementation(const HookRow& row) {
@@ -47,12 +46,6 @@ TEST(HookTable, HasSixtyThreeRowsInInstallOrderOnTwentyEightClassesStandingToget
   EXPECT_EQ(std::set<std::string>(classOrder.begin(), classOrder.end()).size(), 28u);
   EXPECT_EQ(classOrder.front(), "SBIconBadgeView");
   EXPECT_EQ(classOrder.back(), "UIStatusBarNewUIStyleAttributes");
-
-  int classMethods = 0;
-  for (const HookRow& row : table) classMethods += row.kind == MethodKind::Class;
-  EXPECT_EQ(classMethods, 1);
-  EXPECT_EQ(table[2].kind, MethodKind::Class);
-  EXPECT_STREQ(table[2].selector, "_defaultGrabberColor");
 }
 
 TEST(HookTable, SlotsAreEmptyBeforeInstallation) {
@@ -76,39 +69,12 @@ TEST_F(InstallerTest, EveryRowTakesHoldAndSavesTheFormerImplementation) {
   }
 }
 
-TEST_F(InstallerTest, ClassMethodIsReplacedOnTheMetaclassAndTheInstanceMethodOnTheClass) {
-  Class banner = cls("SBBannerContextView");
-  IMP instanceBefore = class_getMethodImplementation(banner, sel_registerName("_layoutGrabber"));
+// Every row's method, the class method's on the metaclass, is replaced by the test above.
+TEST_F(InstallerTest, TheClassMethodDoesNotBecomeAnInstanceMethod) {
   installHooks();
-  const HookRow& layout = hookTable()[1];
-  const HookRow& grabberColour = hookTable()[2];
-  Class meta = object_getClass(vm::asId(banner));
-  EXPECT_EQ(class_getMethodImplementation(meta, sel_registerName("_defaultGrabberColor")),
-            grabberColour.replacement);
-  EXPECT_EQ(class_getMethodImplementation(banner, sel_registerName("_layoutGrabber")),
-            layout.replacement);
-  EXPECT_NE(instanceBefore, layout.replacement);
-  EXPECT_EQ(class_getInstanceMethod(banner, sel_registerName("_defaultGrabberColor")), nullptr)
-      << "the class method must not become an instance method";
-}
-
-TEST_F(InstallerTest, RowsSharingASelectorKeepTheirOwnSlotsAndClasses) {
-  installHooks();
-  std::map<std::string, std::vector<const HookRow*>> bySelector;
-  for (const HookRow& row : hookTable()) bySelector[row.selector].push_back(&row);
-  for (const char* shared :
-       {"setFrame:", "setColor:", "loadView", "batteryVisible", "usesSecondaryColor"}) {
-    const auto& rows = bySelector[shared];
-    ASSERT_GE(rows.size(), 2u) << shared;
-    for (const HookRow* a : rows) {
-      for (const HookRow* b : rows) {
-        if (a == b) continue;
-        EXPECT_NE(a->replacement, b->replacement) << shared;
-        EXPECT_NE(a->saved, b->saved) << shared;
-        EXPECT_EQ(currentImplementation(*a), a->replacement);
-      }
-    }
-  }
+  EXPECT_EQ(
+      class_getInstanceMethod(cls("SBBannerContextView"), sel_registerName("_defaultGrabberColor")),
+      nullptr);
 }
 
 // A process without SpringBoard's classes (UIKit only): SpringBoard's rows are skipped,

@@ -11,7 +11,6 @@
 #include <thread>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "colour/colour.h"
 #include "tests/support/device_root.h"
 #include "tweak/feature_flags.h"
@@ -31,19 +30,17 @@ struct Setting {
 const Setting kAllOn{true, "#336699:0.5", 0x33};
 const Setting kAllOff{false, "#cc0000", 0xcc};
 constexpr unsigned char kFallbackRed = 0xa1;
-const std::string kSettingsPath = vm::SettingsDomain::velmotint().devicePath();
 
 class ReloadWhileReading : public vm::test::DeviceRootTest {
  protected:
   // Replaced whole, as the Settings app writes it, so a reader sees one file or the other.
   void store(const Setting& setting) {
-    std::string body;
-    for (const auto& entry : kFeatureFlags)
-      body +=
-          std::string("<key>") + entry.key + "</key>" + (setting.flags ? "<true/>" : "<false/>");
-    body += std::string("<key>vmColor1</key><string>") + setting.colour + "</string>";
-    writeFile(kSettingsPath + ".new", vm::test::xmlPlist(body));
-    ASSERT_EQ(std::rename(path(kSettingsPath + ".new").c_str(), path(kSettingsPath).c_str()), 0);
+    std::string body = vm::test::stringEntry("vmColor1", setting.colour);
+    for (const auto& entry : kFeatureFlags) body += vm::test::boolEntry(entry.key, setting.flags);
+    writeFile(vm::test::kSettingsFile + ".new", vm::test::xmlPlist(body));
+    ASSERT_EQ(std::rename(path(vm::test::kSettingsFile + ".new").c_str(),
+                          path(vm::test::kSettingsFile).c_str()),
+              0);
   }
   static void post() {
     CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),

@@ -1,5 +1,7 @@
 // Loading the feature flags from the settings file: what changes a flag, what leaves it
 // alone, and that nothing the file holds can take the host down.
+#include "tweak/settings.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -7,18 +9,14 @@
 #include <string>
 
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
-#include "bridge/settings_domain.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
 #include "tweak/feature_flags.h"
 #include "tweak/flag_value.h"
-#include "tweak/settings.h"
 
 namespace {
 
 using velmotint::kFeatureFlags;
-const std::string kSettingsPath = vm::SettingsDomain::velmotint().devicePath();
 
 std::string flagsOn() {
   std::string on;
@@ -27,16 +25,9 @@ std::string flagsOn() {
   return on;
 }
 
-std::string boolEntry(const std::string& key, bool value) {
-  return "<key>" + key + "</key>" + (value ? "<true/>" : "<false/>");
-}
-
-class SettingsTest : public vm::test::DeviceRootTest {
- protected:
-  void writeSettings(const std::string& body) const {
-    writeFile(kSettingsPath, vm::test::xmlPlist(body));
-  }
-};
+using vm::test::boolEntry;
+using vm::test::kSettingsFile;
+using SettingsTest = vm::test::DeviceRootTest;
 
 TEST_F(SettingsTest, NoFileLeavesEveryFlagOff) {
   loadSettings();
@@ -65,7 +56,7 @@ TEST_F(SettingsTest, ARemovedKeyOrADeletedFileKeepsTheFlagOn) {
   writeSettings(boolEntry("ENABLED9", true));
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED2 ENABLED9");
-  std::filesystem::remove(path(kSettingsPath));
+  std::filesystem::remove(path(kSettingsFile));
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED2 ENABLED9");
   // Only an explicit false turns a flag off.
@@ -74,22 +65,12 @@ TEST_F(SettingsTest, ARemovedKeyOrADeletedFileKeepsTheFlagOn) {
   EXPECT_EQ(flagsOn(), "ENABLED9");
 }
 
-TEST_F(SettingsTest, ReloadingAnUnchangedFileGivesTheSameFlags) {
-  writeSettings(boolEntry("ENABLED4", true) + boolEntry("ENABLED16", true));
-  loadSettings();
-  loadSettings();
-  EXPECT_EQ(flagsOn(), "ENABLED4 ENABLED16");
-}
-
 TEST_F(SettingsTest, BinaryPropertyListsAreRead) {
   vm::AutoreleasePool pool;
-  id dictionary = vm::send<id>(vm::cls::NSMutableDictionary.get(), vm::sel::dictionary);
   id yes = vm::send<id>(vm::cls::NSNumber.get(), vm::sel::numberWithBool_, static_cast<BOOL>(YES));
-  vm::send<void>(dictionary, vm::sel::setObject_forKey_, yes, vm::nsString("ENABLED13"));
-  std::string binary;
-  ASSERT_TRUE(vm::encodeBinaryPropertyList(dictionary, &binary));
+  std::string binary = vm::test::binaryPlistOf(vm::test::dictionaryOf({{"ENABLED13", yes}}));
   ASSERT_EQ(binary.rfind("bplist", 0), 0u);
-  writeFile(kSettingsPath, binary);
+  writeFile(kSettingsFile, binary);
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED13");
 }
@@ -115,23 +96,23 @@ TEST_F(SettingsTest, BadFilesLeaveTheFlagsAsTheyWere) {
   };
   for (const BadFile& bad : cases) {
     SCOPED_TRACE(bad.name);
-    writeFile(kSettingsPath, bad.contents);
+    writeFile(kSettingsFile, bad.contents);
     loadSettings();
     EXPECT_EQ(flagsOn(), "ENABLED3");
   }
   // Files that once aborted or crashed the host, each with ENABLED3 off if it were read.
   for (const vm::test::NamedBytes& hostile : vm::test::hostilePropertyLists()) {
     SCOPED_TRACE(hostile.name);
-    writeFile(kSettingsPath, hostile.bytes);
+    writeFile(kSettingsFile, hostile.bytes);
     loadSettings();
     EXPECT_EQ(flagsOn(), "ENABLED3");
   }
-  std::filesystem::remove(path(kSettingsPath));
-  std::filesystem::create_directories(path(kSettingsPath));
+  std::filesystem::remove(path(kSettingsFile));
+  std::filesystem::create_directories(path(kSettingsFile));
   loadSettings();
   EXPECT_EQ(flagsOn(), "ENABLED3") << "a directory in the file's place";
-  std::filesystem::remove(path(kSettingsPath));
-  ASSERT_EQ(mkfifo(path(kSettingsPath).c_str(), 0600), 0);
+  std::filesystem::remove(path(kSettingsFile));
+  ASSERT_EQ(mkfifo(path(kSettingsFile).c_str(), 0600), 0);
   loadSettings();  // must not block waiting for a writer
   EXPECT_EQ(flagsOn(), "ENABLED3") << "a pipe in the file's place";
 }
@@ -142,14 +123,21 @@ TEST_F(SettingsTest, ValuesOfOtherTypesFollowTheirTruthOrAreIgnored) {
     int expected;       // 1 on, 0 off, -1 unchanged (starts on)
   };
   const Case cases[] = {
-      {"<integer>0</integer>", 0},     {"<integer>1</integer>", 1},
-      {"<integer>-3</integer>", 1},    {"<real>0.5</real>", 1},
-      {"<real>0.0</real>", 0},         {"<string>YES</string>", 1},
-      {"<string>true</string>", 1},    {"<string>no</string>", 0},
-      {"<string>0</string>", 0},       {"<string> 007</string>", 1},
-      {"<string></string>", 0},        {"<data>AAE=</data>", -1},
+      {"<integer>0</integer>", 0},
+      {"<integer>1</integer>", 1},
+      {"<integer>-3</integer>", 1},
+      {"<real>0.5</real>", 1},
+      {"<real>0.0</real>", 0},
+      {"<string>YES</string>", 1},
+      {"<string>true</string>", 1},
+      {"<string>no</string>", 0},
+      {"<string>0</string>", 0},
+      {"<string> 007</string>", 1},
+      {"<string></string>", 0},
+      {"<data>AAE=</data>", -1},
       {"<date>2020-01-01T00:00:00Z</date>", -1},
-      {"<array><true/></array>", -1},  {"<dict><key>a</key><true/></dict>", -1},
+      {"<array><true/></array>", -1},
+      {"<dict><key>a</key><true/></dict>", -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
@@ -162,15 +150,10 @@ TEST_F(SettingsTest, ValuesOfOtherTypesFollowTheirTruthOrAreIgnored) {
 }
 
 TEST(StringTruth, ReadsTheLeadingCharacterAsThePlatformDoes) {
-  EXPECT_TRUE(velmotint::stringTruth("Y"));
-  EXPECT_TRUE(velmotint::stringTruth("t"));
-  EXPECT_TRUE(velmotint::stringTruth("\t+0009"));
-  EXPECT_TRUE(velmotint::stringTruth("-1"));
-  EXPECT_FALSE(velmotint::stringTruth("000"));
-  EXPECT_FALSE(velmotint::stringTruth("false"));
-  EXPECT_FALSE(velmotint::stringTruth("n"));
-  EXPECT_FALSE(velmotint::stringTruth(" "));
-  EXPECT_FALSE(velmotint::stringTruth("+"));
+  for (const char* text : {"Y", "t", "\t+0009", "-1"})
+    EXPECT_TRUE(velmotint::stringTruth(text)) << text;
+  for (const char* text : {"000", "false", "n", " ", "+"})
+    EXPECT_FALSE(velmotint::stringTruth(text)) << text;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tweak/hooks/home_items.h"
+#include "tweak/hooks/replacements.h"
 
 #include "bridge/foundation.h"
 #include "bridge/objc_send.h"

@@ -1,4 +1,4 @@
-#include "tweak/hooks/lockscreen_elements.h"
+#include "tweak/hooks/replacements.h"
 
 #include "tweak/feature_flags.h"
 

@@ -1,4 +1,4 @@
-#include "tweak/hooks/lockscreen_tint.h"
+#include "tweak/hooks/replacements.h"
 
 #include "bridge/objc_send.h"
 #include "bridge/selectors.h"

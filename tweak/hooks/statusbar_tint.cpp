@@ -1,4 +1,4 @@
-#include "tweak/hooks/statusbar_tint.h"
+#include "tweak/hooks/replacements.h"
 
 #include "tweak/feature_flags.h"
 #include "tweak/hooks/user_colour.h"
