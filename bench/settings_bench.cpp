@@ -131,7 +131,6 @@ BENCHMARK_CAPTURE(BM_LookupAfterChange, xml, vm::bench::kXmlDomain)->Unit(benchm
 
 // --- A replaced method with its flag off, against the platform's own
 
-const vm::SelRef setColor_{"setColor:"};
 // The platform's own setColor: of UILabel, kept under a second name before the tweak
 // replaces it, so that both are reached by the same kind of message to the same label.
 const vm::SelRef platformSetColor_{"vmPlatform_setColor:"};
@@ -145,13 +144,13 @@ HookedLabel& hookedLabel() {
   static HookedLabel made = [] {
     VMRegisterSpringBoardClasses();
     Class labelClass = objc_getClass("UILabel");
-    Method own = class_getInstanceMethod(labelClass, setColor_);
+    Method own = class_getInstanceMethod(labelClass, vm::sel::setColor_);
     class_addMethod(labelClass, platformSetColor_, method_getImplementation(own),
                     method_getTypeEncoding(own));
     installHooks();  // every flag is off: nothing loaded them
     HookedLabel hooked;
     hooked.label = vm::send<id>(vm::send<id>(vm::asId(labelClass), vm::sel::alloc), vm::sel::init);
-    hooked.colour = vm::retain(vm::send<id>(vm::ClassRef("UIColor").get(), vm::sel::redColor));
+    hooked.colour = vm::retain(vm::send<id>(vm::cls::UIColor.get(), vm::sel::redColor));
     return hooked;
   }();
   return made;
@@ -159,7 +158,7 @@ HookedLabel& hookedLabel() {
 
 void BM_SetColor(benchmark::State& state, bool replaced) {
   HookedLabel& hooked = hookedLabel();
-  SEL selector = replaced ? setColor_.get() : platformSetColor_.get();
+  SEL selector = replaced ? vm::sel::setColor_.get() : platformSetColor_.get();
   for (auto _ : state) vm::send<void>(hooked.label, selector, hooked.colour);
 }
 BENCHMARK_CAPTURE(BM_SetColor, platform, false);
@@ -233,7 +232,7 @@ bool runForCallgrind(const char* what, long calls) {
   const bool replaced = std::strcmp(what, "replaced") == 0;
   if (!replaced && std::strcmp(what, "platform") != 0) return false;
   hookedLabel();
-  vmCallgrindSetColor(replaced ? setColor_.get() : platformSetColor_.get(), calls);
+  vmCallgrindSetColor(replaced ? vm::sel::setColor_.get() : platformSetColor_.get(), calls);
   return true;
 }
 

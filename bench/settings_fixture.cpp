@@ -11,7 +11,6 @@
 namespace vm::bench {
 namespace {
 
-const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
 constexpr NSUInteger kBinaryFormat = 200;
 
 std::string settingsPath(const char* domain) {
@@ -47,7 +46,7 @@ std::string prepareSettingsRoot() {
   id binary = send<id>(cls::NSPropertyListSerialization.get(),
                        sel::dataWithPropertyList_format_options_error_, settings, kBinaryFormat,
                        NSUInteger{0}, static_cast<id*>(nullptr));
-  if (send<BOOL>(binary, writeToFile_atomically_, nsString(settingsPath(kBinaryDomain)),
+  if (send<BOOL>(binary, sel::writeToFile_atomically_, nsString(settingsPath(kBinaryDomain)),
                  static_cast<BOOL>(YES)) == NO)
     return std::string();
   return root;

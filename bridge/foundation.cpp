@@ -11,9 +11,6 @@
 namespace vm {
 namespace {
 
-const SelRef writeToFile_atomically_{"writeToFile:atomically:"};
-const SelRef getCharacters_range_{"getCharacters:range:"};
-
 // NSRange's layout: two pointer-width unsigned integers, passed by value.
 struct CharacterRange {
   NSUInteger location;
@@ -39,7 +36,7 @@ long shortAsciiText(id string, char (&bytes)[kShortTextUnits]) {
   const NSUInteger length = send<NSUInteger>(string, sel::length);
   if (string == nil || length > kShortTextUnits) return -1;
   uint16_t units[kShortTextUnits];
-  send<void>(string, getCharacters_range_, units, CharacterRange{0, length});
+  send<void>(string, sel::getCharacters_range_, units, CharacterRange{0, length});
   for (NSUInteger i = 0; i < length; ++i) {
     if (units[i] == 0 || units[i] >= 0x80) return -1;
     bytes[i] = static_cast<char>(units[i]);
@@ -59,9 +56,8 @@ namespace {
 // where (scripts/lsan.supp) instead of hiding whole libraries.
 void setUpFoundationClasses() {
   static const bool done = [] {
-    const SelRef componentsSeparatedByString_{"componentsSeparatedByString:"};
     release(send<id>(send<id>(cls::NSObject.get(), sel::alloc), sel::init));
-    send<id>(nsString("a:b"), componentsSeparatedByString_, nsString(":"));
+    send<id>(nsString("a:b"), sel::componentsSeparatedByString_, nsString(":"));
     return true;
   }();
   (void)done;
@@ -90,7 +86,7 @@ bool writeDictionaryAtPath(id dictionary, id path) {
                      sel::dataWithPropertyList_format_options_error_, dictionary, kXMLFormat, 0UL,
                      static_cast<id*>(nullptr));
   if (data == nil) return false;
-  return send<BOOL>(data, writeToFile_atomically_, path, static_cast<BOOL>(YES)) != NO;
+  return send<BOOL>(data, sel::writeToFile_atomically_, path, static_cast<BOOL>(YES)) != NO;
 }
 
 void logf(const char* format, ...) {

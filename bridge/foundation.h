@@ -15,25 +15,12 @@ extern "C" void NSLog(id format, ...);
 
 namespace vm {
 
-namespace cls {
-inline const ClassRef NSObject{"NSObject"};
-inline const ClassRef NSString{"NSString"};
-inline const ClassRef NSMutableString{"NSMutableString"};
-inline const ClassRef NSArray{"NSArray"};
-inline const ClassRef NSMutableArray{"NSMutableArray"};
-inline const ClassRef NSDictionary{"NSDictionary"};
-inline const ClassRef NSMutableDictionary{"NSMutableDictionary"};
-inline const ClassRef NSNumber{"NSNumber"};
-inline const ClassRef NSData{"NSData"};
-inline const ClassRef NSPropertyListSerialization{"NSPropertyListSerialization"};
-inline const ClassRef NSAutoreleasePool{"NSAutoreleasePool"};
-inline const ClassRef NSURL{"NSURL"};
-}  // namespace cls
-
 // An autoreleased NSString holding the UTF-8 text (nil for a null pointer or text that is
 // not UTF-8).
 id nsString(const char* utf8);
-inline id nsString(const std::string& utf8) { return nsString(utf8.c_str()); }
+inline id nsString(const std::string& utf8) {
+  return nsString(utf8.c_str());
+}
 
 // The UTF-8 bytes of an NSString; empty for nil.
 std::string stdString(id string);
@@ -46,10 +33,16 @@ inline constexpr size_t kShortTextUnits = 64;
 long shortAsciiText(id string, char (&bytes)[kShortTextUnits]);
 
 bool isKindOf(id object, Class cls);
-inline bool isString(id object) { return isKindOf(object, cls::NSString); }
+inline bool isString(id object) {
+  return isKindOf(object, cls::NSString);
+}
 
-inline id retain(id object) { return send<id>(object, sel::retain); }
-inline void release(id object) { send<void>(object, sel::release); }
+inline id retain(id object) {
+  return send<id>(object, sel::retain);
+}
+inline void release(id object) {
+  send<void>(object, sel::release);
+}
 inline unsigned long retainCount(id object) {
   return send<unsigned long>(object, sel::retainCount);
 }

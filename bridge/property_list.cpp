@@ -12,8 +12,6 @@ constexpr unsigned long kImmutableOption = 0;
 constexpr unsigned long kMutableContainersOption = 1;
 constexpr unsigned long kBinaryFormat = 200;
 
-const SelRef mutableCopy{"mutableCopy"};
-
 // GNUstep sets up the classes behind reading and writing a property list (data, both
 // parsers, the binary encoder, the strings and numbers they make) the first time they are
 // used, and keeps what that makes for the life of the process. This does that first use on
@@ -86,7 +84,7 @@ id copyDictionaryFromBytes(const void* bytes, size_t length, Containers containe
   }
   // Some readers hand back an immutable root whatever they were asked for.
   if (containers == Containers::kMutable && !isKindOf(plist, cls::NSMutableDictionary)) {
-    id copy = send<id>(plist, mutableCopy);
+    id copy = send<id>(plist, sel::mutableCopy);
     release(plist);
     return copy;
   }

@@ -13,15 +13,13 @@ extern "C" void NSLog(id, ...) {}
 namespace vm::fuzz {
 namespace {
 
-const SelRef initWithBytes_length_encoding_{"initWithBytes:length:encoding:"};
-const SelRef autorelease{"autorelease"};
 constexpr NSUInteger kUTF8Encoding = 4;
 constexpr NSUInteger kLatin1Encoding = 5;
 
 id stringWithEncoding(const std::uint8_t* data, std::size_t size, NSUInteger encoding) {
-  id made = send<id>(send<id>(cls::NSString.get(), sel::alloc), initWithBytes_length_encoding_,
+  id made = send<id>(send<id>(cls::NSString.get(), sel::alloc), sel::initWithBytes_length_encoding_,
                      static_cast<const void*>(data), NSUInteger{size}, encoding);
-  return send<id>(made, autorelease);
+  return send<id>(made, sel::autorelease);
 }
 
 }  // namespace

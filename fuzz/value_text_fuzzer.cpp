@@ -19,8 +19,7 @@ id gSwitchRow = nil;
 id gColourRow = nil;
 
 id makeRow(const char* cellType, const char* key, bool colour) {
-  id row =
-      vm::send<id>(vm::send<id>(vm::ClassRef("PSSpecifier").get(), vm::sel::alloc), vm::sel::init);
+  id row = vm::send<id>(vm::send<id>(vm::cls::PSSpecifier.get(), vm::sel::alloc), vm::sel::init);
   auto set = [row](id value, const char* name) {
     vm::send<void>(row, vm::sel::setProperty_forKey_, value, vm::nsString(name));
   };

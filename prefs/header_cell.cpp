@@ -21,28 +21,28 @@ const vm::IvarRef<id> kHeading{"heading"};
 const vm::IvarRef<id> kSubtitle{"subtitle"};
 
 id clearColour() {
-  return vm::send<id>(platform::UIColor.get(), vm::sel::clearColor);
+  return vm::send<id>(vm::cls::UIColor.get(), vm::sel::clearColor);
 }
 
 // A new label (+1), set up in the order the platform expects to be told.
 id newLabel(CGRect frame, CGFloat pointSize, const char* text) {
-  id label = vm::send<id>(vm::send<id>(platform::UILabel.get(), vm::sel::alloc),
+  id label = vm::send<id>(vm::send<id>(vm::cls::UILabel.get(), vm::sel::alloc),
                           vm::sel::initWithFrame_, frame);
   vm::send<void>(label, vm::sel::setNumberOfLines_, kOneLine);
   vm::send<void>(label, vm::sel::setFont_,
-                 vm::send<id>(platform::UIFont.get(), vm::sel::fontWithName_size_,
+                 vm::send<id>(vm::cls::UIFont.get(), vm::sel::fontWithName_size_,
                               vm::nsString(kFontName), pointSize));
   vm::send<void>(label, vm::sel::setText_, vm::nsString(text));
   vm::send<void>(label, vm::sel::setBackgroundColor_, clearColour());
   vm::send<void>(label, vm::sel::setTextColor_,
-                 vm::send<id>(platform::UIColor.get(), vm::sel::blackColor));
+                 vm::send<id>(vm::cls::UIColor.get(), vm::sel::blackColor));
   vm::send<void>(label, vm::sel::setTextAlignment_, kCentred);
   return label;
 }
 
 // The screen's width in whole points, dropping any fraction.
 CGFloat wholeScreenWidth() {
-  id screen = vm::send<id>(platform::UIScreen.get(), vm::sel::mainScreen);
+  id screen = vm::send<id>(vm::cls::UIScreen.get(), vm::sel::mainScreen);
   return std::trunc(vm::send<CGRect>(screen, vm::sel::bounds).size.width);
 }
 
@@ -83,7 +83,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerHeaderCell() {
-  vm::ClassBuilder(HeaderCell.name(), platform::PSTableCell.name())
+  vm::ClassBuilder(HeaderCell.name(), vm::cls::PSTableCell.name())
       .ivar<id>("heading")
       .ivar<id>("subtitle")
       .method("initWithSpecifier:", initWithSpecifier)

@@ -36,18 +36,18 @@ void viewWillAppear(id self, SEL, BOOL animated) {
 }  // namespace
 
 void registerListControllers() {
-  vm::ClassBuilder(RootController.name(), platform::PSListController.name())
+  vm::ClassBuilder(RootController.name(), vm::cls::PSListController.name())
       .method("specifiers", specifiers<kRootList>)
       .method("respring:", respring)
       .method("tanvorkTwitter:", tanvorkTwitter)
       .build();
 
-  vm::ClassBuilder(FirstSubpageController.name(), platform::PSListController.name())
+  vm::ClassBuilder(FirstSubpageController.name(), vm::cls::PSListController.name())
       .method("specifiers", specifiers<kFirstSubpageList>)
       .method("viewWillAppear:", viewWillAppear<&FirstSubpageController>)
       .build();
 
-  vm::ClassBuilder(SecondSubpageController.name(), platform::PSListController.name())
+  vm::ClassBuilder(SecondSubpageController.name(), vm::cls::PSListController.name())
       .method("specifiers", specifiers<kSecondSubpageList>)
       .method("viewWillAppear:", viewWillAppear<&SecondSubpageController>)
       .build();

@@ -6,19 +6,9 @@
 
 #include "bridge/objc_send.h"
 #include "bridge/platform_types.h"
+#include "bridge/selectors.h"
 
 namespace velmotint::prefs {
-
-// The platform's classes, found in whatever process loads the bundle.
-namespace platform {
-inline const vm::ClassRef PSListController{"PSListController"};
-inline const vm::ClassRef PSTableCell{"PSTableCell"};
-inline const vm::ClassRef UIApplication{"UIApplication"};
-inline const vm::ClassRef UIColor{"UIColor"};
-inline const vm::ClassRef UIFont{"UIFont"};
-inline const vm::ClassRef UILabel{"UILabel"};
-inline const vm::ClassRef UIScreen{"UIScreen"};
-}  // namespace platform
 
 // The pane's own classes.
 inline const vm::ClassRef RootController{"velmotintPrefsListController"};

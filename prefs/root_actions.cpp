@@ -20,7 +20,7 @@ void respring(id, SEL, id) {
 void tanvorkTwitter(id, SEL, id) {
   id address =
       vm::send<id>(vm::cls::NSURL.get(), vm::sel::URLWithString_, vm::nsString(kProfileAddress));
-  id application = vm::send<id>(platform::UIApplication.get(), vm::sel::sharedApplication);
+  id application = vm::send<id>(vm::cls::UIApplication.get(), vm::sel::sharedApplication);
   vm::send<BOOL>(application, vm::sel::openURL_, address);
 }
 

@@ -3,9 +3,6 @@
 #include "bridge/foundation.h"
 
 namespace velmotint {
-namespace {
-const vm::SelRef doubleValue{"doubleValue"};
-}
 
 bool stringTruth(std::string_view text) {
   size_t i = 0;
@@ -20,7 +17,8 @@ bool stringTruth(std::string_view text) {
 }
 
 std::optional<bool> flagValue(id value) {
-  if (vm::isKindOf(value, vm::cls::NSNumber)) return vm::send<double>(value, doubleValue) != 0.0;
+  if (vm::isKindOf(value, vm::cls::NSNumber))
+    return vm::send<double>(value, vm::sel::doubleValue) != 0.0;
   if (vm::isString(value)) return stringTruth(vm::stdString(value));
   return std::nullopt;
 }

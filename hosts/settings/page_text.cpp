@@ -13,8 +13,6 @@ namespace {
 
 namespace prefs = vm::preferences;
 
-const vm::ClassRef kUILabel{"UILabel"};
-const vm::ClassRef kUIScreen{"UIScreen"};
 constexpr size_t kWidth = 88;  // columns of text
 
 std::string property(id row, const char* key) {
@@ -49,7 +47,7 @@ std::string padded(const std::string& text, size_t width) {
 // The texts of the labels a header view puts in its content view, top to bottom.
 std::string headerText(id row) {
   vm::AutoreleasePool pool;
-  id screen = vm::send<id>(kUIScreen.get(), vm::sel::mainScreen);
+  id screen = vm::send<id>(vm::cls::UIScreen.get(), vm::sel::mainScreen);
   id view = prefs::newHeaderView(row, vm::send<CGRect>(screen, vm::sel::bounds).size.width);
   if (view == nil)
     return "  | (header " + property(row, prefs::key::kHeaderCellClass) + " missing)\n";
@@ -58,7 +56,7 @@ std::string headerText(id row) {
   NSUInteger count = vm::send<NSUInteger>(subviews, vm::sel::count);
   for (NSUInteger i = 0; i < count; ++i) {
     id label = vm::send<id>(subviews, vm::sel::objectAtIndex_, i);
-    if (vm::isKindOf(label, kUILabel))
+    if (vm::isKindOf(label, vm::cls::UILabel))
       out += "  | " + vm::stdString(vm::send<id>(label, vm::sel::text)) + "\n";
   }
   vm::release(view);

@@ -26,6 +26,7 @@
 
 #include "bridge/objc_send.h"
 #include "bridge/platform_types.h"
+#include "bridge/selectors.h"
 
 extern "C" {
 // Creates the stand-in's classes. The library does this when it is loaded, as a
@@ -34,12 +35,6 @@ void VMRegisterPreferencesClasses(void);
 }
 
 namespace vm::preferences {
-
-namespace cls {
-inline const ClassRef PSSpecifier{"PSSpecifier"};
-inline const ClassRef PSListController{"PSListController"};
-inline const ClassRef PSTableCell{"PSTableCell"};
-}  // namespace cls
 
 // Keys of a row in a specifier list, as the device's lists write them.
 namespace key {

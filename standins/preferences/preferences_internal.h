@@ -13,14 +13,6 @@
 
 namespace vm::preferences {
 
-// Selectors only the stand-in sends.
-namespace psel {
-inline const SelRef loadedListName{"loadedListName"};
-inline const SelRef mutableCopy{"mutableCopy"};
-inline const SelRef copy{"copy"};
-inline const SelRef removeAllObjects{"removeAllObjects"};
-}  // namespace psel
-
 // Registration steps, superclasses first.
 void registerSpecifierClass();
 void registerListControllerClass();

@@ -55,7 +55,7 @@ id loadSpecifiers(id self, SEL, id name, id target) {
 }
 
 void clearCache(id self, SEL) {
-  send<void>(kShownValues.of(self), psel::removeAllObjects);
+  send<void>(kShownValues.of(self), sel::removeAllObjects);
 }
 
 void reload(id self, SEL) {
@@ -71,7 +71,7 @@ id title(id self, SEL) {
 }
 void setTitle(id self, SEL, id text) {
   id old = kTitle.of(self);
-  kTitle.of(self) = send<id>(text, psel::copy);
+  kTitle.of(self) = send<id>(text, sel::copy);
   release(old);
 }
 
@@ -118,7 +118,7 @@ id readStoredValue(id specifier) {
 }
 
 std::string loadedListName(id controller) {
-  return stdString(send<id>(controller, psel::loadedListName));
+  return stdString(send<id>(controller, sel::loadedListName));
 }
 
 id shownValue(id controller, id specifier) {
@@ -132,7 +132,7 @@ id shownValue(id controller, id specifier) {
 }
 
 void registerListControllerClass() {
-  ClassBuilder("PSListController", "NSObject")
+  ClassBuilder(cls::PSListController.name(), cls::NSObject.name())
       .ivar<id>("_specifiers")
       .ivar<id>("_shownValues")
       .ivar<id>("_title")

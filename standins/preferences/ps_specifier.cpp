@@ -60,14 +60,14 @@ id newSpecifier(id entry, id target) {
   if (row == nil) return nil;
   if (isKindOf(entry, vm::cls::NSDictionary)) {
     release(kProperties.of(row));
-    kProperties.of(row) = send<id>(entry, psel::mutableCopy);
+    kProperties.of(row) = send<id>(entry, sel::mutableCopy);
   }
   kTarget.of(row) = target;
   return row;
 }
 
 void registerSpecifierClass() {
-  ClassBuilder("PSSpecifier", "NSObject")
+  ClassBuilder(cls::PSSpecifier.name(), cls::NSObject.name())
       .ivar<id>("_properties")
       .ivar<id>("_target")
       .method("init", init)

@@ -18,9 +18,9 @@ id initWithStyle(id self, SEL, NSInteger style, id reuseIdentifier, id specifier
   self = sendSuper<id>(self, cls::PSTableCell, sel::initWithFrame_, kDefaultCellFrame);
   if (self == nil) return nil;
   kStyle.of(self) = style;
-  kReuseIdentifier.of(self) = send<id>(reuseIdentifier, psel::copy);
+  kReuseIdentifier.of(self) = send<id>(reuseIdentifier, sel::copy);
   kSpecifier.of(self) = retain(specifier);
-  id content = send<id>(send<id>(uikit::cls::UIView.get(), sel::alloc), sel::initWithFrame_,
+  id content = send<id>(send<id>(cls::UIView.get(), sel::alloc), sel::initWithFrame_,
                         CGRect{{0, 0}, kDefaultCellFrame.size});
   kContentView.of(self) = content;
   send<void>(self, sel::addSubview_, content);
@@ -62,7 +62,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerTableCellClass() {
-  ClassBuilder("PSTableCell", "UIView")
+  ClassBuilder(cls::PSTableCell.name(), cls::UIView.name())
       .ivar<id>("_contentView")
       .ivar<id>("_specifier")
       .ivar<id>("_reuseIdentifier")

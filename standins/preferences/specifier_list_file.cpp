@@ -3,11 +3,7 @@
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {
-namespace {
-
-const SelRef setTitle_{"setTitle:"};
-
-}  // namespace
+namespace {}  // namespace
 
 id newSpecifiersFromList(id controller, const std::string& name, id target) {
   id rows = send<id>(vm::cls::NSMutableArray.get(), sel::new_);
@@ -24,7 +20,7 @@ id newSpecifiersFromList(id controller, const std::string& name, id target) {
     return rows;
   }
   id title = send<id>(list, sel::objectForKey_, nsString(key::kTitle));
-  if (isString(title)) send<void>(controller, setTitle_, title);
+  if (isString(title)) send<void>(controller, sel::setTitle_, title);
   id items = send<id>(list, sel::objectForKey_, nsString(key::kItems));
   NSUInteger count = isKindOf(items, vm::cls::NSArray) ? send<NSUInteger>(items, sel::count) : 0;
   for (NSUInteger i = 0; i < count; ++i) {

@@ -15,7 +15,7 @@ const IvarRef<id> kBatteryView{"_batteryView"};
 id viewInitWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(self, cls::SBLockScreenBatteryChargingView, sel::initWithFrame_, frame);
   if (self == nil) return nil;
-  kBatteryView.of(self) = addNewSubview(self, uikit::cls::UIView, kBatteryFrame);
+  kBatteryView.of(self) = addNewSubview(self, cls::UIView, kBatteryFrame);
   send<void>(kBatteryView.of(self), sel::setHidden_, static_cast<BOOL>(YES));
   return self;
 }
@@ -42,7 +42,7 @@ const IvarRef<NSInteger> kLoadCount{"_loadCount"};
 
 void loadView(id self, SEL) {
   id view = uikit::newView(cls::SBLockScreenBatteryChargingView, kChargingFrame);
-  send<void>(view, sbsel::setBatteryVisible_, static_cast<BOOL>(YES));
+  send<void>(view, sel::setBatteryVisible_, static_cast<BOOL>(YES));
   id old = kChargingView.of(self);
   kChargingView.of(self) = view;
   release(old);
@@ -57,7 +57,7 @@ NSInteger loadCount(id self, SEL) {
 }
 
 BOOL controllerBatteryVisible(id self, SEL) {
-  return send<BOOL>(kChargingView.of(self), sbsel::batteryVisible);
+  return send<BOOL>(kChargingView.of(self), sel::batteryVisible);
 }
 
 void controllerDealloc(id self, SEL) {
@@ -68,7 +68,7 @@ void controllerDealloc(id self, SEL) {
 }  // namespace
 
 void registerBatteryChargingClasses() {
-  ReleaseClassBuilder("SBLockScreenBatteryChargingView", "UIView")
+  ReleaseClassBuilder(cls::SBLockScreenBatteryChargingView.name(), cls::UIView.name())
       .ivar<BOOL>("_batteryVisible")
       .ivar<id>("_batteryView")
       .method("initWithFrame:", viewInitWithFrame)
@@ -78,7 +78,7 @@ void registerBatteryChargingClasses() {
       .method("dealloc", viewDealloc)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenBatteryChargingViewController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenBatteryChargingViewController.name(), cls::NSObject.name())
       .ivar<id>("_chargingView")
       .ivar<NSInteger>("_loadCount")
       .method("loadView", loadView)

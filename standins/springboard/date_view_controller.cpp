@@ -40,7 +40,7 @@ BOOL disablesUpdates(id self, SEL) {
 }
 
 void loadView(id self, SEL) {
-  id view = uikit::newView(uikit::cls::UILabel, kDateFrame);
+  id view = uikit::newView(cls::UILabel, kDateFrame);
   send<void>(view, sel::setHidden_, kDateHidden.of(self));
   id old = kView.of(self);
   kView.of(self) = view;
@@ -64,7 +64,7 @@ std::string formattedNow(const std::string& format) {
 
 void updateView(id self, SEL) {
   ++kUpdateCount.of(self);
-  if (send<BOOL>(self, sbsel::disablesUpdates)) return;
+  if (send<BOOL>(self, sel::disablesUpdates)) return;
   id label = kView.of(self);
   if (label == nil) return;
   send<void>(label, sel::setText_, nsString(formattedNow(stdString(kDateFormat.of(self)))));
@@ -76,7 +76,7 @@ NSInteger updateCount(id self, SEL) {
 // The backlight coming on is when the date catches up.
 void backlightChanged(id self, SEL) {
   ++kBacklightChangeCount.of(self);
-  send<void>(self, sbsel::updateView);
+  send<void>(self, sel::p_updateView);
 }
 NSInteger backlightChangeCount(id self, SEL) {
   return kBacklightChangeCount.of(self);
@@ -109,7 +109,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerDateViewController() {
-  ReleaseClassBuilder("SBLockScreenDateViewController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenDateViewController.name(), cls::NSObject.name())
       .ivar<id>("_view")
       .ivar<id>("_dateFormat")
       .ivar<BOOL>("_dateHidden")

@@ -24,9 +24,9 @@ void layoutGrabber(id self, SEL) {
   CGRect frame{{(bounds.size.width - kGrabberWidth) / 2, kGrabberTop},
                {kGrabberWidth, kGrabberHeight}};
   id& grabber = kGrabberView.of(self);
-  if (grabber == nil) grabber = addNewSubview(self, uikit::cls::UIView, frame);
+  if (grabber == nil) grabber = addNewSubview(self, cls::UIView, frame);
   send<void>(grabber, sel::setFrame_, frame);
-  id color = send<id>(asId(object_getClass(self)), sbsel::defaultGrabberColor);
+  id color = send<id>(asId(object_getClass(self)), sel::p_defaultGrabberColor);
   send<void>(grabber, sel::setBackgroundColor_, color);
   ++kGrabberLayoutCount.of(self);
 }
@@ -49,8 +49,7 @@ const IvarRef<id> kCameraImage{"_cameraImage"};
 id cameraGrabberImage(id self, SEL) {
   id& image = kCameraImage.of(self);
   if (image == nil)
-    image =
-        retain(send<id>(uikit::cls::UIImage.get(), sbsel::imageNamed_, nsString("CameraGrabber")));
+    image = retain(send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("CameraGrabber")));
   return image;
 }
 
@@ -107,7 +106,7 @@ NSInteger slideUpPreparationCount(id self, SEL) {
 }  // namespace
 
 void registerGrabberClasses() {
-  ReleaseClassBuilder("SBBannerContextView", "UIView")
+  ReleaseClassBuilder(cls::SBBannerContextView.name(), cls::UIView.name())
       .ivar<id>("_grabberView")
       .ivar<NSInteger>("_grabberLayoutCount")
       .method("_layoutGrabber", layoutGrabber)
@@ -117,27 +116,27 @@ void registerGrabberClasses() {
       .classMethod("_defaultGrabberColor", defaultGrabberColor)
       .build();
 
-  ReleaseClassBuilder("SBCameraGrabberView", "UIView")
+  ReleaseClassBuilder(cls::SBCameraGrabberView.name(), cls::UIView.name())
       .ivar<id>("_cameraImage")
       .method("_cameraGrabberImage", cameraGrabberImage)
       .method("dealloc", cameraDealloc)
       .build();
 
-  ReleaseClassBuilder("SBSlideUpAppGrabberView", "UIView")
+  ReleaseClassBuilder(cls::SBSlideUpAppGrabberView.name(), cls::UIView.name())
       .ivar<id>("_grabberImage")
       .method("setGrabberImage:", setGrabberImage)
       .method("grabberImage", grabberImage)
       .method("dealloc", slideUpGrabberDealloc)
       .build();
 
-  ReleaseClassBuilder("SBChevronView", "UIView")
+  ReleaseClassBuilder(cls::SBChevronView.name(), cls::UIView.name())
       .ivar<id>("_chevronColor")
       .method("setColor:", setChevronColor)
       .method("color", chevronColor)
       .method("dealloc", chevronDealloc)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenSlideUpToAppController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenSlideUpToAppController.name(), cls::NSObject.name())
       .ivar<BOOL>("_preparedForSlideUp")
       .ivar<NSInteger>("_slideUpPreparationCount")
       .method("prepareForSlideUpAnimation", prepareForSlideUpAnimation)

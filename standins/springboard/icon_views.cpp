@@ -72,19 +72,19 @@ NSInteger liveInstanceCount(id, SEL) {
 }  // namespace
 
 void registerIconClasses() {
-  ReleaseClassBuilder("SBIconBadgeView", "UIView")
+  ReleaseClassBuilder(cls::SBIconBadgeView.name(), cls::UIView.name())
       .ivar<NSInteger>("_frameChangeCount")
       .method("setFrame:", badgeSetFrame)
       .method("frameChangeCount", badgeFrameChangeCount)
       .build();
 
-  ReleaseClassBuilder("SBIconImageView", "UIView")
+  ReleaseClassBuilder(cls::SBIconImageView.name(), cls::UIView.name())
       .ivar<NSInteger>("_frameChangeCount")
       .method("setFrame:", imageSetFrame)
       .method("frameChangeCount", imageFrameChangeCount)
       .build();
 
-  ReleaseClassBuilder("SBIconLabelImageParameters", "NSObject")
+  ReleaseClassBuilder(cls::SBIconLabelImageParameters.name(), cls::NSObject.name())
       .ivar<id>("_text")
       .method("initWithText:", initWithText)
       .method("text", text)
@@ -92,7 +92,7 @@ void registerIconClasses() {
       .method("dealloc", parametersDealloc)
       .build();
 
-  ReleaseClassBuilder("SBIconListPageControl", "UIView")
+  ReleaseClassBuilder(cls::SBIconListPageControl.name(), cls::UIView.name())
       .ivar<BOOL>("_countedAsLive")
       .method("initWithFrame:", pageControlInitWithFrame)
       .method("dealloc", pageControlDealloc)

@@ -83,14 +83,14 @@ NSInteger statusBarStyle(id self, SEL) {
 }  // namespace
 
 void registerLockScreenViewController() {
-  ReleaseClassBuilder("SBFadeAnimationSettings", "NSObject")
+  ReleaseClassBuilder(cls::SBFadeAnimationSettings.name(), cls::NSObject.name())
       .ivar<CGFloat>("_backlightFadeDuration")
       .method("init", settingsInit)
       .method("backlightFadeDuration", backlightFadeDuration)
       .method("setBacklightFadeDuration:", setBacklightFadeDuration)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenViewController", "NSObject")
+  ReleaseClassBuilder(cls::SBLockScreenViewController.name(), cls::NSObject.name())
       .ivar<NSInteger>("_fadeInAnimationCount")
       .ivar<NSInteger>("_lastFadeInSource")
       .ivar<CGFloat>("_statusBarAlpha")

@@ -23,10 +23,10 @@ const IvarRef<id> kBottomRequesters{"_bottomGrabberHiders"};
 id lockInitWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(self, cls::SBLockScreenView, sel::initWithFrame_, frame);
   if (self == nil) return nil;
-  kVibrantView.of(self) = addNewSubview(self, uikit::cls::UIView, kVibrantFrame);
-  kSlideToUnlockView.of(self) = addNewSubview(self, uikit::cls::UIView, kSlideToUnlockFrame);
-  kTopGrabberView.of(self) = addNewSubview(self, uikit::cls::UIView, kTopGrabberFrame);
-  kBottomGrabberView.of(self) = addNewSubview(self, uikit::cls::UIView, kBottomGrabberFrame);
+  kVibrantView.of(self) = addNewSubview(self, cls::UIView, kVibrantFrame);
+  kSlideToUnlockView.of(self) = addNewSubview(self, cls::UIView, kSlideToUnlockFrame);
+  kTopGrabberView.of(self) = addNewSubview(self, cls::UIView, kTopGrabberFrame);
+  kBottomGrabberView.of(self) = addNewSubview(self, cls::UIView, kBottomGrabberFrame);
   kTopRequesters.of(self) = newRequesterSet();
   kBottomRequesters.of(self) = newRequesterSet();
   return self;
@@ -105,16 +105,16 @@ void setUpPart(id self, const IvarRef<id>& slot, Class viewClass, CGRect frame) 
 }
 
 void setupCameraView(id self, SEL) {
-  setUpPart(self, kCameraView, uikit::cls::UIView, kCameraFrame);
+  setUpPart(self, kCameraView, cls::UIView, kCameraFrame);
 }
 void setupDateView(id self, SEL) {
-  setUpPart(self, kDateView, uikit::cls::UILabel, kDateFrame);
+  setUpPart(self, kDateView, cls::UILabel, kDateFrame);
 }
 // 7.0 has no _UIGlintyStringView: its slide-to-unlock text is SpringBoardFoundation's own
 // view, which nothing here replaces, so a plain view stands for it.
 void setupSlideToUnlockView(id self, SEL) {
-  Class glinty = uikit::cls::GlintyStringView.get();
-  setUpPart(self, kPreviewSlideView, glinty != nullptr ? glinty : uikit::cls::UIView.get(),
+  Class glinty = cls::p_UIGlintyStringView.get();
+  setUpPart(self, kPreviewSlideView, glinty != nullptr ? glinty : cls::UIView.get(),
             kSlideToUnlockFrame);
 }
 
@@ -141,7 +141,7 @@ void previewDealloc(id self, SEL) {
 }  // namespace
 
 void registerLockScreenViews() {
-  ReleaseClassBuilder("SBLockScreenView", "UIView")
+  ReleaseClassBuilder(cls::SBLockScreenView.name(), cls::UIView.name())
       .ivar<id>("_slideToUnlockView")
       .ivar<id>("_topGrabberView")
       .ivar<id>("_bottomGrabberView")
@@ -166,7 +166,7 @@ void registerLockScreenViews() {
       .method("dealloc", lockDealloc)
       .build();
 
-  ReleaseClassBuilder("SBLockScreenPreviewView", "UIView")
+  ReleaseClassBuilder(cls::SBLockScreenPreviewView.name(), cls::UIView.name())
       .ivar<id>("_cameraView")
       .ivar<id>("_dateView")
       .ivar<id>("_slideToUnlockView")

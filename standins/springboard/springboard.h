@@ -89,35 +89,10 @@
 //   setColor:                             -> color (id, retained)
 #pragma once
 
-#include "bridge/objc_send.h"
+#include "bridge/selectors.h"
 
 extern "C" {
 // Creates SpringBoard's classes (and the UIKit stand-in's, which they derive from).
 // Calling it again changes nothing.
 void VMRegisterSpringBoardClasses(void);
 }
-
-namespace vm::springboard {
-
-namespace cls {
-inline const ClassRef SBIconBadgeView{"SBIconBadgeView"};
-inline const ClassRef SBIconImageView{"SBIconImageView"};
-inline const ClassRef SBBannerContextView{"SBBannerContextView"};
-inline const ClassRef SBFadeAnimationSettings{"SBFadeAnimationSettings"};
-inline const ClassRef SBCameraGrabberView{"SBCameraGrabberView"};
-inline const ClassRef SBSlideUpAppGrabberView{"SBSlideUpAppGrabberView"};
-inline const ClassRef SBLockScreenSlideUpToAppController{"SBLockScreenSlideUpToAppController"};
-inline const ClassRef SBLockScreenDateViewController{"SBLockScreenDateViewController"};
-inline const ClassRef SBLockScreenBatteryChargingViewController{
-    "SBLockScreenBatteryChargingViewController"};
-inline const ClassRef SBLockScreenBatteryChargingView{"SBLockScreenBatteryChargingView"};
-inline const ClassRef SBLockScreenPreviewView{"SBLockScreenPreviewView"};
-inline const ClassRef SBStatusBarStateAggregator{"SBStatusBarStateAggregator"};
-inline const ClassRef SBLockScreenView{"SBLockScreenView"};
-inline const ClassRef SBIconLabelImageParameters{"SBIconLabelImageParameters"};
-inline const ClassRef SBIconListPageControl{"SBIconListPageControl"};
-inline const ClassRef SBLockScreenViewController{"SBLockScreenViewController"};
-inline const ClassRef SBChevronView{"SBChevronView"};
-}  // namespace cls
-
-}  // namespace vm::springboard

@@ -5,16 +5,6 @@
 #include "standins/springboard/springboard.h"
 #include "standins/uikit/uikit_internal.h"
 
-namespace vm::sbsel {
-inline const SelRef defaultGrabberColor{"_defaultGrabberColor"};
-inline const SelRef updateView{"_updateView"};
-inline const SelRef updateAirplaneMode{"_updateAirplaneMode"};
-inline const SelRef disablesUpdates{"disablesUpdates"};
-inline const SelRef batteryVisible{"batteryVisible"};
-inline const SelRef setBatteryVisible_{"setBatteryVisible:"};
-inline const SelRef imageNamed_{"imageNamed:"};
-}  // namespace vm::sbsel
-
 namespace vm::springboard {
 
 void registerIconClasses();

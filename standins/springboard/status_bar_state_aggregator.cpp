@@ -37,7 +37,7 @@ void updateAirplaneMode(id self, SEL) {
 }
 void noteAirplaneModeChanged(id self, SEL) {
   ++kAirplaneChanges.of(self);
-  send<void>(self, sbsel::updateAirplaneMode);
+  send<void>(self, sel::p_updateAirplaneMode);
 }
 BOOL isAirplaneModeItemVisible(id self, SEL) {
   return kAirplaneItemVisible.of(self);
@@ -73,7 +73,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerStatusBarStateAggregator() {
-  ReleaseClassBuilder("SBStatusBarStateAggregator", "NSObject")
+  ReleaseClassBuilder(cls::SBStatusBarStateAggregator.name(), cls::NSObject.name())
       .ivar<NSInteger>("_activityUpdateCount")
       .ivar<BOOL>("_activityItemVisible")
       .ivar<BOOL>("_airplaneModeEnabled")

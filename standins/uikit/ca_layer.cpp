@@ -50,7 +50,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerLayerClass() {
-  ReleaseClassBuilder("CALayer", "NSObject")
+  ReleaseClassBuilder(cls::CALayer.name(), cls::NSObject.name())
       .ivar<CGFloat>("_cornerRadius")
       .ivar<CGFloat>("_borderWidth")
       .ivar<CGColorRef>("_backgroundColor")

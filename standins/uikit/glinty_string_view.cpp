@@ -26,7 +26,7 @@ id effectLayer(id self, NSUInteger index) {
 }
 
 id initWithFrame(id self, SEL, CGRect frame) {
-  self = sendSuper<id>(self, cls::GlintyStringView, sel::initWithFrame_, frame);
+  self = sendSuper<id>(self, cls::p_UIGlintyStringView, sel::initWithFrame_, frame);
   if (self == nil) return nil;
   CGRect bounds = send<CGRect>(self, sel::bounds);
   id effect = newView(cls::UIView, bounds);
@@ -106,13 +106,13 @@ void dealloc(id self, SEL) {
   releaseAndClear(kLabel.of(self));
   releaseAndClear(kBlurRequesters.of(self));
   releaseAndClear(kDisplayedText.of(self));
-  sendSuper<void>(self, cls::GlintyStringView, sel::dealloc);
+  sendSuper<void>(self, cls::p_UIGlintyStringView, sel::dealloc);
 }
 
 }  // namespace
 
 void registerGlintyStringView() {
-  ReleaseClassBuilder("_UIGlintyStringView", "UIView")
+  ReleaseClassBuilder(cls::p_UIGlintyStringView.name(), cls::UIView.name())
       .ivar<id>("_effectView")
       .ivar<id>("_label")
       .ivar<NSInteger>("_chevronStyle")

@@ -84,7 +84,7 @@ void setSecondaryColor(id self, SEL, id color) {
 void settingsDealloc(id self, SEL) {
   releaseAndClear(kPrimaryColor.of(self));
   releaseAndClear(kSecondaryColor.of(self));
-  sendSuper<void>(self, cls::LegibilitySettings, sel::dealloc);
+  sendSuper<void>(self, cls::p_UILegibilitySettings, sel::dealloc);
 }
 
 // View and label: each class declares its own settings ivar, so each has its own
@@ -93,7 +93,7 @@ const IvarRef<id> kViewSettings{"_legibilitySettings"};
 const IvarRef<id> kLabelSettings{"_legibilitySettings"};
 
 BOOL hasSecondaryColor(id settings) {
-  return send<id>(settings, uisel::secondaryColor) != nil ? YES : NO;
+  return send<id>(settings, sel::secondaryColor) != nil ? YES : NO;
 }
 
 id viewSettings(id self, SEL) {
@@ -107,7 +107,7 @@ BOOL viewUsesSecondaryColor(id self, SEL) {
 }
 void viewDealloc(id self, SEL) {
   releaseAndClear(kViewSettings.of(self));
-  sendSuper<void>(self, cls::LegibilityView, sel::dealloc);
+  sendSuper<void>(self, cls::p_UILegibilityView, sel::dealloc);
 }
 
 id labelSettings(id self, SEL) {
@@ -121,13 +121,13 @@ BOOL labelUsesSecondaryColor(id self, SEL) {
 }
 void labelDealloc(id self, SEL) {
   releaseAndClear(kLabelSettings.of(self));
-  sendSuper<void>(self, cls::LegibilityLabel, sel::dealloc);
+  sendSuper<void>(self, cls::p_UILegibilityLabel, sel::dealloc);
 }
 
 }  // namespace
 
 void registerLegibilityClasses() {
-  ReleaseClassBuilder("_UILegibilitySettingsProvider", "NSObject")
+  ReleaseClassBuilder(cls::p_UILegibilitySettingsProvider.name(), cls::NSObject.name())
       .ivar<CGFloat>("_brightnessSum")
       .ivar<CGFloat>("_luminanceSum")
       .ivar<NSInteger>("_sampleCount")
@@ -138,7 +138,7 @@ void registerLegibilityClasses() {
       .method("accumulatedLuminance", accumulatedLuminance)
       .build();
 
-  ReleaseClassBuilder("_UILegibilitySettings", "NSObject")
+  ReleaseClassBuilder(cls::p_UILegibilitySettings.name(), cls::NSObject.name())
       .ivar<NSInteger>("_style")
       .ivar<id>("_primaryColor")
       .ivar<id>("_secondaryColor")
@@ -152,7 +152,7 @@ void registerLegibilityClasses() {
       .method("dealloc", settingsDealloc)
       .build();
 
-  ReleaseClassBuilder("_UILegibilityView", "UIView")
+  ReleaseClassBuilder(cls::p_UILegibilityView.name(), cls::UIView.name())
       .ivar<id>("_legibilitySettings")
       .method("settings", viewSettings)
       .method("setSettings:", setViewSettings)
@@ -160,7 +160,7 @@ void registerLegibilityClasses() {
       .method("dealloc", viewDealloc)
       .build();
 
-  ReleaseClassBuilder("_UILegibilityLabel", "UILabel")
+  ReleaseClassBuilder(cls::p_UILegibilityLabel.name(), cls::UILabel.name())
       .ivar<id>("_legibilitySettings")
       .method("settings", labelSettings)
       .method("setSettings:", setLabelSettings)

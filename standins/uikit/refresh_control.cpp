@@ -8,7 +8,7 @@ namespace {
 const IvarRef<NSInteger> kTintColorChangeCount{"_tintColorChangeCount"};
 
 void setTintColor(id self, SEL, id color) {
-  sendSuper<void>(self, cls::RefreshControlContentView, sel::setTintColor_, color);
+  sendSuper<void>(self, cls::p_UIRefreshControlModernContentView, sel::setTintColor_, color);
   ++kTintColorChangeCount.of(self);
 }
 
@@ -19,7 +19,7 @@ NSInteger tintColorChangeCount(id self, SEL) {
 }  // namespace
 
 void registerRefreshControlContentView() {
-  ReleaseClassBuilder("_UIRefreshControlModernContentView", "UIView")
+  ReleaseClassBuilder(cls::p_UIRefreshControlModernContentView.name(), cls::UIView.name())
       .ivar<NSInteger>("_tintColorChangeCount")
       .method("setTintColor:", setTintColor)
       .method("tintColorChangeCount", tintColorChangeCount)

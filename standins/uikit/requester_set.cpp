@@ -5,18 +5,14 @@
 namespace vm::uikit {
 namespace {
 
-const ClassRef NSMutableSet{"NSMutableSet"};
-const ClassRef NSNull{"NSNull"};
-const SelRef null{"null"};
-
 id keyFor(id requester) {
-  return requester != nil ? requester : send<id>(NSNull.get(), null);
+  return requester != nil ? requester : send<id>(cls::NSNull.get(), sel::null);
 }
 
 }  // namespace
 
 id newRequesterSet() {
-  return newInstance(NSMutableSet);
+  return newInstance(cls::NSMutableSet);
 }
 
 void setHiddenForRequester(id requesters, BOOL hidden, id requester) {

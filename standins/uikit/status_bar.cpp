@@ -32,7 +32,7 @@ const IvarRef<id> kBackground{"_backgroundColor"};
 const IvarRef<id> kForeground{"_foregroundColor"};
 
 id initWithRequest(id self, SEL, id request, id background, id foreground) {
-  self = sendSuper<id>(self, cls::StatusBarStyleAttributes, sel::init);
+  self = sendSuper<id>(self, cls::UIStatusBarNewUIStyleAttributes, sel::init);
   if (self == nil) return nil;
   assignRetained(kRequest.of(self), request);
   assignRetained(kBackground.of(self), background);
@@ -54,7 +54,7 @@ void styleDealloc(id self, SEL) {
   releaseAndClear(kRequest.of(self));
   releaseAndClear(kBackground.of(self));
   releaseAndClear(kForeground.of(self));
-  sendSuper<void>(self, cls::StatusBarStyleAttributes, sel::dealloc);
+  sendSuper<void>(self, cls::UIStatusBarNewUIStyleAttributes, sel::dealloc);
 }
 
 // Battery item: the accessory image is the charging bolt.
@@ -73,12 +73,12 @@ BOOL needsAccessoryImage(id self, SEL) {
 }  // namespace
 
 void registerStatusBarClasses() {
-  ReleaseClassBuilder("UIStatusBarNewUIForegroundStyleAttributes", "NSObject")
+  ReleaseClassBuilder(cls::UIStatusBarNewUIForegroundStyleAttributes.name(), cls::NSObject.name())
       .method("_batteryColorForCapacity:lowCapacity:charging:", batteryColor)
       .method("textColorForStyle:", textColorForStyle)
       .build();
 
-  ReleaseClassBuilder("UIStatusBarNewUIStyleAttributes", "NSObject")
+  ReleaseClassBuilder(cls::UIStatusBarNewUIStyleAttributes.name(), cls::NSObject.name())
       .ivar<id>("_request")
       .ivar<id>("_backgroundColor")
       .ivar<id>("_foregroundColor")
@@ -89,7 +89,7 @@ void registerStatusBarClasses() {
       .method("dealloc", styleDealloc)
       .build();
 
-  ReleaseClassBuilder("UIStatusBarBatteryItemView", "UIView")
+  ReleaseClassBuilder(cls::UIStatusBarBatteryItemView.name(), cls::UIView.name())
       .ivar<BOOL>("_charging")
       .method("isCharging", isCharging)
       .method("setCharging:", setCharging)

@@ -27,7 +27,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerActivityIndicator() {
-  ReleaseClassBuilder("UIActivityIndicatorView", "UIView")
+  ReleaseClassBuilder(cls::UIActivityIndicatorView.name(), cls::UIView.name())
       .ivar<id>("_spinnerColor")
       .ivar<NSInteger>("_colorChangeCount")
       .method("setColor:", setColor)

@@ -54,7 +54,7 @@ Rgba rgbFromHsb(CGFloat hue, CGFloat saturation, CGFloat brightness, CGFloat alp
 // Factories answer autoreleased objects of the receiving class, so subclasses get their own.
 id makeColor(id classReceiver, const Rgba& c) {
   id color = send<id>(classReceiver, sel::alloc);
-  color = send<id>(color, uisel::initWithRed_green_blue_alpha_, c.red, c.green, c.blue, c.alpha);
+  color = send<id>(color, sel::initWithRed_green_blue_alpha_, c.red, c.green, c.blue, c.alpha);
   return autoreleased(color);
 }
 
@@ -165,7 +165,7 @@ Rgba componentsOf(id color) {
 }
 
 void registerColorClasses() {
-  ReleaseClassBuilder("UIColor", "NSObject")
+  ReleaseClassBuilder(cls::UIColor.name(), cls::NSObject.name())
       .ivar<CGFloat>("_red")
       .ivar<CGFloat>("_green")
       .ivar<CGFloat>("_blue")

@@ -31,7 +31,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerImageClass() {
-  ReleaseClassBuilder("UIImage", "NSObject")
+  ReleaseClassBuilder(cls::UIImage.name(), cls::NSObject.name())
       .ivar<id>("_name")
       .classMethod("imageNamed:", imageNamed)
       .method("name", name)

@@ -91,7 +91,7 @@ void fontDealloc(id self, SEL) {
 }  // namespace
 
 void registerTextClasses() {
-  ReleaseClassBuilder("UIFont", "NSObject")
+  ReleaseClassBuilder(cls::UIFont.name(), cls::NSObject.name())
       .ivar<id>("_fontName")
       .ivar<CGFloat>("_pointSize")
       .classMethod("fontWithName:size:", fontWithNameSize)
@@ -100,7 +100,7 @@ void registerTextClasses() {
       .method("dealloc", fontDealloc)
       .build();
 
-  ReleaseClassBuilder("UILabel", "UIView")
+  ReleaseClassBuilder(cls::UILabel.name(), cls::UIView.name())
       .ivar<id>("_text")
       .ivar<id>("_textColor")
       .ivar<id>("_font")

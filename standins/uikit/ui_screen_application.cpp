@@ -59,18 +59,18 @@ NSInteger openedURLCount(id self, SEL) {
 }  // namespace
 
 std::string lastOpenedURLString() {
-  id application = send<id>(cls::UIApplication.get(), uisel::sharedApplication);
+  id application = send<id>(cls::UIApplication.get(), sel::sharedApplication);
   AutoreleasePool pool;
-  return stdString(send<id>(send<id>(application, uisel::lastOpenedURL), sel::absoluteString));
+  return stdString(send<id>(send<id>(application, sel::lastOpenedURL), sel::absoluteString));
 }
 
 void registerScreenAndApplication() {
-  ReleaseClassBuilder("UIScreen", "NSObject")
+  ReleaseClassBuilder(cls::UIScreen.name(), cls::NSObject.name())
       .classMethod("mainScreen", mainScreen)
       .method("bounds", screenBounds)
       .build();
 
-  ReleaseClassBuilder("UIApplication", "NSObject")
+  ReleaseClassBuilder(cls::UIApplication.name(), cls::NSObject.name())
       .ivar<id>("_lastOpenedURL")
       .ivar<NSInteger>("_openedURLCount")
       .classMethod("sharedApplication", sharedApplication)

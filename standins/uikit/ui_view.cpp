@@ -53,8 +53,8 @@ id layer(id self, SEL) {
 
 id subviews(id self, SEL) {
   id list = kSubviews.of(self);
-  if (list == nil) return send<id>(::vm::cls::NSArray.get(), uisel::array);
-  return send<id>(::vm::cls::NSArray.get(), uisel::arrayWithArray_, list);
+  if (list == nil) return send<id>(::vm::cls::NSArray.get(), sel::array);
+  return send<id>(::vm::cls::NSArray.get(), sel::arrayWithArray_, list);
 }
 
 id superview(id self, SEL) {
@@ -67,7 +67,7 @@ void removeFromSuperview(id self, SEL) {
   kSuperview.of(self) = nil;
   // The list holds the parent's reference to us; dropping it may free this view, so
   // nothing touches self afterwards.
-  send<void>(kSubviews.of(parent), uisel::removeObjectIdenticalTo_, self);
+  send<void>(kSubviews.of(parent), sel::removeObjectIdenticalTo_, self);
 }
 
 void addSubview(id self, SEL, id view) {
@@ -138,7 +138,7 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 void registerViewClass() {
-  ReleaseClassBuilder("UIView", "NSObject")
+  ReleaseClassBuilder(cls::UIView.name(), cls::NSObject.name())
       .ivar<CGRect>("_frame")
       .ivar<id>("_layer")
       .ivar<id>("_subviewList")

@@ -1,6 +1,7 @@
 // The UIKit and QuartzCore stand-in as C++ callers see it: how to make sure its classes
-// exist, the Core Graphics colour functions, the class names, and read-back helpers that
-// tests and hosts use to look at what the platform objects hold.
+// exist, the Core Graphics colour functions, and read-back helpers that tests and hosts
+// use to look at what the platform objects hold. Class and selector names:
+// bridge/names/uikit.h.
 #pragma once
 
 #include <objc/runtime.h>
@@ -10,6 +11,7 @@
 
 #include "bridge/objc_send.h"
 #include "bridge/platform_types.h"
+#include "bridge/selectors.h"
 
 extern "C" {
 
@@ -28,28 +30,6 @@ bool CGColorEqualToColor(CGColorRef first, CGColorRef second);
 }
 
 namespace vm::uikit {
-
-namespace cls {
-inline const ClassRef UIColor{"UIColor"};
-inline const ClassRef CALayer{"CALayer"};
-inline const ClassRef UIView{"UIView"};
-inline const ClassRef UILabel{"UILabel"};
-inline const ClassRef UIFont{"UIFont"};
-inline const ClassRef UIImage{"UIImage"};
-inline const ClassRef UIScreen{"UIScreen"};
-inline const ClassRef UIApplication{"UIApplication"};
-inline const ClassRef UIActivityIndicatorView{"UIActivityIndicatorView"};
-inline const ClassRef GlintyStringView{"_UIGlintyStringView"};
-inline const ClassRef LegibilitySettingsProvider{"_UILegibilitySettingsProvider"};
-inline const ClassRef LegibilityView{"_UILegibilityView"};
-inline const ClassRef LegibilityLabel{"_UILegibilityLabel"};
-inline const ClassRef LegibilitySettings{"_UILegibilitySettings"};
-inline const ClassRef StatusBarForegroundStyleAttributes{
-    "UIStatusBarNewUIForegroundStyleAttributes"};
-inline const ClassRef RefreshControlContentView{"_UIRefreshControlModernContentView"};
-inline const ClassRef StatusBarStyleAttributes{"UIStatusBarNewUIStyleAttributes"};
-inline const ClassRef StatusBarBatteryItemView{"UIStatusBarBatteryItemView"};
-}  // namespace cls
 
 // Environment variable that sets the main screen's width in points (default 375.5).
 inline constexpr const char* kScreenWidthVariable = "VELMOTINT_SCREEN_WIDTH";

@@ -11,17 +11,6 @@
 #include "standins/releases/release_class_builder.h"
 #include "standins/uikit/uikit.h"
 
-namespace vm::uisel {
-inline const SelRef copy{"copy"};
-inline const SelRef array{"array"};
-inline const SelRef arrayWithArray_{"arrayWithArray:"};
-inline const SelRef removeObjectIdenticalTo_{"removeObjectIdenticalTo:"};
-inline const SelRef initWithRed_green_blue_alpha_{"initWithRed:green:blue:alpha:"};
-inline const SelRef lastOpenedURL{"lastOpenedURL"};
-inline const SelRef sharedApplication{"sharedApplication"};
-inline const SelRef secondaryColor{"secondaryColor"};
-}  // namespace vm::uisel
-
 namespace vm::uikit {
 
 // Every class is built through this, so a release lacking a class or method never has it.
@@ -61,7 +50,7 @@ inline void assignRetained(id& slot, id value) {
 // Stores a copy, as UIKit does for its string properties.
 inline void assignCopied(id& slot, id value) {
   id old = slot;
-  slot = send<id>(value, uisel::copy);
+  slot = send<id>(value, sel::copy);
   release(old);
 }
 

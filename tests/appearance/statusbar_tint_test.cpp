@@ -57,7 +57,7 @@ class StatusBarTintTest : public SpringBoardProcessTest {
 TEST_F(StatusBarTintTest, EachColourFollowsItsFlagsInEveryCombination) {
   storeUserColours();
   id given = someColour(), request = vm::nsString("style request");
-  id white = send<id>(vm::uikit::cls::UIColor.get(), vm::sel::whiteColor);
+  id white = send<id>(vm::cls::UIColor.get(), vm::sel::whiteColor);
   const Rgba platformGrey{0.5, 0.5, 0.5, 1};
   const Rgba c2 = userRgba("vmColor2"), c4 = userRgba("vmColor4"), c6 = userRgba("vmColor6");
   struct Case {

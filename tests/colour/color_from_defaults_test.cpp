@@ -147,18 +147,17 @@ TEST_F(ColorFromDefaultsTest, EachCallLooksUpTheDomainItsStringNamesNow) {
             xmlPlist(stringEntry("vmColor6", "#ff0000")));
   writeFile("/var/mobile/Library/Preferences/blue.plist",
             xmlPlist(stringEntry("vmColor6", "#0000ff")));
-  const vm::SelRef stringWithString_{"stringWithString:"}, setString_{"setString:"};
   id red = vm::nsString("red"), blue = vm::nsString("blue");
-  id changing = vm::send<id>(vm::cls::NSMutableString.get(), stringWithString_, red);
+  id changing = vm::send<id>(vm::cls::NSMutableString.get(), vm::sel::stringWithString_, red);
   auto redOf = [](id domain) {
     return componentsOf(colorFromDefaultsWithKey(domain, vm::nsString("vmColor6"),
                                                  vm::nsString("#a1a1a1:1.0")))
         .red;
   };
   EXPECT_EQ(redOf(changing), 1.0);
-  vm::send<void>(changing, setString_, blue);
+  vm::send<void>(changing, vm::sel::setString_, blue);
   EXPECT_EQ(redOf(changing), 0.0);
-  vm::send<void>(changing, setString_, red);
+  vm::send<void>(changing, vm::sel::setString_, red);
   EXPECT_EQ(redOf(changing), 1.0);
   EXPECT_EQ(redOf(blue), 0.0);
   EXPECT_EQ(redOf(red), 1.0);
@@ -174,7 +173,7 @@ TEST_F(ColorFromDefaultsTest, ReadsBinaryPropertyListsUpToAnEmbeddedNul) {
 }
 
 TEST_F(ColorFromDefaultsTest, OutOfRangeAlphaTextsArePassedOnAsRead) {
-  id red = vm::send<id>(vm::ClassRef("UIColor").get(), vm::sel::colorWithRed_green_blue_alpha_,
+  id red = vm::send<id>(vm::cls::UIColor.get(), vm::sel::colorWithRed_green_blue_alpha_,
                         CGFloat{1.0}, CGFloat{0.0}, CGFloat{0.0}, CGFloat{1.0});
   for (const auto& [text, alpha] : {std::pair{"-1", -1.0}, std::pair{"2", 2.0},
                                     std::pair{"1e400", HUGE_VAL}, std::pair{"nan", 0.0}}) {

@@ -12,8 +12,6 @@
 namespace vm::test {
 namespace {
 
-const ClassRef UIColor{"UIColor"};
-const SelRef initWithBytes_length_encoding_{"initWithBytes:length:encoding:"};
 constexpr NSUInteger kUTF8Encoding = 4;
 
 std::vector<std::uint32_t> gScript;
@@ -73,14 +71,14 @@ std::string caseLabel(const std::string& text) {
 
 id stringWithBytes(const std::string& bytes) {
   id string =
-      send<id>(send<id>(cls::NSString.get(), sel::alloc), initWithBytes_length_encoding_,
+      send<id>(send<id>(cls::NSString.get(), sel::alloc), sel::initWithBytes_length_encoding_,
                static_cast<const void*>(bytes.data()), NSUInteger{bytes.size()}, kUTF8Encoding);
   return send<id>(string, sel::autorelease);
 }
 
 id hsbColour(double hue, double saturation, double brightness) {
-  return send<id>(UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_, hue, saturation,
-                  brightness, CGFloat{1.0});
+  return send<id>(cls::UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_, hue,
+                  saturation, brightness, CGFloat{1.0});
 }
 
 void ScriptedRandom::install(std::vector<std::uint32_t> draws) {

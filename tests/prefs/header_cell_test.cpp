@@ -59,11 +59,10 @@ class HeaderCell : public PaneTest {
   void SetUp() override {
     PaneTest::SetUp();
     if (gCellInit == nullptr) {
-      Method cellInit =
-          class_getInstanceMethod(preferences::cls::PSTableCell.get(),
-                                  sel_registerName("initWithStyle:reuseIdentifier:specifier:"));
+      Method cellInit = class_getInstanceMethod(
+          cls::PSTableCell.get(), sel_registerName("initWithStyle:reuseIdentifier:specifier:"));
       gCellInit = method_setImplementation(cellInit, toImp(watchedCellInit));
-      Method labelInit = class_getInstanceMethod(uikit::cls::UILabel.get(), sel::initWithFrame_);
+      Method labelInit = class_getInstanceMethod(cls::UILabel.get(), sel::initWithFrame_);
       gLabelInit = method_setImplementation(labelInit, toImp(countedLabelInit));
     }
     gCellInitFails = false;

@@ -32,8 +32,7 @@ void recordViewWillAppear(id self, SEL cmd, BOOL animated) {
 
 template <typename Fn>
 IMP replace(const char* selector, Fn* recorder) {
-  Method method =
-      class_getInstanceMethod(preferences::cls::PSListController.get(), sel_registerName(selector));
+  Method method = class_getInstanceMethod(cls::PSListController.get(), sel_registerName(selector));
   return method_setImplementation(method, toImp(recorder));
 }
 

@@ -131,7 +131,7 @@ TEST_F(PaneControllers, ProfileButtonOpensTheAuthorsPageThroughTheApplication) {
   id controller = make("velmotintPrefsListController");
   send<void>(controller, sel_registerName("tanvorkTwitter:"), id{nil});
   EXPECT_EQ(uikit::lastOpenedURLString(), "https://twitter.com/tanvork");
-  id application = send<id>(uikit::cls::UIApplication.get(), sel::sharedApplication);
+  id application = send<id>(cls::UIApplication.get(), sel::sharedApplication);
   EXPECT_EQ(send<NSInteger>(application, sel_registerName("openedURLCount")), 1);
 }
 
@@ -147,9 +147,8 @@ TEST_F(PaneControllers, OnlyTheRootPageCarriesTheButtonsAndOnlySubpagesAppearThe
     SCOPED_TRACE(e.controller);
     Class cls = objc_getClass(e.controller);
     ASSERT_NE(cls, nullptr);
-    EXPECT_EQ(class_getSuperclass(cls), preferences::cls::PSListController.get());
-    EXPECT_EQ(class_getInstanceSize(cls),
-              class_getInstanceSize(preferences::cls::PSListController.get()));
+    EXPECT_EQ(class_getSuperclass(cls), cls::PSListController.get());
+    EXPECT_EQ(class_getInstanceSize(cls), class_getInstanceSize(cls::PSListController.get()));
     auto own = [cls](const char* selector) {
       return ownMethod(cls, sel_registerName(selector)) != nullptr;
     };

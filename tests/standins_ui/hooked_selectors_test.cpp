@@ -39,11 +39,11 @@ TEST(HookedClassesTest, FadeInSourceIsAnIntAndBatteryCapacitiesAreCGFloats) {
 
 TEST(HookedClassesTest, DefaultGrabberColorIsAClassMethodOnly) {
   VMRegisterSpringBoardClasses();
-  Class banner = objc_getClass("SBBannerContextView");
+  Class banner = vm::cls::SBBannerContextView;
   ASSERT_NE(banner, nullptr);
-  EXPECT_EQ(ownMethod(banner, sel("_defaultGrabberColor")), nullptr);
-  EXPECT_EQ(class_getInstanceMethod(banner, sel("_defaultGrabberColor")), nullptr);
-  EXPECT_NE(ownMethod(object_getClass(vm::asId(banner)), sel("_defaultGrabberColor")), nullptr);
+  EXPECT_EQ(ownMethod(banner, vm::sel::p_defaultGrabberColor), nullptr);
+  EXPECT_EQ(class_getInstanceMethod(banner, vm::sel::p_defaultGrabberColor), nullptr);
+  EXPECT_NE(ownMethod(object_getClass(vm::asId(banner)), vm::sel::p_defaultGrabberColor), nullptr);
 }
 
 struct Lineage {

@@ -10,15 +10,6 @@
 namespace vm::uikit {
 namespace {
 
-const SelRef mainScreen{"mainScreen"};
-const SelRef sharedApplication{"sharedApplication"};
-const SelRef openURL_{"openURL:"};
-const SelRef openedURLCount{"openedURLCount"};
-const SelRef fontWithName_size_{"fontWithName:size:"};
-const SelRef fontName{"fontName"};
-const SelRef pointSize{"pointSize"};
-const SelRef imageNamed_{"imageNamed:"};
-
 class SharedObjectsTest : public ::testing::Test {
  protected:
   void SetUp() override { unsetenv(kScreenWidthVariable); }
@@ -26,40 +17,42 @@ class SharedObjectsTest : public ::testing::Test {
 };
 
 TEST_F(SharedObjectsTest, MainScreenIsSharedAndDefaultsToAPhoneScreen) {
-  id screen = send<id>(cls::UIScreen.get(), mainScreen);
-  EXPECT_EQ(send<id>(cls::UIScreen.get(), mainScreen), screen);
+  id screen = send<id>(cls::UIScreen.get(), sel::mainScreen);
+  EXPECT_EQ(send<id>(cls::UIScreen.get(), sel::mainScreen), screen);
   EXPECT_EQ(send<CGRect>(screen, sel::bounds), CGRectMake(0, 0, 375.5, 667));
 }
 
 TEST_F(SharedObjectsTest, ScreenWidthFollowsTheEnvironment) {
   setenv(kScreenWidthVariable, "414", 1);
-  EXPECT_EQ(send<CGRect>(send<id>(cls::UIScreen.get(), mainScreen), sel::bounds).size.width, 414.0);
+  EXPECT_EQ(send<CGRect>(send<id>(cls::UIScreen.get(), sel::mainScreen), sel::bounds).size.width,
+            414.0);
   setenv(kScreenWidthVariable, "wide", 1);  // not a number: the default stands
-  EXPECT_EQ(send<CGRect>(send<id>(cls::UIScreen.get(), mainScreen), sel::bounds).size.width, 375.5);
+  EXPECT_EQ(send<CGRect>(send<id>(cls::UIScreen.get(), sel::mainScreen), sel::bounds).size.width,
+            375.5);
 }
 
 TEST_F(SharedObjectsTest, OpenURLRecordsAndShowsTheURL) {
-  id application = send<id>(cls::UIApplication.get(), sharedApplication);
-  EXPECT_EQ(send<id>(cls::UIApplication.get(), sharedApplication), application);
+  id application = send<id>(cls::UIApplication.get(), sel::sharedApplication);
+  EXPECT_EQ(send<id>(cls::UIApplication.get(), sel::sharedApplication), application);
   EXPECT_EQ(lastOpenedURLString(), "");
   id url = send<id>(::vm::cls::NSURL.get(), sel::URLWithString_,
                     nsString("https://example.invalid/profile"));
   ::testing::internal::CaptureStdout();
-  BOOL opened = send<BOOL>(application, openURL_, url);
+  BOOL opened = send<BOOL>(application, sel::openURL_, url);
   std::string shown = ::testing::internal::GetCapturedStdout();
   EXPECT_EQ(opened, YES);
   EXPECT_EQ(shown, "openURL: https://example.invalid/profile\n");
   EXPECT_EQ(lastOpenedURLString(), "https://example.invalid/profile");
-  EXPECT_EQ(send<NSInteger>(application, openedURLCount), 1);
-  EXPECT_EQ(send<BOOL>(application, openURL_, static_cast<id>(nil)), NO);
-  EXPECT_EQ(send<NSInteger>(application, openedURLCount), 1);
+  EXPECT_EQ(send<NSInteger>(application, sel::openedURLCount), 1);
+  EXPECT_EQ(send<BOOL>(application, sel::openURL_, static_cast<id>(nil)), NO);
+  EXPECT_EQ(send<NSInteger>(application, sel::openedURLCount), 1);
 }
 
 TEST_F(SharedObjectsTest, FontKeepsNameAndSize) {
-  id font = send<id>(cls::UIFont.get(), fontWithName_size_, nsString("HelveticaNeue-UltraLight"),
-                     CGFloat{48});
-  EXPECT_EQ(stdString(send<id>(font, fontName)), "HelveticaNeue-UltraLight");
-  EXPECT_EQ(send<CGFloat>(font, pointSize), 48.0);
+  id font = send<id>(cls::UIFont.get(), sel::fontWithName_size_,
+                     nsString("HelveticaNeue-UltraLight"), CGFloat{48});
+  EXPECT_EQ(stdString(send<id>(font, sel::fontName)), "HelveticaNeue-UltraLight");
+  EXPECT_EQ(send<CGFloat>(font, sel::pointSize), 48.0);
 }
 
 TEST_F(SharedObjectsTest, LabelCopiesItsTextAndRetainsItsFont) {
@@ -67,9 +60,9 @@ TEST_F(SharedObjectsTest, LabelCopiesItsTextAndRetainsItsFont) {
                       CGRectMake(0, 0, 375, 20));
   id text = send<id>(::vm::cls::NSMutableString.get(), sel::stringWithUTF8String_, "Velmo");
   send<void>(label, sel::setText_, text);
-  send<void>(text, SelRef{"appendString:"}, nsString("tint"));
+  send<void>(text, sel::appendString_, nsString("tint"));
   EXPECT_EQ(stdString(send<id>(label, sel::text)), "Velmo");
-  id font = send<id>(cls::UIFont.get(), fontWithName_size_, nsString("F"), CGFloat{16});
+  id font = send<id>(cls::UIFont.get(), sel::fontWithName_size_, nsString("F"), CGFloat{16});
   unsigned long before = retainCount(font);
   send<void>(label, sel::setFont_, font);
   EXPECT_EQ(retainCount(font), before + 1);
@@ -82,10 +75,10 @@ TEST_F(SharedObjectsTest, LabelCopiesItsTextAndRetainsItsFont) {
 }
 
 TEST_F(SharedObjectsTest, ImagesAreNamed) {
-  id image = send<id>(cls::UIImage.get(), imageNamed_, nsString("CameraGrabber"));
+  id image = send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("CameraGrabber"));
   ASSERT_NE(image, nil);
-  EXPECT_EQ(stdString(send<id>(image, SelRef{"name"})), "CameraGrabber");
-  EXPECT_EQ(send<id>(cls::UIImage.get(), imageNamed_, static_cast<id>(nil)), nil);
+  EXPECT_EQ(stdString(send<id>(image, sel::name)), "CameraGrabber");
+  EXPECT_EQ(send<id>(cls::UIImage.get(), sel::imageNamed_, static_cast<id>(nil)), nil);
 }
 
 }  // namespace

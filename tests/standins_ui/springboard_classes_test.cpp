@@ -40,44 +40,44 @@ TEST_F(SpringBoardClassesTest, IconViewsTakeTheirFramesThroughUIView) {
 TEST_F(SpringBoardClassesTest, BannerGrabberTakesTheClassDefaultColour) {
   id banner = send<id>(send<id>(cls::SBBannerContextView.get(), sel::alloc), sel::initWithFrame_,
                        CGRectMake(0, 0, 320, 80));
-  EXPECT_EQ(send<id>(banner, sel("grabberView")), nil);
-  send<void>(banner, sel("_layoutGrabber"));
-  id grabber = send<id>(banner, sel("grabberView"));
+  EXPECT_EQ(send<id>(banner, sel::grabberView), nil);
+  send<void>(banner, sel::p_layoutGrabber);
+  id grabber = send<id>(banner, sel::grabberView);
   ASSERT_NE(grabber, nil);
   EXPECT_EQ(send<id>(grabber, sel::superview), banner);
   EXPECT_EQ(send<CGRect>(grabber, sel::frame), CGRectMake(142, 5, 36, 5));
   EXPECT_EQ(componentsOf(send<id>(grabber, sel::backgroundColor)), (Rgba{1, 1, 1, 0.5}));
-  EXPECT_EQ(componentsOf(send<id>(cls::SBBannerContextView.get(), sel("_defaultGrabberColor"))),
+  EXPECT_EQ(componentsOf(send<id>(cls::SBBannerContextView.get(), sel::p_defaultGrabberColor)),
             (Rgba{1, 1, 1, 0.5}));
-  send<void>(banner, sel("_layoutGrabber"));
-  EXPECT_EQ(send<id>(banner, sel("grabberView")), grabber);
+  send<void>(banner, sel::p_layoutGrabber);
+  EXPECT_EQ(send<id>(banner, sel::grabberView), grabber);
   EXPECT_EQ(send<NSInteger>(banner, sel("grabberLayoutCount")), 2);
   release(banner);
 }
 
 TEST_F(SpringBoardClassesTest, FadeSettingsDefaultToAQuarterSecond) {
   id settings = make(cls::SBFadeAnimationSettings);
-  EXPECT_EQ(send<CGFloat>(settings, sel("backlightFadeDuration")), 0.25);
+  EXPECT_EQ(send<CGFloat>(settings, sel::backlightFadeDuration), 0.25);
   send<void>(settings, sel("setBacklightFadeDuration:"), CGFloat{0.5});
-  EXPECT_EQ(send<CGFloat>(settings, sel("backlightFadeDuration")), 0.5);
+  EXPECT_EQ(send<CGFloat>(settings, sel::backlightFadeDuration), 0.5);
   release(settings);
 }
 
 TEST_F(SpringBoardClassesTest, CameraGrabberImageIsKeptPerView) {
   id view = make(cls::SBCameraGrabberView);
-  id image = send<id>(view, sel("_cameraGrabberImage"));
+  id image = send<id>(view, sel::p_cameraGrabberImage);
   ASSERT_NE(image, nil);
-  EXPECT_TRUE(isKindOf(image, uikit::cls::UIImage));
-  EXPECT_EQ(send<id>(view, sel("_cameraGrabberImage")), image);
+  EXPECT_TRUE(isKindOf(image, cls::UIImage));
+  EXPECT_EQ(send<id>(view, sel::p_cameraGrabberImage), image);
   release(view);
 }
 
 TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
   id view = make(cls::SBSlideUpAppGrabberView);
-  id image = retain(send<id>(uikit::cls::UIImage.get(), sel("imageNamed:"), nsString("Grabber")));
+  id image = retain(send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("Grabber")));
   unsigned long before = retainCount(image);
-  send<void>(view, sel("setGrabberImage:"), image);
-  EXPECT_EQ(send<id>(view, sel("grabberImage")), image);
+  send<void>(view, sel::setGrabberImage_, image);
+  EXPECT_EQ(send<id>(view, sel::grabberImage), image);
   EXPECT_EQ(retainCount(image), before + 1);
   release(view);
   EXPECT_EQ(retainCount(image), before);
@@ -86,58 +86,58 @@ TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
 
 TEST_F(SpringBoardClassesTest, SlideUpControllerRecordsItsPreparation) {
   id controller = make(cls::SBLockScreenSlideUpToAppController);
-  EXPECT_EQ(send<BOOL>(controller, sel("isPreparedForSlideUp")), NO);
-  send<void>(controller, sel("prepareForSlideUpAnimation"));
-  EXPECT_EQ(send<BOOL>(controller, sel("isPreparedForSlideUp")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel::isPreparedForSlideUp), NO);
+  send<void>(controller, sel::prepareForSlideUpAnimation);
+  EXPECT_EQ(send<BOOL>(controller, sel::isPreparedForSlideUp), YES);
   EXPECT_EQ(send<NSInteger>(controller, sel("slideUpPreparationCount")), 1);
   release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, DateControllerLoadsUpdatesAndHides) {
   id controller = make(cls::SBLockScreenDateViewController);
-  EXPECT_EQ(send<BOOL>(controller, sel("isViewLoaded")), NO);
-  send<void>(controller, sel("_addObservers"));
-  EXPECT_EQ(send<BOOL>(controller, sel("isObserving")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel::isViewLoaded), NO);
+  send<void>(controller, sel::p_addObservers);
+  EXPECT_EQ(send<BOOL>(controller, sel::isObserving), YES);
 
-  send<void>(controller, sel("loadView"));
+  send<void>(controller, sel::loadView);
   id label = send<id>(controller, sel("view"));
-  ASSERT_TRUE(isKindOf(label, uikit::cls::UILabel));
-  send<void>(controller, sel("_backlightChanged"));  // catches the date up
+  ASSERT_TRUE(isKindOf(label, cls::UILabel));
+  send<void>(controller, sel::p_backlightChanged);  // catches the date up
   EXPECT_EQ(send<NSInteger>(controller, sel("backlightChangeCount")), 1);
-  EXPECT_EQ(send<NSInteger>(controller, sel("updateCount")), 1);
+  EXPECT_EQ(send<NSInteger>(controller, sel::updateCount), 1);
   EXPECT_FALSE(stdString(send<id>(label, sel::text)).empty());
 
   std::string before = stdString(send<id>(controller, sel("dateFormat")));
-  send<void>(controller, sel("_updateFormat"));
+  send<void>(controller, sel::p_updateFormat);
   EXPECT_NE(stdString(send<id>(controller, sel("dateFormat"))), before);
   EXPECT_EQ(send<NSInteger>(controller, sel("formatUpdateCount")), 1);
 
   // Hiding the date hides the label and stops its updates.
   send<void>(label, sel::setText_, nsString("stale"));
-  send<void>(controller, sel("setDateHidden:"), static_cast<BOOL>(YES));
-  EXPECT_EQ(send<BOOL>(controller, sel("isDateHidden")), YES);
-  EXPECT_EQ(send<BOOL>(controller, sel("disablesUpdates")), YES);
-  EXPECT_EQ(send<BOOL>(label, sel::hidden), YES);
-  send<void>(controller, sel("_updateView"));
-  EXPECT_EQ(send<NSInteger>(controller, sel("updateCount")), 2);
+  send<void>(controller, sel::setDateHidden_, static_cast<BOOL>(YES));
+  EXPECT_EQ(send<BOOL>(controller, sel::isDateHidden), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel::disablesUpdates), YES);
+  EXPECT_EQ(send<BOOL>(label, sel::isHidden), YES);
+  send<void>(controller, sel::p_updateView);
+  EXPECT_EQ(send<NSInteger>(controller, sel::updateCount), 2);
   EXPECT_EQ(stdString(send<id>(label, sel::text)), "stale");
   release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, ChargingControllerMakesAViewThatShowsTheBattery) {
   id controller = make(cls::SBLockScreenBatteryChargingViewController);
-  EXPECT_EQ(send<id>(controller, sel("chargingView")), nil);
-  EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), NO);
-  send<void>(controller, sel("loadView"));
-  id view = send<id>(controller, sel("chargingView"));
+  EXPECT_EQ(send<id>(controller, sel::chargingView), nil);
+  EXPECT_EQ(send<BOOL>(controller, sel::batteryVisible), NO);
+  send<void>(controller, sel::loadView);
+  id view = send<id>(controller, sel::chargingView);
   ASSERT_TRUE(isKindOf(view, cls::SBLockScreenBatteryChargingView));
-  EXPECT_EQ(send<BOOL>(view, sel("batteryVisible")), YES);
-  EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), YES);
-  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::hidden), NO);
+  EXPECT_EQ(send<BOOL>(view, sel::batteryVisible), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel::batteryVisible), YES);
+  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::isHidden), NO);
 
-  send<void>(view, sel("setBatteryVisible:"), static_cast<BOOL>(NO));
-  EXPECT_EQ(send<BOOL>(controller, sel("batteryVisible")), NO);
-  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::hidden), YES);
+  send<void>(view, sel::setBatteryVisible_, static_cast<BOOL>(NO));
+  EXPECT_EQ(send<BOOL>(controller, sel::batteryVisible), NO);
+  EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::isHidden), YES);
   EXPECT_EQ(retainCount(view), 1u);  // the controller's alone
   release(controller);
 }
@@ -146,13 +146,13 @@ TEST_F(SpringBoardClassesTest, PreviewPartsAreMadeOnceEach) {
   id preview = make(cls::SBLockScreenPreviewView);
   for (const char* part : {"cameraView", "dateView", "slideToUnlockView"})
     EXPECT_EQ(send<id>(preview, sel(part)), nil) << part;
-  send<void>(preview, sel("_setupCameraView"));
-  send<void>(preview, sel("_setupDateView"));
-  send<void>(preview, sel("_setupSlideToUnlockView"));
-  send<void>(preview, sel("_setupCameraView"));
-  id camera = send<id>(preview, sel("cameraView"));
+  send<void>(preview, sel::p_setupCameraView);
+  send<void>(preview, sel::p_setupDateView);
+  send<void>(preview, sel::p_setupSlideToUnlockView);
+  send<void>(preview, sel::p_setupCameraView);
+  id camera = send<id>(preview, sel::cameraView);
   EXPECT_EQ(send<id>(camera, sel::superview), preview);
-  EXPECT_TRUE(isKindOf(send<id>(preview, sel("slideToUnlockView")), uikit::cls::GlintyStringView));
+  EXPECT_TRUE(isKindOf(send<id>(preview, sel::slideToUnlockView), cls::p_UIGlintyStringView));
   EXPECT_EQ(send<NSUInteger>(send<id>(preview, sel::subviews), sel::count), 3u);
   EXPECT_EQ(send<NSInteger>(preview, sel("setupCount")), 4);
   release(preview);
@@ -160,23 +160,23 @@ TEST_F(SpringBoardClassesTest, PreviewPartsAreMadeOnceEach) {
 
 TEST_F(SpringBoardClassesTest, AggregatorUpdatesItsItems) {
   id aggregator = make(cls::SBStatusBarStateAggregator);
-  send<void>(aggregator, sel("_updateActivityItem"));
-  EXPECT_EQ(send<BOOL>(aggregator, sel("isActivityItemVisible")), YES);
+  send<void>(aggregator, sel::p_updateActivityItem);
+  EXPECT_EQ(send<BOOL>(aggregator, sel::isActivityItemVisible), YES);
   EXPECT_EQ(send<NSInteger>(aggregator, sel("activityUpdateCount")), 1);
 
-  send<void>(aggregator, sel("setAirplaneModeEnabled:"), static_cast<BOOL>(YES));
-  EXPECT_EQ(send<BOOL>(aggregator, sel("isAirplaneModeItemVisible")), NO);  // not updated yet
-  send<void>(aggregator, sel("_noteAirplaneModeChanged"));
-  EXPECT_EQ(send<BOOL>(aggregator, sel("isAirplaneModeItemVisible")), YES);
+  send<void>(aggregator, sel::setAirplaneModeEnabled_, static_cast<BOOL>(YES));
+  EXPECT_EQ(send<BOOL>(aggregator, sel::isAirplaneModeItemVisible), NO);  // not updated yet
+  send<void>(aggregator, sel::p_noteAirplaneModeChanged);
+  EXPECT_EQ(send<BOOL>(aggregator, sel::isAirplaneModeItemVisible), YES);
   EXPECT_EQ(send<NSInteger>(aggregator, sel("airplaneModeChangeCount")), 1);
   EXPECT_EQ(send<NSInteger>(aggregator, sel("airplaneModeUpdateCount")), 1);
 
   EXPECT_EQ(send<id>(aggregator, sel("timeItemText")), nil);
-  send<void>(aggregator, sel("_updateTimeItems"));
+  send<void>(aggregator, sel::p_updateTimeItems);
   std::string time = stdString(send<id>(aggregator, sel("timeItemText")));
   ASSERT_EQ(time.size(), 5u);
   EXPECT_EQ(time[2], ':');
-  EXPECT_EQ(send<NSInteger>(aggregator, sel("timeUpdateCount")), 1);
+  EXPECT_EQ(send<NSInteger>(aggregator, sel::timeUpdateCount), 1);
   release(aggregator);
 }
 
@@ -214,29 +214,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SpringBoardClassesTest, GrabbersHideWhileAnyRequesterAsks) {
   id lockScreen = make(cls::SBLockScreenView);
   id camera = nsString("camera"), notification = nsString("notification");
-  send<void>(lockScreen, sel("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(YES), camera);
-  send<void>(lockScreen, sel("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(YES),
+  send<void>(lockScreen, sel::setTopGrabberHidden_forRequester_, static_cast<BOOL>(YES), camera);
+  send<void>(lockScreen, sel::setTopGrabberHidden_forRequester_, static_cast<BOOL>(YES),
              notification);
-  send<void>(lockScreen, sel("setTopGrabberHidden:forRequester:"), static_cast<BOOL>(NO), camera);
-  EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHidden")), YES);
+  send<void>(lockScreen, sel::setTopGrabberHidden_forRequester_, static_cast<BOOL>(NO), camera);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel::isTopGrabberHidden), YES);
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHiddenForRequester:"), camera), NO);
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isTopGrabberHiddenForRequester:"), notification), YES);
-  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("topGrabberView")), sel::hidden), YES);
+  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel::topGrabberView), sel::isHidden), YES);
   // The two grabbers are independent.
-  EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHidden")), NO);
-  send<void>(lockScreen, sel("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(YES),
-             camera);
+  EXPECT_EQ(send<BOOL>(lockScreen, sel::isBottomGrabberHidden), NO);
+  send<void>(lockScreen, sel::setBottomGrabberHidden_forRequester_, static_cast<BOOL>(YES), camera);
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHiddenForRequester:"), camera), YES);
-  send<void>(lockScreen, sel("setBottomGrabberHidden:forRequester:"), static_cast<BOOL>(NO),
-             camera);
-  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel("bottomGrabberView")), sel::hidden), NO);
+  send<void>(lockScreen, sel::setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO), camera);
+  EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel::bottomGrabberView), sel::isHidden), NO);
   release(lockScreen);
 }
 
 TEST_F(SpringBoardClassesTest, IconLabelParametersCopyTheirText) {
   id parameters = send<id>(send<id>(cls::SBIconLabelImageParameters.get(), sel::alloc),
-                           sel("initWithText:"), nsString("Mail"));
-  EXPECT_EQ(stdString(send<id>(parameters, sel("text"))), "Mail");
+                           sel::initWithText_, nsString("Mail"));
+  EXPECT_EQ(stdString(send<id>(parameters, sel::text)), "Mail");
   release(parameters);
 }
 
@@ -253,29 +251,29 @@ TEST_F(SpringBoardClassesTest, PageControlsAreCountedUntilTheyGo) {
 
 TEST_F(SpringBoardClassesTest, LockScreenControllerAnswersFromItsStatusBarState) {
   id controller = make(cls::SBLockScreenViewController);
-  EXPECT_EQ(send<BOOL>(controller, sel("showsSpringBoardStatusBar")), YES);
-  EXPECT_EQ(send<CGFloat>(controller, sel("_effectiveVisibleStatusBarAlpha")), 1.0);
-  EXPECT_EQ(send<NSInteger>(controller, sel("statusBarStyle")), 1);
-  EXPECT_EQ(send<BOOL>(controller, sel("_shouldShowDate")), YES);
+  EXPECT_EQ(send<BOOL>(controller, sel::showsSpringBoardStatusBar), YES);
+  EXPECT_EQ(send<CGFloat>(controller, sel::p_effectiveVisibleStatusBarAlpha), 1.0);
+  EXPECT_EQ(send<NSInteger>(controller, sel::statusBarStyle), 1);
+  EXPECT_EQ(send<BOOL>(controller, sel::p_shouldShowDate), YES);
 
   send<void>(controller, sel("setStatusBarAlpha:"), CGFloat{0.6});
-  EXPECT_EQ(send<CGFloat>(controller, sel("_effectiveVisibleStatusBarAlpha")), 0.6);
-  EXPECT_EQ(send<NSInteger>(controller, sel("statusBarStyle")), 2);
+  EXPECT_EQ(send<CGFloat>(controller, sel::p_effectiveVisibleStatusBarAlpha), 0.6);
+  EXPECT_EQ(send<NSInteger>(controller, sel::statusBarStyle), 2);
   send<void>(controller, sel("setShowsStatusBar:"), static_cast<BOOL>(NO));
-  EXPECT_EQ(send<CGFloat>(controller, sel("_effectiveVisibleStatusBarAlpha")), 0.0);
+  EXPECT_EQ(send<CGFloat>(controller, sel::p_effectiveVisibleStatusBarAlpha), 0.0);
   send<void>(controller, sel("setShowsDate:"), static_cast<BOOL>(NO));
-  EXPECT_EQ(send<BOOL>(controller, sel("_shouldShowDate")), NO);
+  EXPECT_EQ(send<BOOL>(controller, sel::p_shouldShowDate), NO);
 
   EXPECT_EQ(send<NSInteger>(controller, sel("lastFadeInSource")), -1);
-  send<void>(controller, sel("startLockScreenFadeInAnimationForSource:"), 3);
+  send<void>(controller, sel::startLockScreenFadeInAnimationForSource_, 3);
   EXPECT_EQ(send<NSInteger>(controller, sel("lastFadeInSource")), 3);
-  EXPECT_EQ(send<NSInteger>(controller, sel("fadeInAnimationCount")), 1);
+  EXPECT_EQ(send<NSInteger>(controller, sel::fadeInAnimationCount), 1);
   release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, ChevronRetainsItsColour) {
   id chevron = make(cls::SBChevronView);
-  id colour = retain(send<id>(uikit::cls::UIColor.get(), sel::redColor));
+  id colour = retain(send<id>(cls::UIColor.get(), sel::redColor));
   unsigned long before = retainCount(colour);
   send<void>(chevron, sel::setColor_, colour);
   EXPECT_EQ(send<id>(chevron, sel::color), colour);

@@ -10,9 +10,6 @@
 namespace vm::uikit {
 namespace {
 
-const SelRef colorWithWhite_alpha_{"colorWithWhite:alpha:"};
-const SelRef hash{"hash"};
-
 id rgba(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
   return send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, r, g, b, a);
 }
@@ -115,9 +112,9 @@ TEST(UIColorTest, EqualComponentsMakeEqualColoursWithEqualHashes) {
   AutoreleasePool pool;
   id a = rgba(0.1, 0.2, 0.3, 1);
   id b = rgba(0.1, 0.2, 0.3, 1);
-  id white = send<id>(cls::UIColor.get(), colorWithWhite_alpha_, CGFloat{1}, CGFloat{1});
+  id white = send<id>(cls::UIColor.get(), sel::colorWithWhite_alpha_, CGFloat{1}, CGFloat{1});
   EXPECT_EQ(send<BOOL>(a, sel::isEqual_, b), YES);
-  EXPECT_EQ(send<NSUInteger>(a, hash), send<NSUInteger>(b, hash));
+  EXPECT_EQ(send<NSUInteger>(a, sel::hash), send<NSUInteger>(b, sel::hash));
   EXPECT_EQ(send<BOOL>(a, sel::isEqual_, rgba(0.1, 0.2, 0.3, 0.9)), NO);
   EXPECT_EQ(send<BOOL>(white, sel::isEqual_, send<id>(cls::UIColor.get(), sel::whiteColor)), YES);
   EXPECT_EQ(send<BOOL>(a, sel::isEqual_, nsString("0.1 0.2 0.3 1")), NO);

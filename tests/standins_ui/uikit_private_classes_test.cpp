@@ -10,37 +10,6 @@
 namespace vm::uikit {
 namespace {
 
-const SelRef effectView{"effectView"};
-const SelRef setBlurHidden_forRequester_{"setBlurHidden:forRequester:"};
-const SelRef isBlurHidden{"isBlurHidden"};
-const SelRef isBlurHiddenForRequester_{"isBlurHiddenForRequester:"};
-const SelRef chevronVerticalOffset{"_chevronVerticalOffset"};
-const SelRef setChevronStyle_{"setChevronStyle:"};
-const SelRef setLabel_{"setLabel:"};
-const SelRef label{"label"};
-const SelRef updateText{"updateText"};
-const SelRef displayedText{"displayedText"};
-const SelRef addSampleColor_{"addSampleColor:"};
-const SelRef hasContrast{"hasContrast"};
-const SelRef accumulatedBrightness{"accumulatedBrightness"};
-const SelRef accumulatedLuminance{"accumulatedLuminance"};
-const SelRef setStyle_{"setStyle:"};
-const SelRef shadowAlpha{"shadowAlpha"};
-const SelRef setPrimaryColor_{"setPrimaryColor:"};
-const SelRef primaryColor{"primaryColor"};
-const SelRef setSecondaryColor_{"setSecondaryColor:"};
-const SelRef setSettings_{"setSettings:"};
-const SelRef usesSecondaryColor{"usesSecondaryColor"};
-const SelRef batteryColor{"_batteryColorForCapacity:lowCapacity:charging:"};
-const SelRef textColorForStyle_{"textColorForStyle:"};
-const SelRef initWithRequest{"initWithRequest:backgroundColor:foregroundColor:"};
-const SelRef request{"request"};
-const SelRef foregroundColor{"foregroundColor"};
-const SelRef setCharging_{"setCharging:"};
-const SelRef needsAccessoryImage{"_needsAccessoryImage"};
-const SelRef tintColorChangeCount{"tintColorChangeCount"};
-const SelRef colorChangeCount{"colorChangeCount"};
-
 id make(Class c) {
   return send<id>(send<id>(c, sel::alloc), sel::init);
 }
@@ -48,7 +17,7 @@ id colour(CGFloat r, CGFloat g, CGFloat b, CGFloat a = 1) {
   return send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, r, g, b, a);
 }
 id effectLayer(id glinty, NSUInteger index) {
-  return send<id>(send<id>(send<id>(glinty, effectView), sel::subviews), sel::objectAtIndex_,
+  return send<id>(send<id>(send<id>(glinty, sel::effectView), sel::subviews), sel::objectAtIndex_,
                   index);
 }
 
@@ -58,8 +27,8 @@ class PrivateClassTest : public ::testing::Test {
 };
 
 TEST_F(PrivateClassTest, GlintyViewHasAnEffectViewOfThreeLayers) {
-  id glinty = make(cls::GlintyStringView);
-  id effect = send<id>(glinty, effectView);
+  id glinty = make(cls::p_UIGlintyStringView);
+  id effect = send<id>(glinty, sel::effectView);
   ASSERT_NE(effect, nil);
   EXPECT_EQ(send<id>(effect, sel::superview), glinty);
   EXPECT_EQ(send<NSUInteger>(send<id>(effect, sel::subviews), sel::count), 3u);
@@ -67,7 +36,7 @@ TEST_F(PrivateClassTest, GlintyViewHasAnEffectViewOfThreeLayers) {
 }
 
 TEST_F(PrivateClassTest, GlintyLayoutShowsBlurAndGlintAndTintsWhite) {
-  id glinty = make(cls::GlintyStringView);
+  id glinty = make(cls::p_UIGlintyStringView);
   send<void>(effectLayer(glinty, 0), sel::setAlpha_, CGFloat{0});
   send<void>(effectLayer(glinty, 1), sel::setAlpha_, CGFloat{0});
   send<void>(glinty, sel::layoutSubviews);
@@ -79,68 +48,69 @@ TEST_F(PrivateClassTest, GlintyLayoutShowsBlurAndGlintAndTintsWhite) {
 }
 
 TEST_F(PrivateClassTest, GlintyBlurStaysHiddenWhileAnyRequesterAsks) {
-  id glinty = make(cls::GlintyStringView);
+  id glinty = make(cls::p_UIGlintyStringView);
   id lock = nsString("lock"), camera = nsString("camera");
-  send<void>(glinty, setBlurHidden_forRequester_, static_cast<BOOL>(YES), lock);
-  send<void>(glinty, setBlurHidden_forRequester_, static_cast<BOOL>(YES), camera);
-  send<void>(glinty, setBlurHidden_forRequester_, static_cast<BOOL>(NO), lock);
-  EXPECT_EQ(send<BOOL>(glinty, isBlurHidden), YES);
-  EXPECT_EQ(send<BOOL>(glinty, isBlurHiddenForRequester_, lock), NO);
-  EXPECT_EQ(send<BOOL>(effectLayer(glinty, 0), sel::hidden), YES);
-  send<void>(glinty, setBlurHidden_forRequester_, static_cast<BOOL>(NO), camera);
-  EXPECT_EQ(send<BOOL>(glinty, isBlurHidden), NO);
-  EXPECT_EQ(send<BOOL>(effectLayer(glinty, 0), sel::hidden), NO);
+  send<void>(glinty, sel::setBlurHidden_forRequester_, static_cast<BOOL>(YES), lock);
+  send<void>(glinty, sel::setBlurHidden_forRequester_, static_cast<BOOL>(YES), camera);
+  send<void>(glinty, sel::setBlurHidden_forRequester_, static_cast<BOOL>(NO), lock);
+  EXPECT_EQ(send<BOOL>(glinty, sel::isBlurHidden), YES);
+  EXPECT_EQ(send<BOOL>(glinty, sel::isBlurHiddenForRequester_, lock), NO);
+  EXPECT_EQ(send<BOOL>(effectLayer(glinty, 0), sel::isHidden), YES);
+  send<void>(glinty, sel::setBlurHidden_forRequester_, static_cast<BOOL>(NO), camera);
+  EXPECT_EQ(send<BOOL>(glinty, sel::isBlurHidden), NO);
+  EXPECT_EQ(send<BOOL>(effectLayer(glinty, 0), sel::isHidden), NO);
   // A nil requester is a requester too.
-  send<void>(glinty, setBlurHidden_forRequester_, static_cast<BOOL>(YES), static_cast<id>(nil));
-  EXPECT_EQ(send<BOOL>(glinty, isBlurHiddenForRequester_, static_cast<id>(nil)), YES);
+  send<void>(glinty, sel::setBlurHidden_forRequester_, static_cast<BOOL>(YES),
+             static_cast<id>(nil));
+  EXPECT_EQ(send<BOOL>(glinty, sel::isBlurHiddenForRequester_, static_cast<id>(nil)), YES);
   release(glinty);
 }
 
 TEST_F(PrivateClassTest, GlintyChevronOffsetFollowsTheStyle) {
-  id glinty = make(cls::GlintyStringView);
-  EXPECT_EQ(send<CGFloat>(glinty, chevronVerticalOffset), 2.0);
-  send<void>(glinty, setChevronStyle_, NSInteger{2});
-  EXPECT_EQ(send<CGFloat>(glinty, chevronVerticalOffset), 4.0);
+  id glinty = make(cls::p_UIGlintyStringView);
+  EXPECT_EQ(send<CGFloat>(glinty, sel::p_chevronVerticalOffset), 2.0);
+  send<void>(glinty, sel::setChevronStyle_, NSInteger{2});
+  EXPECT_EQ(send<CGFloat>(glinty, sel::p_chevronVerticalOffset), 4.0);
   release(glinty);
 }
 
 TEST_F(PrivateClassTest, GlintyKeepsItsLabelWithoutAddingItAndCopiesTextOnUpdate) {
-  id glinty = make(cls::GlintyStringView);
+  id glinty = make(cls::p_UIGlintyStringView);
   id text = make(cls::UILabel);
   send<void>(text, sel::setText_, nsString("slide to unlock"));
-  send<void>(glinty, setLabel_, text);
-  EXPECT_EQ(send<id>(glinty, label), text);
+  send<void>(glinty, sel::setLabel_, text);
+  EXPECT_EQ(send<id>(glinty, sel::label), text);
   EXPECT_EQ(send<id>(text, sel::superview), nil);
   EXPECT_EQ(retainCount(text), 2u);
-  EXPECT_EQ(send<id>(glinty, displayedText), nil);
-  send<void>(glinty, updateText);
-  EXPECT_EQ(stdString(send<id>(glinty, displayedText)), "slide to unlock");
+  EXPECT_EQ(send<id>(glinty, sel::displayedText), nil);
+  send<void>(glinty, sel::updateText);
+  EXPECT_EQ(stdString(send<id>(glinty, sel::displayedText)), "slide to unlock");
   release(glinty);
   EXPECT_EQ(retainCount(text), 1u);
   release(text);
 }
 
 TEST_F(PrivateClassTest, LegibilityProviderAccumulatesWhatLiesBehind) {
-  id provider = make(cls::LegibilitySettingsProvider);
-  EXPECT_EQ(send<CGFloat>(provider, accumulatedBrightness), 0.0);
-  EXPECT_EQ(send<BOOL>(provider, hasContrast), NO);
-  send<void>(provider, addSampleColor_, colour(1, 1, 1));
-  send<void>(provider, addSampleColor_, colour(0, 0, 1));
+  id provider = make(cls::p_UILegibilitySettingsProvider);
+  EXPECT_EQ(send<CGFloat>(provider, sel::accumulatedBrightness), 0.0);
+  EXPECT_EQ(send<BOOL>(provider, sel::hasContrast), NO);
+  send<void>(provider, sel::addSampleColor_, colour(1, 1, 1));
+  send<void>(provider, sel::addSampleColor_, colour(0, 0, 1));
   // Brightness: mean of max component; luminance: mean of Rec. 709 weights.
-  EXPECT_DOUBLE_EQ(send<CGFloat>(provider, accumulatedBrightness), 1.0);
-  EXPECT_DOUBLE_EQ(send<CGFloat>(provider, accumulatedLuminance), (1.0 + 0.0722) / 2);
-  EXPECT_EQ(send<BOOL>(provider, hasContrast), YES);
+  EXPECT_DOUBLE_EQ(send<CGFloat>(provider, sel::accumulatedBrightness), 1.0);
+  EXPECT_DOUBLE_EQ(send<CGFloat>(provider, sel::accumulatedLuminance), (1.0 + 0.0722) / 2);
+  EXPECT_EQ(send<BOOL>(provider, sel::hasContrast), YES);
   release(provider);
 }
 
 TEST_F(PrivateClassTest, LegibilitySettingsRetainColoursAndShadeByStyle) {
-  id settings = make(cls::LegibilitySettings);
-  EXPECT_EQ(send<CGFloat>(settings, shadowAlpha), 0.35);
-  send<void>(settings, setStyle_, NSInteger{1});
-  EXPECT_EQ(send<CGFloat>(settings, shadowAlpha), 0.5);
+  id settings = make(cls::p_UILegibilitySettings);
+  EXPECT_EQ(send<CGFloat>(settings, sel::shadowAlpha), 0.35);
+  send<void>(settings, sel::setStyle_, NSInteger{1});
+  EXPECT_EQ(send<CGFloat>(settings, sel::shadowAlpha), 0.5);
   id primary = retain(colour(0.1, 0.2, 0.3));
-  send<void>(settings, setPrimaryColor_, primary);
-  EXPECT_EQ(send<id>(settings, primaryColor), primary);
+  send<void>(settings, sel::setPrimaryColor_, primary);
+  EXPECT_EQ(send<id>(settings, sel::primaryColor), primary);
   EXPECT_EQ(retainCount(primary), 3u);  // pool, test, settings
   release(settings);
   EXPECT_EQ(retainCount(primary), 2u);
@@ -148,14 +118,14 @@ TEST_F(PrivateClassTest, LegibilitySettingsRetainColoursAndShadeByStyle) {
 }
 
 TEST_F(PrivateClassTest, LegibilityViewAndLabelUseTheSecondaryColourWhenTheyHaveOne) {
-  for (Class c : {cls::LegibilityView.get(), cls::LegibilityLabel.get()}) {
+  for (Class c : {cls::p_UILegibilityView.get(), cls::p_UILegibilityLabel.get()}) {
     id view = make(c);
-    id settings = make(cls::LegibilitySettings);
-    EXPECT_EQ(send<BOOL>(view, usesSecondaryColor), NO) << class_getName(c);
-    send<void>(view, setSettings_, settings);
-    EXPECT_EQ(send<BOOL>(view, usesSecondaryColor), NO) << class_getName(c);
-    send<void>(settings, setSecondaryColor_, colour(1, 1, 1));
-    EXPECT_EQ(send<BOOL>(view, usesSecondaryColor), YES) << class_getName(c);
+    id settings = make(cls::p_UILegibilitySettings);
+    EXPECT_EQ(send<BOOL>(view, sel::usesSecondaryColor), NO) << class_getName(c);
+    send<void>(view, sel::setSettings_, settings);
+    EXPECT_EQ(send<BOOL>(view, sel::usesSecondaryColor), NO) << class_getName(c);
+    send<void>(settings, sel::setSecondaryColor_, colour(1, 1, 1));
+    EXPECT_EQ(send<BOOL>(view, sel::usesSecondaryColor), YES) << class_getName(c);
     release(settings);
     release(view);
   }
@@ -177,9 +147,10 @@ class BatteryColourTest : public ::testing::TestWithParam<BatteryCase> {};
 
 TEST_P(BatteryColourTest, DependsOnChargeAndLevel) {
   AutoreleasePool pool;
-  id attributes = make(cls::StatusBarForegroundStyleAttributes);
+  id attributes = make(cls::UIStatusBarNewUIForegroundStyleAttributes);
   const BatteryCase& c = GetParam();
-  EXPECT_EQ(componentsOf(send<id>(attributes, batteryColor, c.capacity, c.lowCapacity, c.charging)),
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::p_batteryColorForCapacity_lowCapacity_charging_,
+                                  c.capacity, c.lowCapacity, c.charging)),
             c.expected);
   release(attributes);
 }
@@ -192,26 +163,27 @@ INSTANTIATE_TEST_SUITE_P(States, BatteryColourTest,
                                            BatteryCase{21, 20, NO, {1, 1, 1, 1}}));
 
 TEST_F(PrivateClassTest, TextColourDependsOnTheStyle) {
-  id attributes = make(cls::StatusBarForegroundStyleAttributes);
-  EXPECT_EQ(componentsOf(send<id>(attributes, textColorForStyle_, NSInteger{0})),
+  id attributes = make(cls::UIStatusBarNewUIForegroundStyleAttributes);
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::textColorForStyle_, NSInteger{0})),
             (Rgba{0, 0, 0, 1}));
-  EXPECT_EQ(componentsOf(send<id>(attributes, textColorForStyle_, NSInteger{1})),
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::textColorForStyle_, NSInteger{1})),
             (Rgba{1, 1, 1, 1}));
-  EXPECT_EQ(componentsOf(send<id>(attributes, textColorForStyle_, NSInteger{3})),
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::textColorForStyle_, NSInteger{3})),
             (Rgba{0.5, 0.5, 0.5, 1}));
   release(attributes);
 }
 
 TEST_F(PrivateClassTest, StyleAttributesKeepTheirThreeArgumentsUntilDealloc) {
-  id requestObject = retain(nsString("request"));
+  id requestObject = retain(nsString("sel::request"));
   id background = retain(colour(0, 0, 0, 0));
   id foreground = retain(colour(1, 1, 1));
   unsigned long backgroundCount = retainCount(background);
-  id attributes = send<id>(send<id>(cls::StatusBarStyleAttributes.get(), sel::alloc),
-                           initWithRequest, requestObject, background, foreground);
-  EXPECT_EQ(send<id>(attributes, request), requestObject);
+  id attributes = send<id>(send<id>(cls::UIStatusBarNewUIStyleAttributes.get(), sel::alloc),
+                           sel::initWithRequest_backgroundColor_foregroundColor_, requestObject,
+                           background, foreground);
+  EXPECT_EQ(send<id>(attributes, sel::request), requestObject);
   EXPECT_EQ(send<id>(attributes, sel::backgroundColor), background);
-  EXPECT_EQ(send<id>(attributes, foregroundColor), foreground);
+  EXPECT_EQ(send<id>(attributes, sel::foregroundColor), foreground);
   EXPECT_EQ(retainCount(background), backgroundCount + 1);
   release(attributes);
   EXPECT_EQ(retainCount(background), backgroundCount);
@@ -219,19 +191,19 @@ TEST_F(PrivateClassTest, StyleAttributesKeepTheirThreeArgumentsUntilDealloc) {
 }
 
 TEST_F(PrivateClassTest, BatteryItemNeedsItsAccessoryImageWhileCharging) {
-  id item = make(cls::StatusBarBatteryItemView);
-  EXPECT_EQ(send<BOOL>(item, needsAccessoryImage), NO);
-  send<void>(item, setCharging_, static_cast<BOOL>(YES));
-  EXPECT_EQ(send<BOOL>(item, needsAccessoryImage), YES);
+  id item = make(cls::UIStatusBarBatteryItemView);
+  EXPECT_EQ(send<BOOL>(item, sel::p_needsAccessoryImage), NO);
+  send<void>(item, sel::setCharging_, static_cast<BOOL>(YES));
+  EXPECT_EQ(send<BOOL>(item, sel::p_needsAccessoryImage), YES);
   release(item);
 }
 
 TEST_F(PrivateClassTest, RefreshControlTintGoesThroughUIViewsSetter) {
-  id content = make(cls::RefreshControlContentView);
+  id content = make(cls::p_UIRefreshControlModernContentView);
   id red = send<id>(cls::UIColor.get(), sel::redColor);
   send<void>(content, sel::setTintColor_, red);
   EXPECT_EQ(send<id>(content, sel::tintColor), red);
-  EXPECT_EQ(send<NSInteger>(content, tintColorChangeCount), 1);
+  EXPECT_EQ(send<NSInteger>(content, sel::tintColorChangeCount), 1);
   release(content);
 }
 
@@ -243,7 +215,7 @@ TEST_F(PrivateClassTest, ActivityIndicatorAndLabelKeepTheirOwnColours) {
   send<void>(spinner, sel::setColor_, red);
   send<void>(text, sel::setColor_, white);
   EXPECT_EQ(send<id>(spinner, sel::color), red);
-  EXPECT_EQ(send<NSInteger>(spinner, colorChangeCount), 1);
+  EXPECT_EQ(send<NSInteger>(spinner, sel::colorChangeCount), 1);
   // A label's private colour is its text colour.
   EXPECT_EQ(send<id>(text, sel::textColor), white);
   EXPECT_EQ(send<id>(text, sel::color), white);

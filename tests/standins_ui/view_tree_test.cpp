@@ -137,13 +137,13 @@ TEST_F(ViewTreeTest, FrameBoundsAlphaAndHiddenReadBack) {
   EXPECT_EQ(send<CGRect>(view, sel::frame), CGRectMake(10, 20, 30, 40));
   EXPECT_EQ(send<CGRect>(view, sel::bounds), CGRectMake(0, 0, 30, 40));
   EXPECT_EQ(send<CGFloat>(view, sel::alpha), 1.0);
-  EXPECT_EQ(send<BOOL>(view, sel::hidden), NO);
+  EXPECT_EQ(send<BOOL>(view, sel::isHidden), NO);
   send<void>(view, sel::setFrame_, CGRectMake(1, 2, 3, 4));
   send<void>(view, sel::setAlpha_, CGFloat{0.25});
   send<void>(view, sel::setHidden_, static_cast<BOOL>(YES));
   EXPECT_EQ(send<CGRect>(view, sel::frame), CGRectMake(1, 2, 3, 4));
   EXPECT_EQ(send<CGFloat>(view, sel::alpha), 0.25);
-  EXPECT_EQ(send<BOOL>(view, sel::hidden), YES);
+  EXPECT_EQ(send<BOOL>(view, sel::isHidden), YES);
   release(view);
 }
 

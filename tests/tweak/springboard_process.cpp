@@ -75,7 +75,7 @@ void SpringBoardProcessTest::storeUserColours() const {
 }
 
 id SpringBoardProcessTest::someColour() {
-  return send<id>(vm::uikit::cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, CGFloat{0.25},
+  return send<id>(vm::cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, CGFloat{0.25},
                   CGFloat{0.5}, CGFloat{0.75}, CGFloat{0.5});
 }
 

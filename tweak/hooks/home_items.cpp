@@ -38,7 +38,7 @@ void restyleLayer(id view, const LayerStyle& style) {
   vm::send<void>(layer, vm::sel::setCornerRadius_, current.size.width * style.radiusPerWidth);
 
   layer = layerOf(view);
-  id background = vm::send<id>(UIColorClass.get(), style.background);
+  id background = vm::send<id>(vm::cls::UIColor.get(), style.background);
   vm::send<void>(layer, vm::sel::setBackgroundColor_, cgColourOf(background));
 
   layer = layerOf(view);

@@ -9,13 +9,11 @@ namespace velmotint {
 
 namespace {
 
-const vm::SelRef effectView{"effectView"};
-
 // The subview at `index` of the glint view's effect view, fetched anew, or nil when the
 // effect view or that many subviews are missing: objectAtIndex: past the end would raise
 // inside the host.
 id effectSubview(id glintView, NSUInteger index) {
-  id subviews = vm::send<id>(vm::send<id>(glintView, effectView), vm::sel::subviews);
+  id subviews = vm::send<id>(vm::send<id>(glintView, vm::sel::effectView), vm::sel::subviews);
   if (index >= vm::send<NSUInteger>(subviews, vm::sel::count)) return nil;
   return vm::send<id>(subviews, vm::sel::objectAtIndex_, index);
 }

@@ -12,9 +12,6 @@
 
 namespace velmotint {
 
-// UIKit's class, found in whatever process loaded the tweak.
-inline const vm::ClassRef UIColorClass{"UIColor"};
-
 // The colour stored under `key`, read from the settings file afresh on every call: the
 // Settings pane rewrites colours without posting a notification, so nothing may be kept.
 // Autoreleased; the caller hands it on at once.
@@ -28,7 +25,7 @@ inline id userColour(const char* key) {
 
 // UIColor's fully transparent colour. Autoreleased.
 inline id clearColour() {
-  return vm::send<id>(UIColorClass.get(), vm::sel::clearColor);
+  return vm::send<id>(vm::cls::UIColor.get(), vm::sel::clearColor);
 }
 
 }  // namespace velmotint
