@@ -86,10 +86,4 @@
   X(URLWithString_, "URLWithString:")                                                         \
   X(absoluteString, "absoluteString")
 
-namespace vm::cls {
-VM_FOUNDATION_CLASSES(VM_DECLARE_CLASS)
-}  // namespace vm::cls
-
-namespace vm::sel {
-VM_FOUNDATION_SELECTORS(VM_DECLARE_SELECTOR)
-}  // namespace vm::sel
+VM_DECLARE_NAMES(VM_FOUNDATION_CLASSES, VM_FOUNDATION_SELECTORS)

@@ -18,3 +18,12 @@
 
 #define VM_DECLARE_CLASS(name, text) inline const ::vm::ClassRef name{text};
 #define VM_DECLARE_SELECTOR(name, text) inline const ::vm::SelRef name{text};
+
+// A framework's classes into vm::cls and its selectors into vm::sel.
+#define VM_DECLARE_NAMES(classes, selectors) \
+  namespace vm::cls {                        \
+  classes(VM_DECLARE_CLASS)                  \
+  }                                          \
+  namespace vm::sel {                        \
+  selectors(VM_DECLARE_SELECTOR)             \
+  }

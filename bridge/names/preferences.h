@@ -28,10 +28,4 @@
   /* The stand-in's read-back getter */                                                   \
   X(loadedListName, "loadedListName")
 
-namespace vm::cls {
-VM_PREFERENCES_CLASSES(VM_DECLARE_CLASS)
-}  // namespace vm::cls
-
-namespace vm::sel {
-VM_PREFERENCES_SELECTORS(VM_DECLARE_SELECTOR)
-}  // namespace vm::sel
+VM_DECLARE_NAMES(VM_PREFERENCES_CLASSES, VM_PREFERENCES_SELECTORS)

@@ -85,10 +85,4 @@
   X(isAirplaneModeItemVisible, "isAirplaneModeItemVisible")                               \
   X(timeUpdateCount, "timeUpdateCount")
 
-namespace vm::cls {
-VM_SPRINGBOARD_CLASSES(VM_DECLARE_CLASS)
-}  // namespace vm::cls
-
-namespace vm::sel {
-VM_SPRINGBOARD_SELECTORS(VM_DECLARE_SELECTOR)
-}  // namespace vm::sel
+VM_DECLARE_NAMES(VM_SPRINGBOARD_CLASSES, VM_SPRINGBOARD_SELECTORS)

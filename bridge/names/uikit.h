@@ -132,10 +132,4 @@
   X(addSampleColor_, "addSampleColor:")                                                     \
   X(setCharging_, "setCharging:")
 
-namespace vm::cls {
-VM_UIKIT_CLASSES(VM_DECLARE_CLASS)
-}  // namespace vm::cls
-
-namespace vm::sel {
-VM_UIKIT_SELECTORS(VM_DECLARE_SELECTOR)
-}  // namespace vm::sel
+VM_DECLARE_NAMES(VM_UIKIT_CLASSES, VM_UIKIT_SELECTORS)
