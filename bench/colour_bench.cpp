@@ -4,29 +4,14 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/pools.h"
 #include "bench/settings_fixture.h"
 #include "bridge/foundation.h"
 #include "colour/colour.h"
 
 namespace {
 
-// Objects made in a loop pile up in the pool; a host drains per event, this per batch.
-constexpr int kPoolBatch = 256;
-
-template <typename Body>
-void runInPools(benchmark::State& state, Body body) {
-  auto* pool = new vm::AutoreleasePool;
-  int made = 0;
-  for (auto _ : state) {
-    body();
-    if (++made == kPoolBatch) {
-      delete pool;
-      pool = new vm::AutoreleasePool;
-      made = 0;
-    }
-  }
-  delete pool;
-}
+using vm::bench::runInPools;
 
 void BM_convertFromHex(benchmark::State& state, const char* text) {
   const std::string digits = text;

@@ -14,6 +14,7 @@
 #include <map>
 #include <string>
 
+#include "bench/pools.h"
 #include "bench/settings_fixture.h"
 #include "bridge/foundation.h"
 #include "bridge/settings_domain.h"
@@ -23,22 +24,8 @@
 
 namespace {
 
-constexpr int kPoolBatch = 256;
-
-template <typename Body>
-void runInPools(benchmark::State& state, Body body) {
-  auto* pool = new vm::AutoreleasePool;
-  int made = 0;
-  for (auto _ : state) {
-    body();
-    if (++made == kPoolBatch) {
-      delete pool;
-      pool = new vm::AutoreleasePool;
-      made = 0;
-    }
-  }
-  delete pool;
-}
+using vm::bench::kPoolBatch;
+using vm::bench::runInPools;
 
 std::string settingsFile(const char* domain) {
   return vm::SettingsDomain::named(domain).hostPath();
