@@ -97,6 +97,26 @@ bool isButton(id row) {
          !prefs::stringProperty(row, prefs::key::kAction).empty();
 }
 
+// A row of a pane, its page visited; `found.row` is nil once it has been said why there is
+// none.
+struct OpenRow {
+  std::unique_ptr<PaneSession> session;
+  FoundRow found;
+};
+
+OpenRow openRow(const std::string& pane, const std::string& name, bool (*eligible)(id row),
+                const char* kind) {
+  OpenRow open{openPane(pane), {}};
+  if (!open.session) return open;
+  open.found = findRow(*open.session, name, eligible, kind);
+  if (open.found.row == nil) {
+    refuse(open.found.problem);
+  } else if (!open.found.page->visited) {
+    open.session->visit(*open.found.page);
+  }
+  return open;
+}
+
 }  // namespace
 
 int showPage(const std::string& pane, const std::string& listName) {
@@ -119,11 +139,9 @@ int showPage(const std::string& pane, const std::string& listName) {
 
 int setOption(const std::string& pane, const std::string& name, const std::string& value) {
   vm::AutoreleasePool pool;
-  std::unique_ptr<PaneSession> session = openPane(pane);
-  if (!session) return kRefused;
-  FoundRow found = findRow(*session, name, isOption, "option");
-  if (found.row == nil) return refuse(found.problem);
-  if (!found.page->visited) session->visit(*found.page);
+  OpenRow open = openRow(pane, name, isOption, "option");
+  if (open.found.row == nil) return kRefused;
+  const FoundRow& found = open.found;
 
   std::string problem;
   id newValue = valueFromText(found.row, value, &problem);
@@ -147,11 +165,9 @@ int setOption(const std::string& pane, const std::string& name, const std::strin
 
 int getOption(const std::string& pane, const std::string& name) {
   vm::AutoreleasePool pool;
-  std::unique_ptr<PaneSession> session = openPane(pane);
-  if (!session) return kRefused;
-  FoundRow found = findRow(*session, name, isOption, "option");
-  if (found.row == nil) return refuse(found.problem);
-  if (!found.page->visited) session->visit(*found.page);
+  OpenRow open = openRow(pane, name, isOption, "option");
+  if (open.found.row == nil) return kRefused;
+  const FoundRow& found = open.found;
   warnAboutUnreadableFiles({found.row});
   std::printf("%s\n",
               valueText(found.row, prefs::shownValue(found.page->controller, found.row)).c_str());
@@ -188,11 +204,9 @@ int listOptions(const std::string& pane) {
 
 int tapButton(const std::string& pane, const std::string& label) {
   vm::AutoreleasePool pool;
-  std::unique_ptr<PaneSession> session = openPane(pane);
-  if (!session) return kRefused;
-  FoundRow found = findRow(*session, label, isButton, "button");
-  if (found.row == nil) return refuse(found.problem);
-  if (!found.page->visited) session->visit(*found.page);
+  OpenRow open = openRow(pane, label, isButton, "button");
+  if (open.found.row == nil) return kRefused;
+  const FoundRow& found = open.found;
 
   std::string action = prefs::stringProperty(found.row, prefs::key::kAction);
   SEL selector = sel_registerName(action.c_str());
