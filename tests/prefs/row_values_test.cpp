@@ -1,10 +1,8 @@
-// Rows storing their values: the one key changed, the file replaced whole, the
-// notification posted, bad values and unreadable files refused, writers not losing each
-// other's keys, and reading back with defaults.
+// Rows storing their values: the file made and replaced whole, the notification posted only
+// for what was stored, bad values refused, starting afresh, and reading back with defaults.
+// Through the Settings app: other keys kept, unreadable files, several writers at once.
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
@@ -47,14 +45,13 @@ class RowValues : public PaneTest {
     PaneTest::TearDown();
   }
 
-  id switchRow(const char* key, bool announced = true) {
-    std::vector<std::pair<const char*, id>> properties = {{"cell", text("PSSwitchCell")},
-                                                          {"label", text(key)},
-                                                          {"key", text(key)},
-                                                          {"defaults", text(kDomain)},
-                                                          {"default", boolean(false)}};
-    if (announced) properties.push_back({"PostNotification", text(kChanged)});
-    return makeRow(properties);
+  id switchRow(const char* key) {
+    return makeRow({{"cell", text("PSSwitchCell")},
+                    {"label", text(key)},
+                    {"key", text(key)},
+                    {"defaults", text(kDomain)},
+                    {"default", boolean(false)},
+                    {"PostNotification", text(kChanged)}});
   }
   id colourRow(const char* key) {
     return makeRow({{"cell", text("PSEditTextCell")},
@@ -66,16 +63,6 @@ class RowValues : public PaneTest {
                     {"PostNotification", text(kChanged)}});
   }
 };
-
-TEST_F(RowValues, ChangingOneKeyKeepsTheOthersAndAnnouncesIt) {
-  writeSettings("<key>vmColor1</key><string>#123456:0.5</string><key>ENABLED3</key><true/>");
-  prefs::WriteOutcome outcome = prefs::writeValue(switchRow("ENABLED2"), boolean(true));
-  EXPECT_TRUE(outcome.stored()) << outcome.message;
-  EXPECT_EQ(stored("ENABLED2"), "on");
-  EXPECT_EQ(stored("ENABLED3"), "on");
-  EXPECT_EQ(stored("vmColor1"), "#123456:0.5");
-  EXPECT_TRUE(waitForPosts(1));
-}
 
 TEST_F(RowValues, FirstValueMakesTheFileAndLeavesNoTemporaryFileBehind) {
   std::filesystem::remove_all(path("/var"));
@@ -120,25 +107,6 @@ TEST_F(RowValues, RefusedValuesLeaveTheFileAsItWasAndAnnounceNothing) {
   EXPECT_EQ(gPosts, 1);
 }
 
-TEST_F(RowValues, FileThatHoldsNoDictionaryIsReportedAndLeftAlone) {
-  struct Case {
-    const char* what;
-    std::string contents;
-  };
-  for (const Case& c :
-       {Case{"garbage", "not a property list <<<"},
-        Case{"an array", xmlPlist("").replace(xmlPlist("").find("<dict>"), 6, "<array>")},
-        Case{"empty", ""}}) {
-    SCOPED_TRACE(c.what);
-    writeFile(kSettingsFile, c.contents);
-    EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kUnreadable);
-    prefs::WriteOutcome outcome = prefs::writeValue(switchRow("ENABLED2"), boolean(true));
-    EXPECT_EQ(outcome.status, prefs::WriteStatus::kUnreadableFile);
-    EXPECT_NE(outcome.message.find(settingsFile()), std::string::npos) << outcome.message;
-    EXPECT_EQ(readFile(settingsFile()), c.contents);
-  }
-}
-
 TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
   writeFile(kSettingsFile, "garbage");
   std::vector<id> rows = {switchRow("ENABLED2"), colourRow("vmColor6"),
@@ -168,45 +136,6 @@ TEST_F(RowValues, ControllerReadsWithTheRowsDefaultAndRemembersEverySet) {
   send<void>(controller, sel::setPreferenceValue_specifier_, text("#abc"), row);
   EXPECT_TRUE(prefs::lastWriteOutcome().stored());
   EXPECT_EQ(stdString(prefs::shownValue(controller, row)), "#abc");
-}
-
-// No observer here: the writers are forked, and a process must have no other thread (the
-// notification centre's delivery thread, say) when it forks, or a child may inherit a lock
-// that no thread of its own will ever release.
-class ConcurrentRowValues : public RowValues {
- protected:
-  void SetUp() override { PaneTest::SetUp(); }
-  void TearDown() override { PaneTest::TearDown(); }
-};
-
-TEST_F(ConcurrentRowValues, WritersInSeveralProcessesLoseNoKey) {
-  constexpr int kWriters = 3;
-  constexpr int kKeysEach = 30;
-  std::vector<pid_t> writers;
-  for (int w = 0; w < kWriters; ++w) {
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      AutoreleasePool pool;
-      bool allStored = true;
-      for (int k = 0; k < kKeysEach; ++k) {
-        std::string key = "writer" + std::to_string(w) + "key" + std::to_string(k);
-        allStored =
-            prefs::writeValue(switchRow(key.c_str(), false), boolean(true)).stored() && allStored;
-      }
-      _exit(allStored ? 0 : 1);
-    }
-    writers.push_back(pid);
-  }
-  for (pid_t pid : writers) {
-    int status = -1;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  AutoreleasePool pool;
-  id values = copyDictionaryAtPath(nsString(settingsFile()));
-  EXPECT_EQ(send<NSUInteger>(values, sel::count), NSUInteger{kWriters * kKeysEach});
-  release(values);
 }
 
 }  // namespace

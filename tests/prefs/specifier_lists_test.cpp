@@ -1,9 +1,8 @@
-// The bundle's resources as built: the three specifier lists, Info.plist and the loader
-// entry. What each row does is tested through the Settings app; here, that the lists hold
-// every option that changes something, once, stored and announced where the tweak looks.
+// The bundle's specifier lists as built. What each row does is tested through the Settings
+// app; here, that the lists hold every option that changes something, once, stored and
+// announced where the tweak looks.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 #include "tests/support/plist_rows.h"
@@ -11,8 +10,8 @@
 namespace vm::test {
 namespace {
 
-const std::string kStage = VM_BUILD_DIR "/prefs/stage";
-const std::string kBundle = kStage + "/Library/PreferenceBundles/velmotintPrefs.bundle";
+const std::string kBundle =
+    VM_BUILD_DIR "/prefs/stage/Library/PreferenceBundles/velmotintPrefs.bundle";
 
 std::vector<PlistRow> rowsOf(const std::string& list) {
   return plistRows(kBundle + "/" + list + ".plist");
@@ -76,44 +75,6 @@ TEST(SpecifierLists, LabelsAreUniqueSoThatPeopleCanNameARow) {
       EXPECT_TRUE(labels.insert(field(row, "label")).second) << field(row, "label");
     }
   }
-}
-
-TEST(SpecifierLists, RootPageHasTheHeaderTheTwoPagesAndTheTwoButtons) {
-  std::vector<PlistRow> rows = rowsOf("main");
-  ASSERT_FALSE(rows.empty());
-  EXPECT_EQ(field(rows[0], "cell"), "PSGroupCell");
-  EXPECT_EQ(field(rows[0], "headerCellClass"), "Velmo2TopCell");
-  std::vector<std::string> links, actions;
-  for (const PlistRow& row : rows) {
-    if (field(row, "cell") == "PSLinkCell") links.push_back(field(row, "detail"));
-    if (field(row, "cell") == "PSButtonCell") actions.push_back(field(row, "action"));
-    EXPECT_EQ(field(row, "key"), "") << "the root page stores nothing";
-  }
-  EXPECT_EQ(links, (std::vector<std::string>{"velmotintPrefs1ListController",
-                                             "velmotintPrefs2ListController"}));
-  EXPECT_EQ(actions, (std::vector<std::string>{"respring:", "tanvorkTwitter:"}));
-}
-
-TEST(SpecifierLists, BundleAndLoaderEntryPointAtEachOther) {
-  AutoreleasePool pool;
-  id info = copyDictionaryAtPath(nsString(kBundle + "/Info.plist"));
-  ASSERT_NE(info, nil);
-  EXPECT_EQ(stdString(send<id>(info, sel::objectForKey_, nsString("NSPrincipalClass"))),
-            "velmotintPrefsListController");
-  std::string executable =
-      stdString(send<id>(info, sel::objectForKey_, nsString("CFBundleExecutable")));
-  EXPECT_TRUE(std::filesystem::is_regular_file(kBundle + "/" + executable)) << executable;
-  release(info);
-
-  id loader = copyDictionaryAtPath(
-      nsString(kStage + "/Library/PreferenceLoader/Preferences/velmotintPrefs.plist"));
-  ASSERT_NE(loader, nil);
-  id entry = send<id>(loader, sel::objectForKey_, nsString("entry"));
-  std::string bundle = stdString(send<id>(entry, sel::objectForKey_, nsString("bundle")));
-  EXPECT_TRUE(
-      std::filesystem::is_directory(kStage + "/Library/PreferenceBundles/" + bundle + ".bundle"));
-  EXPECT_EQ(stdString(send<id>(entry, sel::objectForKey_, nsString("label"))), "Velmotint");
-  release(loader);
 }
 
 }  // namespace
