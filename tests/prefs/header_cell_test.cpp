@@ -67,7 +67,8 @@ class HeaderCell : public PaneTest {
     }
     gCellInitFails = false;
     gLabelsMade = 0;
-    row_ = makeRow({{"cell", text("PSGroupCell")}, {"headerCellClass", text("Velmo2TopCell")}});
+    row_ = makeRow(
+        {{"cell", nsString("PSGroupCell")}, {"headerCellClass", nsString("Velmo2TopCell")}});
   }
   void TearDown() override {
     release(cell_);

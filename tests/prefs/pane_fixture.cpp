@@ -64,10 +64,6 @@ std::string PaneTest::settingsFile() const {
   return path(kSettingsFile);
 }
 
-id text(const char* utf8) {
-  return nsString(utf8);
-}
-
 id boolean(bool value) {
   return send<id>(cls::NSNumber.get(), sel::numberWithBool_, static_cast<BOOL>(value ? YES : NO));
 }

@@ -43,8 +43,7 @@ class PaneTest : public DeviceRootTest {
 // Only ever waited out when something is broken.
 inline constexpr std::chrono::seconds kProcessTimeout{10};
 
-// Autoreleased values for rows and settings.
-id text(const char* utf8);
+// An autoreleased NSNumber for a switch's row or value.
 id boolean(bool value);
 
 }  // namespace vm::test

@@ -46,27 +46,27 @@ class RowValues : public PaneTest {
   }
 
   id switchRow(const char* key) {
-    return makeRow({{"cell", text("PSSwitchCell")},
-                    {"label", text(key)},
-                    {"key", text(key)},
-                    {"defaults", text(kDomain)},
+    return makeRow({{"cell", nsString("PSSwitchCell")},
+                    {"label", nsString(key)},
+                    {"key", nsString(key)},
+                    {"defaults", nsString(kDomain)},
                     {"default", boolean(false)},
-                    {"PostNotification", text(kChanged)}});
+                    {"PostNotification", nsString(kChanged)}});
   }
   id colourRow(const char* key) {
-    return makeRow({{"cell", text("PSEditTextCell")},
+    return makeRow({{"cell", nsString("PSEditTextCell")},
                     {"isColourString", boolean(true)},
-                    {"label", text(key)},
-                    {"key", text(key)},
-                    {"defaults", text(kDomain)},
-                    {"default", text("#a1a1a1:1.0")},
-                    {"PostNotification", text(kChanged)}});
+                    {"label", nsString(key)},
+                    {"key", nsString(key)},
+                    {"defaults", nsString(kDomain)},
+                    {"default", nsString("#a1a1a1:1.0")},
+                    {"PostNotification", nsString(kChanged)}});
   }
 };
 
 TEST_F(RowValues, FirstValueMakesTheFileAndLeavesNoTemporaryFileBehind) {
   std::filesystem::remove_all(path("/var"));
-  ASSERT_TRUE(prefs::writeValue(colourRow("vmColor4"), text("#33cc99:0.8")).stored());
+  ASSERT_TRUE(prefs::writeValue(colourRow("vmColor4"), nsString("#33cc99:0.8")).stored());
   ASSERT_TRUE(prefs::writeValue(switchRow("ENABLED7"), boolean(true)).stored());
   EXPECT_EQ(stored("vmColor4"), "#33cc99:0.8");
   EXPECT_EQ(stored("ENABLED7"), "on");
@@ -86,12 +86,12 @@ TEST_F(RowValues, RefusedValuesLeaveTheFileAsItWasAndAnnounceNothing) {
     id row;
     id value;
   };
-  id buttonRow = makeRow({{"cell", text("PSButtonCell")}, {"label", text("Restart")}});
-  for (const Case& c : {Case{"short colour", colourRow("vmColor1"), text("#12345")},
-                        Case{"alpha above one", colourRow("vmColor1"), text("#123456:2")},
-                        Case{"word for a colour", colourRow("vmColor1"), text("blue")},
+  id buttonRow = makeRow({{"cell", nsString("PSButtonCell")}, {"label", nsString("Restart")}});
+  for (const Case& c : {Case{"short colour", colourRow("vmColor1"), nsString("#12345")},
+                        Case{"alpha above one", colourRow("vmColor1"), nsString("#123456:2")},
+                        Case{"word for a colour", colourRow("vmColor1"), nsString("blue")},
                         Case{"number for a colour", colourRow("vmColor1"), boolean(true)},
-                        Case{"text for a switch", switchRow("ENABLED2"), text("on")},
+                        Case{"text for a switch", switchRow("ENABLED2"), nsString("on")},
                         Case{"nothing for a switch", switchRow("ENABLED2"), nil},
                         Case{"a row that stores nothing", buttonRow, boolean(true)}}) {
     SCOPED_TRACE(c.what);
@@ -109,8 +109,9 @@ TEST_F(RowValues, RefusedValuesLeaveTheFileAsItWasAndAnnounceNothing) {
 
 TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
   writeFile(kSettingsFile, "garbage");
-  std::vector<id> rows = {switchRow("ENABLED2"), colourRow("vmColor6"),
-                          makeRow({{"cell", text("PSGroupCell")}, {"label", text("Group")}})};
+  std::vector<id> rows = {
+      switchRow("ENABLED2"), colourRow("vmColor6"),
+      makeRow({{"cell", nsString("PSGroupCell")}, {"label", nsString("Group")}})};
   ASSERT_TRUE(prefs::resetToDefaults(rows).stored());
   EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kDictionary);
   EXPECT_EQ(stored("ENABLED2"), "off");
@@ -131,9 +132,9 @@ TEST_F(RowValues, ControllerReadsWithTheRowsDefaultAndRemembersEverySet) {
   EXPECT_EQ(read(), "#a1a1a1:1.0");
 
   std::filesystem::remove_all(path("/var"));
-  send<void>(controller, sel::setPreferenceValue_specifier_, text("nope"), row);
+  send<void>(controller, sel::setPreferenceValue_specifier_, nsString("nope"), row);
   EXPECT_EQ(prefs::lastWriteOutcome().status, prefs::WriteStatus::kRefusedValue);
-  send<void>(controller, sel::setPreferenceValue_specifier_, text("#abc"), row);
+  send<void>(controller, sel::setPreferenceValue_specifier_, nsString("#abc"), row);
   EXPECT_TRUE(prefs::lastWriteOutcome().stored());
   EXPECT_EQ(stdString(prefs::shownValue(controller, row)), "#abc");
 }

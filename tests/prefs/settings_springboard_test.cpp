@@ -59,15 +59,6 @@ class SettingsWithSpringBoard : public PaneTest {
 TEST_F(SettingsWithSpringBoard, ChangesReachTheRunningSpringBoard) {
   EXPECT_EQ(settings({"set", "Remove Date View", "on"}), 0);
   EXPECT_TRUE(reportShows("date hidden", "yes")) << springBoard_->output();
-
-  // A colour is read when it is drawn; the tint needs its switch.
-  EXPECT_EQ(settings({"set", "Lock Screen Secondary", "#33cc99:0.8"}), 0);
-  EXPECT_EQ(settings({"set", "Tint the Lock Screen", "on"}), 0);
-  EXPECT_TRUE(reportShows("lock-screen label colour", "#33cc99 alpha 0.80"))
-      << springBoard_->output();
-
-  EXPECT_EQ(settings({"set", "Remove Date View", "off"}), 0);
-  EXPECT_TRUE(reportShows("date hidden", "no")) << springBoard_->output();
 }
 
 TEST_F(SettingsWithSpringBoard, RestartButtonEndsOnlyThisDeviceRootsSpringBoard) {

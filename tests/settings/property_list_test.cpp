@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "bridge/foundation.h"
-#include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
 
 namespace {
@@ -36,20 +35,6 @@ TEST(PropertyListReader, AnExceptionFromTheParserReadsAsNoPropertyList) {
       vm::withinPropertyListBounds(reinterpret_cast<const unsigned char*>(set.data()), set.size()));
   EXPECT_EQ(parse(set), nil);
   EXPECT_EQ(vm::copyDictionaryFromBytes(set.data(), set.size(), Containers::kMutable), nil);
-}
-
-TEST(PropertyListReader, ReadsEveryListTheTreeShips) {
-  vm::AutoreleasePool pool;
-  for (const char* file :
-       {"prefs/Resources/Info.plist", "prefs/Resources/main.plist",
-        "prefs/Resources/VelmoSettings.plist", "prefs/Resources/VelmoSettings2.plist",
-        "prefs/PreferenceLoader/velmotintPrefs.plist", "tweak/Velmotint.plist"}) {
-    std::string bytes = vm::test::readFile(std::string(VM_SOURCE_DIR "/") + file);
-    ASSERT_FALSE(bytes.empty()) << file;
-    id plist = vm::copyDictionaryFromBytes(bytes.data(), bytes.size(), Containers::kMutable);
-    EXPECT_TRUE(vm::isKindOf(plist, vm::cls::NSMutableDictionary)) << file;
-    vm::release(plist);
-  }
 }
 
 TEST(PropertyListReader, NestingUpToTheBoundIsReadAndOneLevelMoreIsNot) {
