@@ -52,11 +52,16 @@ TEST_F(DeviceProcesses, KillallHelpMisuseAndNone) {
   struct Case {
     std::vector<std::string> args;
     int exitCode;
+    std::string says;  // on standard error
   };
-  for (const Case& c : {Case{{"--help"}, 0}, Case{{}, 2}, Case{{"-NOSUCHSIGNAL", "SpringBoard"}, 2},
-                        Case{{"SpringBoard"}, 1}, Case{{"-KILL", "SpringBoard"}, 1}}) {
+  const std::string none = "no SpringBoard process runs in the device root " + root();
+  for (const Case& c : {Case{{"--help"}, 0, ""}, Case{{}, 2, "no process name given"},
+                        Case{{"-NOSUCHSIGNAL", "SpringBoard"}, 2, "unknown signal"},
+                        Case{{"SpringBoard"}, 1, none}, Case{{"-KILL", "SpringBoard"}, 1, none}}) {
     SCOPED_TRACE(c.args.empty() ? "(none)" : c.args.front());
-    EXPECT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-killall", c.args), c.exitCode);
+    vm::test::Finished run = vm::test::runCaptured(VM_BIN_DIR "/vm-killall", c.args);
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
   }
 }
 

@@ -40,14 +40,11 @@ class ForeignBytes : public PaneTest {
     // Each case runs in its own process, so the hosts it starts inherit this.
     setenv("VELMOTINT_PROBE", "caf\xe9 \xff", 1);
   }
-  Finished run(const std::string& program, const std::vector<std::string>& args) {
-    return runCaptured(program, args);
-  }
 };
 
 TEST_F(ForeignBytes, SpringBoardStartsAndTheTweakReadsItsSettings) {
   writeSettings("<key>ENABLED16</key><true/>");
-  Finished report = run(kSpringBoard, {});
+  Finished report = runCaptured(kSpringBoard, {});
   ASSERT_EQ(report.exitCode, 0) << report.err;
   EXPECT_THAT(report.out, HasSubstr("tweaks loaded: 1"));
   EXPECT_THAT(report.out, HasSubstr("hooks installed: 63, skipped: 0"));
@@ -55,10 +52,10 @@ TEST_F(ForeignBytes, SpringBoardStartsAndTheTweakReadsItsSettings) {
 }
 
 TEST_F(ForeignBytes, SettingsShowsAndStores) {
-  Finished set = run(kSettingsApp, {"set", "ENABLED16", "on"});
+  Finished set = runCaptured(kSettingsApp, {"set", "ENABLED16", "on"});
   ASSERT_EQ(set.exitCode, 0) << set.err;
   EXPECT_EQ(stored("ENABLED16"), "on");
-  Finished shown = run(kSettingsApp, {"show", "VelmoSettings2"});
+  Finished shown = runCaptured(kSettingsApp, {"show", "VelmoSettings2"});
   EXPECT_EQ(shown.exitCode, 0) << shown.err;
   EXPECT_THAT(shown.out, HasSubstr("ENABLED16"));
 }
@@ -68,7 +65,7 @@ TEST_F(ForeignBytes, TheHostsKeepTheEntriesForThemselves) {
   const std::string odd = root() + "/dev\xff";
   std::filesystem::create_directories(odd);
   setenv("VELMOTINT_DEVICE_ROOT", odd.c_str(), 1);
-  Finished report = run(kSpringBoard, {});
+  Finished report = runCaptured(kSpringBoard, {});
   EXPECT_EQ(report.exitCode, 0) << report.err;
   EXPECT_THAT(report.out, HasSubstr("device root: " + odd + "\n"));
 }
@@ -89,7 +86,7 @@ TEST_F(ForeignBytes, AnArgumentThatIsNotTextIsMisuse) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.program + " " + c.args[0]);
-    Finished result = run(c.program, c.args);
+    Finished result = runCaptured(c.program, c.args);
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_THAT(result.err, HasSubstr(c.says));
     EXPECT_EQ(readFile(settingsFile()), before);

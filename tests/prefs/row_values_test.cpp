@@ -1,6 +1,6 @@
 // Rows storing their values: the file made and replaced whole, the notification posted only
-// for what was stored, bad values refused, starting afresh, and reading back with defaults.
-// Through the Settings app: other keys kept, unreadable files, several writers at once.
+// for what was stored, bad values refused, and reading back with defaults. Through the
+// Settings app: other keys kept, unreadable files, starting afresh, several writers at once.
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -105,18 +105,6 @@ TEST_F(RowValues, RefusedValuesLeaveTheFileAsItWasAndAnnounceNothing) {
   EXPECT_TRUE(waitForPosts(1));
   poll(nullptr, 0, 100);
   EXPECT_EQ(gPosts, 1);
-}
-
-TEST_F(RowValues, StartingAfreshWritesEveryDefaultOverAnUnreadableFile) {
-  writeFile(kSettingsFile, "garbage");
-  std::vector<id> rows = {
-      switchRow("ENABLED2"), colourRow("vmColor6"),
-      makeRow({{"cell", nsString("PSGroupCell")}, {"label", nsString("Group")}})};
-  ASSERT_TRUE(prefs::resetToDefaults(rows).stored());
-  EXPECT_EQ(prefs::domainFileState(kDomain), prefs::DomainFileState::kDictionary);
-  EXPECT_EQ(stored("ENABLED2"), "off");
-  EXPECT_EQ(stored("vmColor6"), "#a1a1a1:1.0");
-  EXPECT_TRUE(waitForPosts(1));
 }
 
 // A controller reads through to the file, falling back to the row's default, and remembers
