@@ -17,13 +17,9 @@ namespace {
 const std::string kSettings = VM_BIN_DIR "/Settings";
 const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
 
-// A report line "  ITEM   VALUE   (flags)" that shows `item` as `value`.
-auto shows(const std::string& item, const std::string& value) {
-  return [=](const std::string& line) {
-    if (line.rfind("  " + item + " ", 0) != 0) return false;
-    std::string column = line.substr(line.find_first_not_of(' ', item.size() + 2));
-    return column.substr(0, column.find("  ")) == value;
-  };
+// The report's line for the date view, hidden ("yes") or not ("no").
+auto dateHidden(const std::string& value) {
+  return lineWith("  date hidden                        " + value + " ");
 }
 
 class SettingsWithSpringBoard : public PaneTest {
@@ -37,7 +33,7 @@ class SettingsWithSpringBoard : public PaneTest {
     std::filesystem::copy_file(VM_BIN_DIR "/vm-killall", path("/usr/bin/killall"));
     springBoard_ =
         std::make_unique<ChildProcess>(kSpringBoard, std::vector<std::string>{"--watch"});
-    ASSERT_TRUE(springBoard_->waitForLine(shows("date hidden", "no"), kProcessTimeout));
+    ASSERT_TRUE(springBoard_->waitForLine(dateHidden("no"), kProcessTimeout));
     ASSERT_TRUE(springBoard_->waitForLine(
         lineWith("watching for com.tanvork.velmotint/settingschanged"), kProcessTimeout))
         << springBoard_->output();
@@ -48,20 +44,18 @@ class SettingsWithSpringBoard : public PaneTest {
     EXPECT_EQ(result.err, "");
     return result.exitCode;
   }
-  // Waits until a later report of SpringBoard shows `item` as `value`.
-  bool reportShows(const std::string& item, const std::string& value) {
-    return springBoard_->waitForLine(shows(item, value), kProcessTimeout);
-  }
 
   std::unique_ptr<ChildProcess> springBoard_;
 };
 
 TEST_F(SettingsWithSpringBoard, ChangesReachTheRunningSpringBoard) {
   EXPECT_EQ(settings({"set", "Remove Date View", "on"}), 0);
-  EXPECT_TRUE(reportShows("date hidden", "yes")) << springBoard_->output();
+  EXPECT_TRUE(springBoard_->waitForLine(dateHidden("yes"), kProcessTimeout))
+      << springBoard_->output();
   // Starting afresh writes every default and announces it.
   EXPECT_EQ(settings({"reset"}), 0);
-  EXPECT_TRUE(reportShows("date hidden", "no")) << springBoard_->output();
+  EXPECT_TRUE(springBoard_->waitForLine(dateHidden("no"), kProcessTimeout))
+      << springBoard_->output();
 }
 
 TEST_F(SettingsWithSpringBoard, RestartButtonEndsOnlyThisDeviceRootsSpringBoard) {
@@ -71,7 +65,7 @@ TEST_F(SettingsWithSpringBoard, RestartButtonEndsOnlyThisDeviceRootsSpringBoard)
   setenv("VELMOTINT_DEVICE_ROOT", other.c_str(), 1);
   ChildProcess otherSpringBoard(kSpringBoard, {"--watch"});
   setenv("VELMOTINT_DEVICE_ROOT", root().c_str(), 1);
-  ASSERT_TRUE(otherSpringBoard.waitForLine(shows("date hidden", "no"), kProcessTimeout));
+  ASSERT_TRUE(otherSpringBoard.waitForLine(dateHidden("no"), kProcessTimeout));
 
   EXPECT_EQ(settings({"tap", "Restart SpringBoard"}), 0);
   int status = springBoard_->waitForExit(kProcessTimeout);

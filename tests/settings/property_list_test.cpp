@@ -73,20 +73,14 @@ TEST(PropertyListReader, SizeIsBoundedAtOneMebibyte) {
   EXPECT_EQ(parse(atBound + " "), nil);
 }
 
-TEST(PropertyListReader, WritesOnlyWhatReadsBackExactly) {
+// Text beyond the Basic Multilingual Plane reading back exactly is the Settings app's
+// writes' case; here, what no property list can hold.
+TEST(PropertyListReader, AnObjectNoListCanHoldIsRefusedWithNothingToWrite) {
   vm::AutoreleasePool pool;
-  id values = vm::test::dictionaryOf({{"k\xF0\x9F\x98\x80", vm::nsString("v\xF0\x9F\x98\x80")}});
-  std::string bytes;
-  ASSERT_TRUE(vm::encodeBinaryPropertyList(values, &bytes));
-  id again = parse(bytes);
-  EXPECT_EQ(
-      vm::stdString(vm::send<id>(again, vm::sel::objectForKey_, vm::nsString("k\xF0\x9F\x98\x80"))),
-      "v\xF0\x9F\x98\x80");
-  vm::release(again);
-  // An object no property list can hold: refused, nothing raised, nothing to write.
   id object = vm::send<id>(vm::send<id>(vm::cls::NSObject.get(), vm::sel::alloc), vm::sel::init);
-  vm::send<void>(values, vm::sel::setObject_forKey_, object, vm::nsString("object"));
+  id values = vm::test::dictionaryOf({{"object", object}});
   vm::release(object);
+  std::string bytes = "left from before";
   EXPECT_FALSE(vm::encodeBinaryPropertyList(values, &bytes));
   EXPECT_TRUE(bytes.empty());
 }
