@@ -40,8 +40,7 @@ class SettingsDomainTest : public vm::test::DeviceRootTest {
   vm::AutoreleasePool pool_;
 };
 
-// Its path is checked by every case that writes the file and reads it back here, by the
-// Settings app's writes and by the SpringBoard report.
+// Its path is checked wherever the file is written and read back through the domain.
 TEST_F(SettingsDomainTest, TheDomainIsOneObjectWhateverItIsCalledBy) {
   EXPECT_EQ(&vm::SettingsDomain::named("com.tanvork.velmotint"), &domain());
 }
