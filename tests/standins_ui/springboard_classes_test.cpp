@@ -17,8 +17,12 @@ using uikit::Rgba;
 
 using test::sel;
 
-id make(Class c) {
+// A new object its caller releases, and one the case's pool releases when the case ends.
+id newObject(Class c) {
   return send<id>(send<id>(c, sel::alloc), sel::init);
+}
+id make(Class c) {
+  return send<id>(newObject(c), sel::autorelease);
 }
 
 class SpringBoardClassesTest : public ::testing::Test {
@@ -45,7 +49,6 @@ TEST_F(SpringBoardClassesTest, BannerLaysOutOneGrabberAtTheTopCentre) {
 TEST_F(SpringBoardClassesTest, FadeSettingsDefaultToAQuarterSecond) {
   id settings = make(cls::SBFadeAnimationSettings);
   EXPECT_EQ(send<CGFloat>(settings, sel::backlightFadeDuration), 0.25);
-  release(settings);
 }
 
 TEST_F(SpringBoardClassesTest, CameraGrabberImageIsKeptPerView) {
@@ -54,11 +57,10 @@ TEST_F(SpringBoardClassesTest, CameraGrabberImageIsKeptPerView) {
   ASSERT_NE(image, nil);
   EXPECT_TRUE(isKindOf(image, cls::UIImage));
   EXPECT_EQ(send<id>(view, sel::p_cameraGrabberImage), image);
-  release(view);
 }
 
 TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
-  id view = make(cls::SBSlideUpAppGrabberView);
+  id view = newObject(cls::SBSlideUpAppGrabberView);
   id image = retain(send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("Grabber")));
   unsigned long before = retainCount(image);
   send<void>(view, sel::setGrabberImage_, image);
@@ -75,7 +77,6 @@ TEST_F(SpringBoardClassesTest, SlideUpControllerRecordsItsPreparation) {
   send<void>(controller, sel::prepareForSlideUpAnimation);
   EXPECT_EQ(send<BOOL>(controller, sel::isPreparedForSlideUp), YES);
   EXPECT_EQ(send<NSInteger>(controller, sel("slideUpPreparationCount")), 1);
-  release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, DateControllerLoadsUpdatesAndHides) {
@@ -106,7 +107,6 @@ TEST_F(SpringBoardClassesTest, DateControllerLoadsUpdatesAndHides) {
   send<void>(controller, sel::p_updateView);
   EXPECT_EQ(send<NSInteger>(controller, sel::updateCount), 2);
   EXPECT_EQ(stdString(send<id>(label, sel::text)), "stale");
-  release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, ChargingControllerMakesAViewThatShowsTheBattery) {
@@ -124,7 +124,6 @@ TEST_F(SpringBoardClassesTest, ChargingControllerMakesAViewThatShowsTheBattery) 
   EXPECT_EQ(send<BOOL>(controller, sel::batteryVisible), NO);
   EXPECT_EQ(send<BOOL>(send<id>(view, sel("batteryView")), sel::isHidden), YES);
   EXPECT_EQ(retainCount(view), 1u);  // the controller's alone
-  release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, PreviewPartsAreMadeOnceEach) {
@@ -140,7 +139,6 @@ TEST_F(SpringBoardClassesTest, PreviewPartsAreMadeOnceEach) {
   EXPECT_TRUE(isKindOf(send<id>(preview, sel::slideToUnlockView), cls::p_UIGlintyStringView));
   EXPECT_EQ(send<NSUInteger>(send<id>(preview, sel::subviews), sel::count), 3u);
   EXPECT_EQ(send<NSInteger>(preview, sel("setupCount")), 4);
-  release(preview);
 }
 
 TEST_F(SpringBoardClassesTest, AggregatorUpdatesItsItems) {
@@ -162,7 +160,6 @@ TEST_F(SpringBoardClassesTest, AggregatorUpdatesItsItems) {
   ASSERT_EQ(time.size(), 5u);
   EXPECT_EQ(time[2], ':');
   EXPECT_EQ(send<NSInteger>(aggregator, sel::timeUpdateCount), 1);
-  release(aggregator);
 }
 
 struct BackgroundUpdate {
@@ -185,7 +182,6 @@ TEST_P(LockScreenBackgroundTest, PaintsItsArea) {
   EXPECT_EQ(send<id>(area, sel::backgroundColor), nil);
   send<void>(lockScreen, sel(GetParam().update));
   EXPECT_EQ(componentsOf(send<id>(area, sel::backgroundColor)), GetParam().colour);
-  release(lockScreen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,7 +209,6 @@ TEST_F(SpringBoardClassesTest, GrabbersHideWhileAnyRequesterAsks) {
   EXPECT_EQ(send<BOOL>(lockScreen, sel("isBottomGrabberHiddenForRequester:"), camera), YES);
   send<void>(lockScreen, sel::setBottomGrabberHidden_forRequester_, static_cast<BOOL>(NO), camera);
   EXPECT_EQ(send<BOOL>(send<id>(lockScreen, sel::bottomGrabberView), sel::isHidden), NO);
-  release(lockScreen);
 }
 
 TEST_F(SpringBoardClassesTest, PageControlKeepsTheFrameItIsMadeWith) {
@@ -242,11 +237,10 @@ TEST_F(SpringBoardClassesTest, LockScreenControllerAnswersFromItsStatusBarState)
   send<void>(controller, sel::startLockScreenFadeInAnimationForSource_, 3);
   EXPECT_EQ(send<NSInteger>(controller, sel("lastFadeInSource")), 3);
   EXPECT_EQ(send<NSInteger>(controller, sel::fadeInAnimationCount), 1);
-  release(controller);
 }
 
 TEST_F(SpringBoardClassesTest, ChevronRetainsItsColour) {
-  id chevron = make(cls::SBChevronView);
+  id chevron = newObject(cls::SBChevronView);
   id colour = retain(send<id>(cls::UIColor.get(), sel::redColor));
   unsigned long before = retainCount(colour);
   send<void>(chevron, sel::setColor_, colour);

@@ -10,8 +10,12 @@
 namespace vm::uikit {
 namespace {
 
-id make(Class c) {
+// A new object its caller releases, and one the case's pool releases when the case ends.
+id newObject(Class c) {
   return send<id>(send<id>(c, sel::alloc), sel::init);
+}
+id make(Class c) {
+  return send<id>(newObject(c), sel::autorelease);
 }
 id colour(CGFloat r, CGFloat g, CGFloat b, CGFloat a = 1) {
   return send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, r, g, b, a);
@@ -38,7 +42,6 @@ TEST_F(PrivateClassTest, GlintyLayoutShowsBlurAndGlintOfItsThreeEffectLayers) {
   send<void>(glinty, sel::layoutSubviews);
   EXPECT_EQ(send<CGFloat>(effectLayer(glinty, 0), sel::alpha), 1.0);
   EXPECT_EQ(send<CGFloat>(effectLayer(glinty, 1), sel::alpha), 1.0);
-  release(glinty);
 }
 
 TEST_F(PrivateClassTest, GlintyBlurStaysHiddenWhileAnyRequesterAsks) {
@@ -57,7 +60,6 @@ TEST_F(PrivateClassTest, GlintyBlurStaysHiddenWhileAnyRequesterAsks) {
   send<void>(glinty, sel::setBlurHidden_forRequester_, static_cast<BOOL>(YES),
              static_cast<id>(nil));
   EXPECT_EQ(send<BOOL>(glinty, sel::isBlurHiddenForRequester_, static_cast<id>(nil)), YES);
-  release(glinty);
 }
 
 TEST_F(PrivateClassTest, GlintyChevronOffsetFollowsTheStyle) {
@@ -65,12 +67,11 @@ TEST_F(PrivateClassTest, GlintyChevronOffsetFollowsTheStyle) {
   EXPECT_EQ(send<CGFloat>(glinty, sel::p_chevronVerticalOffset), 2.0);
   send<void>(glinty, sel::setChevronStyle_, NSInteger{2});
   EXPECT_EQ(send<CGFloat>(glinty, sel::p_chevronVerticalOffset), 4.0);
-  release(glinty);
 }
 
 // That the label is kept and not added as a subview shows in the SpringBoard report.
 TEST_F(PrivateClassTest, GlintyRetainsItsLabelAndCopiesTextOnUpdate) {
-  id glinty = make(cls::p_UIGlintyStringView);
+  id glinty = newObject(cls::p_UIGlintyStringView);
   id text = make(cls::UILabel);
   send<void>(text, sel::setText_, nsString("slide to unlock"));
   send<void>(glinty, sel::setLabel_, text);
@@ -80,7 +81,6 @@ TEST_F(PrivateClassTest, GlintyRetainsItsLabelAndCopiesTextOnUpdate) {
   EXPECT_EQ(stdString(send<id>(glinty, sel::displayedText)), "slide to unlock");
   release(glinty);
   EXPECT_EQ(retainCount(text), 1u);
-  release(text);
 }
 
 TEST_F(PrivateClassTest, LegibilityProviderAccumulatesWhatLiesBehind) {
@@ -93,11 +93,10 @@ TEST_F(PrivateClassTest, LegibilityProviderAccumulatesWhatLiesBehind) {
   EXPECT_DOUBLE_EQ(send<CGFloat>(provider, sel::accumulatedBrightness), 1.0);
   EXPECT_DOUBLE_EQ(send<CGFloat>(provider, sel::accumulatedLuminance), (1.0 + 0.0722) / 2);
   EXPECT_EQ(send<BOOL>(provider, sel::hasContrast), YES);
-  release(provider);
 }
 
 TEST_F(PrivateClassTest, LegibilitySettingsRetainColoursAndShadeByStyle) {
-  id settings = make(cls::p_UILegibilitySettings);
+  id settings = newObject(cls::p_UILegibilitySettings);
   EXPECT_EQ(send<CGFloat>(settings, sel::shadowAlpha), 0.35);
   send<void>(settings, sel::setStyle_, NSInteger{1});
   EXPECT_EQ(send<CGFloat>(settings, sel::shadowAlpha), 0.5);
@@ -119,8 +118,6 @@ TEST_F(PrivateClassTest, LegibilityViewAndLabelUseTheSecondaryColourWhenTheyHave
     EXPECT_EQ(send<BOOL>(view, sel::usesSecondaryColor), NO) << class_getName(c);
     send<void>(settings, sel::setSecondaryColor_, colour(1, 1, 1));
     EXPECT_EQ(send<BOOL>(view, sel::usesSecondaryColor), YES) << class_getName(c);
-    release(settings);
-    release(view);
   }
 }
 
@@ -136,16 +133,15 @@ void PrintTo(const BatteryCase& c, std::ostream* out) {
        << (c.charging ? " charging" : " on battery");
 }
 
-class BatteryColourTest : public ::testing::TestWithParam<BatteryCase> {};
+class BatteryColourTest : public PrivateClassTest,
+                          public ::testing::WithParamInterface<BatteryCase> {};
 
 TEST_P(BatteryColourTest, DependsOnChargeAndLevel) {
-  AutoreleasePool pool;
   id attributes = make(cls::UIStatusBarNewUIForegroundStyleAttributes);
   const BatteryCase& c = GetParam();
   EXPECT_EQ(componentsOf(send<id>(attributes, sel::p_batteryColorForCapacity_lowCapacity_charging_,
                                   c.capacity, c.lowCapacity, c.charging)),
             c.expected);
-  release(attributes);
 }
 
 INSTANTIATE_TEST_SUITE_P(States, BatteryColourTest,
@@ -173,7 +169,6 @@ TEST_F(PrivateClassTest, BatteryItemNeedsItsAccessoryImageWhileCharging) {
   EXPECT_EQ(send<BOOL>(item, sel::p_needsAccessoryImage), NO);
   send<void>(item, sel::setCharging_, static_cast<BOOL>(YES));
   EXPECT_EQ(send<BOOL>(item, sel::p_needsAccessoryImage), YES);
-  release(item);
 }
 
 // A label's private colour is its text colour. (That setColor: sets the text colour, and the
@@ -183,7 +178,6 @@ TEST_F(PrivateClassTest, LabelsPrivateColourIsItsTextColour) {
   id white = send<id>(cls::UIColor.get(), sel::whiteColor);
   send<void>(text, sel::setColor_, white);
   EXPECT_EQ(send<id>(text, sel::color), white);
-  release(text);
 }
 
 }  // namespace
