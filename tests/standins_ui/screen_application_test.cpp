@@ -41,21 +41,16 @@ TEST_F(SharedObjectsTest, OpenURLShowsTheURLAndRefusesNil) {
   EXPECT_EQ(send<NSInteger>(application, sel::openedURLCount), 1);
 }
 
-TEST_F(SharedObjectsTest, LabelCopiesItsTextAndRetainsItsFont) {
+TEST_F(SharedObjectsTest, LabelCopiesItsText) {
   id label = send<id>(send<id>(cls::UILabel.get(), sel::alloc), sel::initWithFrame_,
                       CGRectMake(0, 0, 375, 20));
   id text = send<id>(::vm::cls::NSMutableString.get(), sel::stringWithUTF8String_, "Velmo");
   send<void>(label, sel::setText_, text);
   send<void>(text, sel::appendString_, nsString("tint"));
   EXPECT_EQ(stdString(send<id>(label, sel::text)), "Velmo");
-  id font = send<id>(cls::UIFont.get(), sel::fontWithName_size_, nsString("F"), CGFloat{16});
-  unsigned long before = retainCount(font);
-  send<void>(label, sel::setFont_, font);
-  EXPECT_EQ(retainCount(font), before + 1);
   send<void>(label, sel::setNumberOfLines_, NSInteger{0});
   EXPECT_EQ(send<NSInteger>(label, sel::numberOfLines), 0);
   release(label);
-  EXPECT_EQ(retainCount(font), before);
 }
 
 TEST_F(SharedObjectsTest, ImagesAreNamed) {

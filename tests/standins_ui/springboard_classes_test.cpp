@@ -1,7 +1,8 @@
-// SpringBoard's classes: each replaced method leaves a trace that a getter reads back,
-// and what the classes retain they release.
+// SpringBoard's classes: each replaced method leaves a trace that a getter reads back; and
+// what UIKit's and SpringBoard's classes retain they release.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "bridge/foundation.h"
@@ -57,18 +58,6 @@ TEST_F(SpringBoardClassesTest, CameraGrabberImageIsKeptPerView) {
   ASSERT_NE(image, nil);
   EXPECT_TRUE(isKindOf(image, cls::UIImage));
   EXPECT_EQ(send<id>(view, sel::p_cameraGrabberImage), image);
-}
-
-TEST_F(SpringBoardClassesTest, SlideUpGrabberRetainsItsImage) {
-  id view = newObject(cls::SBSlideUpAppGrabberView);
-  id image = retain(send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("Grabber")));
-  unsigned long before = retainCount(image);
-  send<void>(view, sel::setGrabberImage_, image);
-  EXPECT_EQ(send<id>(view, sel::grabberImage), image);
-  EXPECT_EQ(retainCount(image), before + 1);
-  release(view);
-  EXPECT_EQ(retainCount(image), before);
-  release(image);
 }
 
 TEST_F(SpringBoardClassesTest, SlideUpControllerRecordsItsPreparation) {
@@ -220,10 +209,9 @@ TEST_F(SpringBoardClassesTest, PageControlKeepsTheFrameItIsMadeWith) {
 
 TEST_F(SpringBoardClassesTest, LockScreenControllerAnswersFromItsStatusBarState) {
   id controller = make(cls::SBLockScreenViewController);
+  // Its default style (1) and date shown read in the SpringBoard report with the flags off.
   EXPECT_EQ(send<BOOL>(controller, sel::showsSpringBoardStatusBar), YES);
   EXPECT_EQ(send<CGFloat>(controller, sel::p_effectiveVisibleStatusBarAlpha), 1.0);
-  EXPECT_EQ(send<NSInteger>(controller, sel::statusBarStyle), 1);
-  EXPECT_EQ(send<BOOL>(controller, sel::p_shouldShowDate), YES);
 
   send<void>(controller, sel("setStatusBarAlpha:"), CGFloat{0.6});
   EXPECT_EQ(send<CGFloat>(controller, sel::p_effectiveVisibleStatusBarAlpha), 0.6);
@@ -239,17 +227,56 @@ TEST_F(SpringBoardClassesTest, LockScreenControllerAnswersFromItsStatusBarState)
   EXPECT_EQ(send<NSInteger>(controller, sel::fadeInAnimationCount), 1);
 }
 
-TEST_F(SpringBoardClassesTest, ChevronRetainsItsColour) {
-  id chevron = newObject(cls::SBChevronView);
-  id colour = retain(send<id>(cls::UIColor.get(), sel::redColor));
-  unsigned long before = retainCount(colour);
-  send<void>(chevron, sel::setColor_, colour);
-  EXPECT_EQ(send<id>(chevron, sel::color), colour);
-  EXPECT_EQ(retainCount(colour), before + 1);
-  release(chevron);
-  EXPECT_EQ(retainCount(colour), before);
-  release(colour);
+// Objects UIKit's and SpringBoard's classes keep: retained when set, given up at dealloc.
+struct Kept {
+  const char* owner;
+  const char* setter;
+  const char* getter;
+  id (*value)();
+};
+
+void PrintTo(const Kept& k, std::ostream* out) {
+  *out << k.owner << " " << k.setter;
 }
+
+class KeptObjectTest : public SpringBoardClassesTest, public ::testing::WithParamInterface<Kept> {};
+
+TEST_P(KeptObjectTest, IsRetainedUntilItsOwnerGoes) {
+  const Kept& k = GetParam();
+  id value = retain(k.value());
+  unsigned long before = retainCount(value);
+  id owner = newObject(objc_getClass(k.owner));
+  send<void>(owner, sel(k.setter), value);
+  EXPECT_EQ(send<id>(owner, sel(k.getter)), value);
+  EXPECT_EQ(retainCount(value), before + 1);
+  release(owner);
+  EXPECT_EQ(retainCount(value), before);
+  release(value);
+}
+
+id red() {
+  return send<id>(cls::UIColor.get(), sel::redColor);
+}
+id image() {
+  return send<id>(cls::UIImage.get(), sel::imageNamed_, nsString("Grabber"));
+}
+id font() {
+  return send<id>(cls::UIFont.get(), sel::fontWithName_size_, nsString("F"), CGFloat{16});
+}
+id label() {
+  return make(cls::UILabel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Setters, KeptObjectTest,
+    ::testing::Values(Kept{"UIView", "setBackgroundColor:", "backgroundColor", red},
+                      Kept{"UILabel", "setFont:", "font", font},
+                      Kept{"_UIGlintyStringView", "setLabel:", "label", label},
+                      Kept{"_UILegibilitySettings", "setPrimaryColor:", "primaryColor", red},
+                      Kept{"_UILegibilitySettings", "setSecondaryColor:", "secondaryColor", red},
+                      Kept{"UIActivityIndicatorView", "setColor:", "color", red},
+                      Kept{"SBChevronView", "setColor:", "color", red},
+                      Kept{"SBSlideUpAppGrabberView", "setGrabberImage:", "grabberImage", image}));
 
 }  // namespace
 }  // namespace vm::springboard
