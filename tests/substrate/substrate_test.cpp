@@ -74,10 +74,7 @@ TEST_F(SubstrateTest, InheritedFallbackPassesStructsAndFloatsThrough) {
   id object = send<id>(send<id>(child_, vm::sel::alloc), vm::sel::init);
   CGRect r = send<CGRect>(object, scaled, CGRectMake(1, 2, 3, 4), 2.5, 10);
   vm::release(object);
-  EXPECT_EQ(r.origin.x, 11);
-  EXPECT_EQ(r.origin.y, 2);
-  EXPECT_EQ(r.size.width, 7.5);
-  EXPECT_EQ(r.size.height, -1);
+  EXPECT_EQ(r, CGRectMake(11, 2, 7.5, -1));
 }
 
 TEST_F(SubstrateTest, NilClassOrUnknownSelectorInstallsNothing) {
