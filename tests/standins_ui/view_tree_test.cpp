@@ -77,33 +77,24 @@ TEST_F(ViewTreeTest, AddingRetainsOnceMovingKeepsOneReferenceAndRemovingReleases
   for (id v : {child, first, second}) release(v);
 }
 
-TEST_F(ViewTreeTest, AViewReleasedWhileASubviewReallyGoes) {
+TEST_F(ViewTreeTest, RemovalAndDeallocReleaseSubviewsAndDeallocForgetsSurvivors) {
   Class counted = countedViewClass();
   ASSERT_NE(counted, nullptr);
-  id parent = newView();
-  id child = newView(counted);
-  send<void>(parent, sel::addSubview_, child);
-  release(child);  // the parent's reference is the last
-  EXPECT_EQ(gDeallocatedViews, 0);
-  send<void>(child, sel::removeFromSuperview);
-  EXPECT_EQ(gDeallocatedViews, 1);
-  release(parent);
-}
-
-TEST_F(ViewTreeTest, DeallocReleasesSubviewsAndForgetsSurvivors) {
-  Class counted = countedViewClass();
   id parent = newView(counted);
-  id owned = newView(counted);
-  id kept = newView(counted);
-  send<void>(parent, sel::addSubview_, owned);
-  send<void>(parent, sel::addSubview_, kept);
+  id removed = newView(counted), owned = newView(counted), kept = newView(counted);
+  for (id v : {removed, owned, kept}) send<void>(parent, sel::addSubview_, v);
+  release(removed);  // the parent's reference is the last
+  EXPECT_EQ(gDeallocatedViews, 0);
+  send<void>(removed, sel::removeFromSuperview);
+  EXPECT_EQ(gDeallocatedViews, 1);
+
   release(owned);
   release(parent);
-  EXPECT_EQ(gDeallocatedViews, 2);  // the parent and the subview only it owned
+  EXPECT_EQ(gDeallocatedViews, 3);  // the parent and the subview only it owned
   EXPECT_EQ(retainCount(kept), 1u);
   EXPECT_EQ(send<id>(kept, sel::superview), nil);
   release(kept);
-  EXPECT_EQ(gDeallocatedViews, 3);
+  EXPECT_EQ(gDeallocatedViews, 4);
 }
 
 // Setting alpha and hidden reads back through the lock-screen tint and date tests.
