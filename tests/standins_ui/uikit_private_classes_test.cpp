@@ -133,12 +133,23 @@ TEST_P(BatteryColourTest, DependsOnChargeAndLevel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(States, BatteryColourTest,
-                         ::testing::Values(BatteryCase{10, 20, YES, {0.3, 0.85, 0.39, 1}},
+                         ::testing::Values(BatteryCase{80, 20, YES, {0.3, 0.85, 0.39, 1}},
+                                           BatteryCase{10, 20, YES, {0.3, 0.85, 0.39, 1}},
+                                           BatteryCase{10, 20, NO, {1, 0, 0, 1}},
                                            BatteryCase{20, 20, NO, {1, 0, 0, 1}},
                                            BatteryCase{21, 20, NO, {1, 1, 1, 1}}));
 
-// The three arguments read back are checked by the status-bar tint test with its flags off.
-TEST_F(PrivateClassTest, StyleAttributesRetainTheirArgumentsUntilDealloc) {
+TEST_F(PrivateClassTest, TextColourDependsOnTheStyle) {
+  id attributes = make(cls::UIStatusBarNewUIForegroundStyleAttributes);
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::textColorForStyle_, NSInteger{0})),
+            (Rgba{0, 0, 0, 1}));
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::textColorForStyle_, NSInteger{1})),
+            (Rgba{1, 1, 1, 1}));
+  EXPECT_EQ(componentsOf(send<id>(attributes, sel::textColorForStyle_, NSInteger{3})),
+            (Rgba{0.5, 0.5, 0.5, 1}));
+}
+
+TEST_F(PrivateClassTest, StyleAttributesKeepTheirThreeArgumentsUntilDealloc) {
   id requestObject = retain(nsString("sel::request"));
   id background = retain(colour(0, 0, 0, 0));
   id foreground = retain(colour(1, 1, 1));
@@ -146,6 +157,9 @@ TEST_F(PrivateClassTest, StyleAttributesRetainTheirArgumentsUntilDealloc) {
   id attributes = send<id>(send<id>(cls::UIStatusBarNewUIStyleAttributes.get(), sel::alloc),
                            sel::initWithRequest_backgroundColor_foregroundColor_, requestObject,
                            background, foreground);
+  EXPECT_EQ(send<id>(attributes, sel::request), requestObject);
+  EXPECT_EQ(send<id>(attributes, sel::backgroundColor), background);
+  EXPECT_EQ(send<id>(attributes, sel::foregroundColor), foreground);
   EXPECT_EQ(retainCount(background), backgroundCount + 1);
   release(attributes);
   EXPECT_EQ(retainCount(background), backgroundCount);
