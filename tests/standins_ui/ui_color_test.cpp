@@ -1,6 +1,7 @@
 // UIColor as the colour functions use it: components in, components out, HSB conversion,
-// the named colours, alpha replacement, equality, and the Core Graphics colour. (That a
-// retained CGColor outlives its UIColor is checked through the layer in view_tree_test.)
+// the named colours, alpha replacement, equality, and the Core Graphics colour. (That the
+// factories answer autoreleased colours, and that a retained CGColor outlives its UIColor,
+// is checked through the layer in view_tree_test.)
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -97,18 +98,6 @@ TEST_F(UIColorTest, EqualComponentsMakeEqualColoursWithEqualHashes) {
   EXPECT_EQ(send<BOOL>(white, sel::isEqual_, send<id>(cls::UIColor.get(), sel::whiteColor)), YES);
   EXPECT_EQ(send<BOOL>(a, sel::isEqual_, nsString("0.1 0.2 0.3 1")), NO);
   EXPECT_EQ(send<BOOL>(a, sel::isEqual_, static_cast<id>(nil)), NO);
-}
-
-TEST_F(UIColorTest, FactoriesAnswerAutoreleasedColours) {
-  id color = nil;
-  {
-    AutoreleasePool pool;
-    color = retain(rgba(0.5, 0.5, 0.5, 1));
-    // One reference from the pool, one from the test.
-    EXPECT_EQ(retainCount(color), 2u);
-  }
-  EXPECT_EQ(retainCount(color), 1u);
-  release(color);
 }
 
 TEST_F(UIColorTest, DescribesItselfInDeviceRgb) {
