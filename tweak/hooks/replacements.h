@@ -24,77 +24,75 @@ HookRows lockScreenTintHooks();
 // control take the user's colours under ENABLED1 and ENABLED2.
 HookRows statusBarTintHooks();
 
-// Replacements are named <Class>_<selector>, with ':' written '_'.
+// Replacements are named <Class>_<selector>, with ':' written '_'. Most share one of a few
+// signatures, named once here; the group files define them with the same types.
 namespace replaced {
+using Action = void(id, SEL);
+using Getter = id(id, SEL);
+using Test = BOOL(id, SEL);
+using Measure = CGFloat(id, SEL);
+using Setter = void(id, SEL, id);
+using FlagSetter = void(id, SEL, BOOL);
+using RequesterFlagSetter = void(id, SEL, BOOL, id);
+using FrameSetter = void(id, SEL, CGRect);
+
 // home_items.cpp
-void SBIconBadgeView_setFrame_(id, SEL, CGRect);
-void SBIconImageView_setFrame_(id, SEL, CGRect);
-void SBStatusBarStateAggregator__updateActivityItem(id, SEL);
-void SBStatusBarStateAggregator__updateAirplaneMode(id, SEL);
-void SBStatusBarStateAggregator__noteAirplaneModeChanged(id, SEL);
-void SBStatusBarStateAggregator__updateTimeItems(id, SEL);
-id SBIconLabelImageParameters_text(id, SEL);
+FrameSetter SBIconBadgeView_setFrame_, SBIconImageView_setFrame_;
+Action SBStatusBarStateAggregator__updateActivityItem,
+    SBStatusBarStateAggregator__updateAirplaneMode,
+    SBStatusBarStateAggregator__noteAirplaneModeChanged,
+    SBStatusBarStateAggregator__updateTimeItems;
+Getter SBIconLabelImageParameters_text;
 id SBIconListPageControl_initWithFrame_(id, SEL, CGRect);
-BOOL UIStatusBarBatteryItemView__needsAccessoryImage(id, SEL);
+Test UIStatusBarBatteryItemView__needsAccessoryImage;
+
 // lockscreen_elements.cpp
-CGFloat SBFadeAnimationSettings_backlightFadeDuration(id, SEL);
-id SBCameraGrabberView__cameraGrabberImage(id, SEL);
-void SBSlideUpAppGrabberView_setGrabberImage_(id, SEL, id);
-void SBLockScreenSlideUpToAppController_prepareForSlideUpAnimation(id, SEL);
+Measure SBFadeAnimationSettings_backlightFadeDuration,
+    SBLockScreenViewController__effectiveVisibleStatusBarAlpha;
+Getter SBCameraGrabberView__cameraGrabberImage,
+    SBLockScreenBatteryChargingViewController_chargingView;
+Setter SBSlideUpAppGrabberView_setGrabberImage_;
+Action SBLockScreenSlideUpToAppController_prepareForSlideUpAnimation,
+    _UIGlintyStringView_updateText, SBLockScreenDateViewController_loadView,
+    SBLockScreenDateViewController__updateView, SBLockScreenDateViewController__backlightChanged,
+    SBLockScreenDateViewController__updateFormat, SBLockScreenDateViewController__addObservers,
+    SBLockScreenBatteryChargingViewController_loadView, SBLockScreenPreviewView__setupCameraView,
+    SBLockScreenPreviewView__setupDateView, SBLockScreenPreviewView__setupSlideToUnlockView;
 void _UIGlintyStringView_setChevronStyle_(id, SEL, NSInteger);
-void _UIGlintyStringView_updateText(id, SEL);
-void SBLockScreenDateViewController_setDateHidden_(id, SEL, BOOL);
-BOOL SBLockScreenDateViewController_isDateHidden(id, SEL);
-BOOL SBLockScreenDateViewController_disablesUpdates(id, SEL);
-void SBLockScreenDateViewController_loadView(id, SEL);
-void SBLockScreenDateViewController__updateView(id, SEL);
-void SBLockScreenDateViewController__backlightChanged(id, SEL);
-void SBLockScreenDateViewController__updateFormat(id, SEL);
-void SBLockScreenDateViewController__addObservers(id, SEL);
-BOOL SBLockScreenBatteryChargingViewController_batteryVisible(id, SEL);
-void SBLockScreenBatteryChargingViewController_loadView(id, SEL);
-id SBLockScreenBatteryChargingViewController_chargingView(id, SEL);
-void SBLockScreenBatteryChargingView_setBatteryVisible_(id, SEL, BOOL);
-BOOL SBLockScreenBatteryChargingView_batteryVisible(id, SEL);
-void SBLockScreenPreviewView__setupCameraView(id, SEL);
-void SBLockScreenPreviewView__setupDateView(id, SEL);
-void SBLockScreenPreviewView__setupSlideToUnlockView(id, SEL);
-void SBLockScreenView_setTopGrabberHidden_forRequester_(id, SEL, BOOL, id);
-void SBLockScreenView_setBottomGrabberHidden_forRequester_(id, SEL, BOOL, id);
+FlagSetter SBLockScreenDateViewController_setDateHidden_,
+    SBLockScreenBatteryChargingView_setBatteryVisible_;
+Test SBLockScreenDateViewController_isDateHidden, SBLockScreenDateViewController_disablesUpdates,
+    SBLockScreenBatteryChargingViewController_batteryVisible,
+    SBLockScreenBatteryChargingView_batteryVisible,
+    SBLockScreenViewController_showsSpringBoardStatusBar,
+    SBLockScreenViewController__shouldShowDate;
+RequesterFlagSetter SBLockScreenView_setTopGrabberHidden_forRequester_,
+    SBLockScreenView_setBottomGrabberHidden_forRequester_;
 void SBLockScreenViewController_startLockScreenFadeInAnimationForSource_(id, SEL, int);
-CGFloat SBLockScreenViewController__effectiveVisibleStatusBarAlpha(id, SEL);
-BOOL SBLockScreenViewController_showsSpringBoardStatusBar(id, SEL);
-BOOL SBLockScreenViewController__shouldShowDate(id, SEL);
 NSInteger SBLockScreenViewController_statusBarStyle(id, SEL);
+
 // lockscreen_tint.cpp
-void SBBannerContextView__layoutGrabber(id, SEL);
-id SBBannerContextView__defaultGrabberColor(id, SEL);
-void _UIGlintyStringView_setBlurHidden_forRequester_(id, SEL, BOOL, id);
-CGFloat _UIGlintyStringView__chevronVerticalOffset(id, SEL);
-void _UIGlintyStringView_setLabel_(id, SEL, id);
-void _UIGlintyStringView_layoutSubviews(id, SEL);
-void UILabel_setColor_(id, SEL, id);
-BOOL _UILegibilitySettingsProvider_hasContrast(id, SEL);
-CGFloat _UILegibilitySettingsProvider_accumulatedBrightness(id, SEL);
-CGFloat _UILegibilitySettingsProvider_accumulatedLuminance(id, SEL);
-void SBLockScreenView__updateSlideToUnlockBackground(id, SEL);
-void SBLockScreenView__updateBottomGrabberBackground(id, SEL);
-void SBLockScreenView__updateTopGrabberBackground(id, SEL);
-void SBLockScreenView__updateVibrantViewBackgrounds(id, SEL);
-void SBChevronView_setColor_(id, SEL, id);
-BOOL _UILegibilityView_usesSecondaryColor(id, SEL);
-BOOL _UILegibilityLabel_usesSecondaryColor(id, SEL);
-CGFloat _UILegibilitySettings_shadowAlpha(id, SEL);
-void _UILegibilitySettings_setPrimaryColor_(id, SEL, id);
-void _UILegibilitySettings_setSecondaryColor_(id, SEL, id);
+Action SBBannerContextView__layoutGrabber, _UIGlintyStringView_layoutSubviews,
+    SBLockScreenView__updateSlideToUnlockBackground,
+    SBLockScreenView__updateBottomGrabberBackground, SBLockScreenView__updateTopGrabberBackground,
+    SBLockScreenView__updateVibrantViewBackgrounds;
+Getter SBBannerContextView__defaultGrabberColor;
+RequesterFlagSetter _UIGlintyStringView_setBlurHidden_forRequester_;
+Measure _UIGlintyStringView__chevronVerticalOffset,
+    _UILegibilitySettingsProvider_accumulatedBrightness,
+    _UILegibilitySettingsProvider_accumulatedLuminance, _UILegibilitySettings_shadowAlpha;
+Setter _UIGlintyStringView_setLabel_, UILabel_setColor_, SBChevronView_setColor_,
+    _UILegibilitySettings_setPrimaryColor_, _UILegibilitySettings_setSecondaryColor_;
+Test _UILegibilitySettingsProvider_hasContrast, _UILegibilityView_usesSecondaryColor,
+    _UILegibilityLabel_usesSecondaryColor;
+
 // statusbar_tint.cpp
-void UIActivityIndicatorView_setColor_(id, SEL, id);
+Setter UIActivityIndicatorView_setColor_, _UIRefreshControlModernContentView_setTintColor_;
 id UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_(id, SEL,
                                                                                             CGFloat,
                                                                                             CGFloat,
                                                                                             BOOL);
 id UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_(id, SEL, NSInteger);
-void _UIRefreshControlModernContentView_setTintColor_(id, SEL, id);
 id UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_(id, SEL, id, id,
                                                                                     id);
 }  // namespace replaced
