@@ -76,6 +76,7 @@ TEST_F(ReloadWhileReading, EveryReadSeesAWholeSettingAndTheLastOneWins) {
   for (int r = 0; r < 4; ++r) {
     readers.emplace_back([&, r] {
       while (writing || reads < 50) {
+        vm::AutoreleasePool pool;  // for the fresh domain strings
         // Flags change one by one during a reload, so any mixture may be seen; they are
         // read here for ThreadSanitizer.
         flagsOn();
