@@ -1,13 +1,10 @@
 #include "tests/notify/notification_log.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 
-extern char** environ;
+#include "bridge/device_path.h"
+#include "tests/support/child_process.h"
 
 namespace vm::test {
 
@@ -31,15 +28,14 @@ void NotificationLog::observe(CFStringRef name) {
                                   CFNotificationSuspensionBehaviorCoalesce);
 }
 
-int NotificationLog::count(const std::string& name) const {
-  std::lock_guard<std::mutex> hold(lock_);
+int NotificationLog::countLocked(const std::string& name) const {
   return static_cast<int>(
       std::count_if(heard_.begin(), heard_.end(), [&](const Heard& h) { return h.name == name; }));
 }
 
-int NotificationLog::total() const {
+int NotificationLog::count(const std::string& name) const {
   std::lock_guard<std::mutex> hold(lock_);
-  return static_cast<int>(heard_.size());
+  return countLocked(name);
 }
 
 std::vector<Heard> NotificationLog::heard() const {
@@ -50,34 +46,15 @@ std::vector<Heard> NotificationLog::heard() const {
 bool NotificationLog::waitFor(const std::string& name, int times,
                               std::chrono::milliseconds timeout) const {
   std::unique_lock<std::mutex> hold(lock_);
-  return changed_.wait_for(hold, timeout, [&] {
-    return std::count_if(heard_.begin(), heard_.end(),
-                         [&](const Heard& h) { return h.name == name; }) >= times;
-  });
+  return changed_.wait_for(hold, timeout, [&] { return countLocked(name) >= times; });
 }
 
 int postFromOtherProcess(const std::string& deviceRoot, const std::vector<std::string>& names) {
-  std::vector<std::string> environment{"VELMOTINT_DEVICE_ROOT=" + deviceRoot};
-  for (char** e = environ; *e != nullptr; ++e) {
-    if (std::string(*e).rfind("VELMOTINT_DEVICE_ROOT=", 0) != 0) environment.emplace_back(*e);
-  }
-  std::vector<std::string> arguments{VM_POST_PATH};
+  // env gives the tool its device root; this process keeps its own.
+  std::vector<std::string> arguments{std::string(kDeviceRootVariable) + "=" + deviceRoot,
+                                     VM_POST_PATH};
   arguments.insert(arguments.end(), names.begin(), names.end());
-  auto pointers = [](std::vector<std::string>& strings) {
-    std::vector<char*> out;
-    for (std::string& s : strings) out.push_back(s.data());
-    out.push_back(nullptr);
-    return out;
-  };
-  std::vector<char*> argv = pointers(arguments);
-  std::vector<char*> envp = pointers(environment);
-  pid_t child;
-  if (posix_spawn(&child, VM_POST_PATH, nullptr, nullptr, argv.data(), envp.data()) != 0) {
-    return -1;
-  }
-  int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
+  return runProgram("/usr/bin/env", arguments);
 }
 
 std::vector<std::string> rendezvousEntries(const std::string& deviceRoot) {

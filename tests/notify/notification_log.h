@@ -43,7 +43,6 @@ class NotificationLog {
   void observe(CFStringRef name);
 
   int count(const std::string& name) const;
-  int total() const;
   std::vector<Heard> heard() const;
 
   // Waits until `name` has been heard at least `times` times; false on timeout.
@@ -51,6 +50,8 @@ class NotificationLog {
                std::chrono::milliseconds timeout = kDeliveryTimeout) const;
 
  private:
+  int countLocked(const std::string& name) const;  // with lock_ held
+
   mutable std::mutex lock_;
   mutable std::condition_variable changed_;
   std::vector<Heard> heard_;

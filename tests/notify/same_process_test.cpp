@@ -57,13 +57,13 @@ TEST_F(SameProcess, EachRegistrationHearsOnlyItsNameAndOnce) {
   postFenceAndWait();
   EXPECT_EQ(twice.count("test.first"), 1);
   EXPECT_EQ(other.count("test.first"), 1);
-  EXPECT_EQ(second.total(), 0);
+  EXPECT_EQ(second.heard().size(), 0u);
 
   post(CFSTR("test.second"));
   postFenceAndWait();
-  EXPECT_EQ(twice.total(), 1);
+  EXPECT_EQ(twice.heard().size(), 1u);
   EXPECT_EQ(second.count("test.second"), 1);
-  EXPECT_EQ(second.total(), 1);
+  EXPECT_EQ(second.heard().size(), 1u);
 }
 
 // Holds the delivery thread inside a callback until released, so that posts made
@@ -172,7 +172,7 @@ TEST_F(SameProcess, CallbacksMayRemoveRegistrations) {
   post(CFSTR("test.once"));
   postFenceAndWait();
   EXPECT_EQ(calls.load(), 1);
-  EXPECT_EQ(log.total(), 0);
+  EXPECT_EQ(log.heard().size(), 0u);
 }
 
 TEST_F(SameProcess, CallsWithoutCentreNameOrCallbackDoNothing) {
@@ -194,7 +194,7 @@ TEST_F(SameProcess, CallsWithoutCentreNameOrCallbackDoNothing) {
 
   post(CFSTR("test.ignored"));
   postFenceAndWait();  // the fence is still registered: the foreign removals did nothing
-  EXPECT_EQ(log.total(), 0);
+  EXPECT_EQ(log.heard().size(), 0u);
   EXPECT_EQ(fence_.count("test.fence"), 1);  // the foreign-centre posts reached nobody
 }
 

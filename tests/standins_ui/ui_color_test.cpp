@@ -1,5 +1,7 @@
 // UIColor as the colour functions use it: components in, components out, HSB conversion,
-// the named colours, alpha replacement, equality, and the Core Graphics colour.
+// the named colours, alpha replacement, equality, and the Core Graphics colour. (That the
+// factories answer autoreleased colours, and that a retained CGColor outlives its UIColor,
+// is checked through the layer in view_tree_test.)
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -14,6 +16,11 @@ id rgba(CGFloat r, CGFloat g, CGFloat b, CGFloat a) {
   return send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, r, g, b, a);
 }
 
+class UIColorTest : public ::testing::Test {
+ protected:
+  AutoreleasePool pool_;
+};
+
 void expectNear(const Rgba& actual, const Rgba& expected) {
   EXPECT_NEAR(actual.red, expected.red, 1e-12);
   EXPECT_NEAR(actual.green, expected.green, 1e-12);
@@ -21,19 +28,11 @@ void expectNear(const Rgba& actual, const Rgba& expected) {
   EXPECT_NEAR(actual.alpha, expected.alpha, 1e-12);
 }
 
-TEST(UIColorTest, KeepsTheComponentsItWasMadeWith) {
-  AutoreleasePool pool;
-  id color = rgba(0.2, 0.4, 0.6, 0.8);
-  EXPECT_EQ(componentsOf(color), (Rgba{0.2, 0.4, 0.6, 0.8}));
-}
-
-TEST(UIColorTest, ClampsComponentsToTheUnitRange) {
-  AutoreleasePool pool;
+TEST_F(UIColorTest, ClampsComponentsToTheUnitRange) {
   EXPECT_EQ(componentsOf(rgba(-0.5, 1.5, 0.5, 2.0)), (Rgba{0, 1, 0.5, 1}));
 }
 
-TEST(UIColorTest, GetRedGreenBlueAlphaAnswersYesAndSkipsNullOutParameters) {
-  AutoreleasePool pool;
+TEST_F(UIColorTest, GetRedGreenBlueAlphaAnswersYesAndSkipsNullOutParameters) {
   CGFloat green = -1;
   BOOL answered = send<BOOL>(rgba(0.1, 0.2, 0.3, 0.4), sel::getRed_green_blue_alpha_,
                              static_cast<CGFloat*>(nullptr), &green, static_cast<CGFloat*>(nullptr),
@@ -42,29 +41,12 @@ TEST(UIColorTest, GetRedGreenBlueAlphaAnswersYesAndSkipsNullOutParameters) {
   EXPECT_EQ(green, 0.2);
 }
 
-struct NamedColour {
-  const char* selector;
-  Rgba expected;
-};
-
-void PrintTo(const NamedColour& c, std::ostream* out) {
-  *out << c.selector;
+// Red, clear, black and white read back where they are used: the home-item restyles, the
+// header cell's labels and the status-bar text.
+TEST_F(UIColorTest, GreenIsPureGreen) {
+  SelRef green{"greenColor"};
+  EXPECT_EQ(componentsOf(send<id>(cls::UIColor.get(), green)), (Rgba{0, 1, 0, 1}));
 }
-
-class NamedColourTest : public ::testing::TestWithParam<NamedColour> {};
-
-TEST_P(NamedColourTest, HasTheComponentsOfItsName) {
-  AutoreleasePool pool;
-  SelRef selector{GetParam().selector};
-  EXPECT_EQ(componentsOf(send<id>(cls::UIColor.get(), selector)), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Named, NamedColourTest,
-                         ::testing::Values(NamedColour{"clearColor", {0, 0, 0, 0}},
-                                           NamedColour{"redColor", {1, 0, 0, 1}},
-                                           NamedColour{"blackColor", {0, 0, 0, 1}},
-                                           NamedColour{"whiteColor", {1, 1, 1, 1}},
-                                           NamedColour{"greenColor", {0, 1, 0, 1}}));
 
 struct HsbCase {
   CGFloat hue, saturation, brightness, alpha;
@@ -76,10 +58,9 @@ void PrintTo(const HsbCase& c, std::ostream* out) {
        << ")";
 }
 
-class HsbConversionTest : public ::testing::TestWithParam<HsbCase> {};
+class HsbConversionTest : public UIColorTest, public ::testing::WithParamInterface<HsbCase> {};
 
 TEST_P(HsbConversionTest, GivesTheStandardRgb) {
-  AutoreleasePool pool;
   const HsbCase& c = GetParam();
   id color = send<id>(cls::UIColor.get(), sel::colorWithHue_saturation_brightness_alpha_, c.hue,
                       c.saturation, c.brightness, c.alpha);
@@ -99,8 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HsbCase{0.7, 0, 0.45, 1, {0.45, 0.45, 0.45, 1}},  // grey: hue ignored
                       HsbCase{0.9, 1, 0, 1, {0, 0, 0, 1}}));            // black
 
-TEST(UIColorTest, AlphaComponentReplacesTheAlphaAndLeavesTheOriginalAlone) {
-  AutoreleasePool pool;
+TEST_F(UIColorTest, AlphaComponentReplacesTheAlphaAndLeavesTheOriginalAlone) {
   id original = rgba(0.3, 0.6, 0.9, 0.5);
   id faded = send<id>(original, sel::colorWithAlphaComponent_, CGFloat{0.25});
   EXPECT_NE(faded, original);
@@ -108,8 +88,7 @@ TEST(UIColorTest, AlphaComponentReplacesTheAlphaAndLeavesTheOriginalAlone) {
   EXPECT_EQ(componentsOf(original), (Rgba{0.3, 0.6, 0.9, 0.5}));
 }
 
-TEST(UIColorTest, EqualComponentsMakeEqualColoursWithEqualHashes) {
-  AutoreleasePool pool;
+TEST_F(UIColorTest, EqualComponentsMakeEqualColoursWithEqualHashes) {
   id a = rgba(0.1, 0.2, 0.3, 1);
   id b = rgba(0.1, 0.2, 0.3, 1);
   id white = send<id>(cls::UIColor.get(), sel::colorWithWhite_alpha_, CGFloat{1}, CGFloat{1});
@@ -121,26 +100,12 @@ TEST(UIColorTest, EqualComponentsMakeEqualColoursWithEqualHashes) {
   EXPECT_EQ(send<BOOL>(a, sel::isEqual_, static_cast<id>(nil)), NO);
 }
 
-TEST(UIColorTest, FactoriesAnswerAutoreleasedColours) {
-  id color = nil;
-  {
-    AutoreleasePool pool;
-    color = retain(rgba(0.5, 0.5, 0.5, 1));
-    // One reference from the pool, one from the test.
-    EXPECT_EQ(retainCount(color), 2u);
-  }
-  EXPECT_EQ(retainCount(color), 1u);
-  release(color);
-}
-
-TEST(UIColorTest, DescribesItselfInDeviceRgb) {
-  AutoreleasePool pool;
+TEST_F(UIColorTest, DescribesItselfInDeviceRgb) {
   EXPECT_EQ(stdString(send<id>(rgba(1, 0.5, 0, 1), sel::description)),
             "UIDeviceRGBColorSpace 1 0.5 0 1");
 }
 
-TEST(UIColorTest, CGColorCarriesTheComponentsAndIsTheSameForTheColoursLife) {
-  AutoreleasePool pool;
+TEST_F(UIColorTest, CGColorCarriesTheComponentsAndIsTheSameForTheColoursLife) {
   id color = rgba(0.25, 0.5, 0.75, 0.6);
   CGColorRef cg = send<CGColorRef>(color, sel::CGColor);
   ASSERT_NE(cg, nullptr);
@@ -150,19 +115,6 @@ TEST(UIColorTest, CGColorCarriesTheComponentsAndIsTheSameForTheColoursLife) {
   EXPECT_EQ(CGColorGetAlpha(cg), 0.6);
   EXPECT_TRUE(CGColorEqualToColor(cg, send<CGColorRef>(rgba(0.25, 0.5, 0.75, 0.6), sel::CGColor)));
   EXPECT_FALSE(CGColorEqualToColor(cg, send<CGColorRef>(rgba(0.25, 0.5, 0.75, 1), sel::CGColor)));
-}
-
-TEST(UIColorTest, CGColorOutlivesItsUIColorWhenRetained) {
-  CGColorRef cg = nullptr;
-  {
-    AutoreleasePool pool;
-    cg = CGColorRetain(send<CGColorRef>(rgba(0.9, 0.8, 0.7, 1), sel::CGColor));
-    EXPECT_EQ(retainCountOf(cg), 2);
-  }
-  // The UIColor is gone; the retained Core Graphics colour is still whole.
-  EXPECT_EQ(retainCountOf(cg), 1);
-  EXPECT_EQ(componentsOf(cg), (Rgba{0.9, 0.8, 0.7, 1}));
-  CGColorRelease(cg);
 }
 
 }  // namespace

@@ -1,50 +1,15 @@
-// The hooked classes as the platform has them: where a method lives, which widths its
-// scalars take, what each class derives from, and when SpringBoard's classes appear.
+// The hooked classes as the platform has them: what each class derives from, and when
+// SpringBoard's classes appear. (Where each hooked method lives and the widths its scalars
+// take are checked against its replacement where the hook probes are installed.)
 #include <gtest/gtest.h>
 #include <objc/runtime.h>
 
 #include <ostream>
-#include <string>
 
-#include "bridge/type_encoding.h"
 #include "standins/springboard/springboard.h"
 #include "standins/uikit/uikit.h"
-#include "tests/support/objc_helpers.h"
 
 namespace {
-
-using vm::test::ownMethod;
-using vm::test::sel;
-
-// The encoding `cls` gives its own `selector`; empty if it only inherits the method.
-std::string ownEncoding(const char* className, const char* selector) {
-  Method method = ownMethod(objc_getClass(className), sel(selector));
-  return method == nullptr ? "" : method_getTypeEncoding(method);
-}
-
-// Two of the hooked methods take scalars whose width is not CGFloat's or NSInteger's rule
-// alone: the fade-in source is an int at both widths, the battery capacities are CGFloat.
-// (Every hooked method's signature is checked against its replacement's where the probes
-// are installed.)
-TEST(HookedClassesTest, FadeInSourceIsAnIntAndBatteryCapacitiesAreCGFloats) {
-  VMRegisterSpringBoardClasses();
-  using FadeIn = void (*)(id, SEL, int);
-  using BatteryColour = id (*)(id, SEL, CGFloat, CGFloat, BOOL);
-  EXPECT_EQ(ownEncoding("SBLockScreenViewController", "startLockScreenFadeInAnimationForSource:"),
-            vm::methodTypeEncoding(FadeIn{}));
-  EXPECT_EQ(ownEncoding("UIStatusBarNewUIForegroundStyleAttributes",
-                        "_batteryColorForCapacity:lowCapacity:charging:"),
-            vm::methodTypeEncoding(BatteryColour{}));
-}
-
-TEST(HookedClassesTest, DefaultGrabberColorIsAClassMethodOnly) {
-  VMRegisterSpringBoardClasses();
-  Class banner = vm::cls::SBBannerContextView;
-  ASSERT_NE(banner, nullptr);
-  EXPECT_EQ(ownMethod(banner, vm::sel::p_defaultGrabberColor), nullptr);
-  EXPECT_EQ(class_getInstanceMethod(banner, vm::sel::p_defaultGrabberColor), nullptr);
-  EXPECT_NE(ownMethod(object_getClass(vm::asId(banner)), vm::sel::p_defaultGrabberColor), nullptr);
-}
 
 struct Lineage {
   const char* className;
