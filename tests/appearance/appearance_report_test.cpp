@@ -14,12 +14,11 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// "  label<padding> value", as the report aligns its lines; the row's flags may follow.
-std::string line(const std::string& label, const std::string& value) {
-  return "  " + label + std::string(label.size() < 34 ? 34 - label.size() : 0, ' ') + " " + value;
-}
+// Whether the report has "  label<padding> value" as it aligns its lines; the row's flags
+// may follow.
 bool hasLine(const std::string& report, const std::string& label, const std::string& value) {
-  std::string wanted = line(label, value);
+  const std::string wanted =
+      "  " + label + std::string(label.size() < 34 ? 34 - label.size() : 0, ' ') + " " + value;
   for (size_t at = report.find(wanted); at != std::string::npos; at = report.find(wanted, at + 1)) {
     size_t end = at + wanted.size();
     if (end == report.size() || report[end] == '\n' || report.compare(end, 2, "  ") == 0)
@@ -33,9 +32,7 @@ class AppearanceReportTest : public vm::test::DeviceRootTest {
   static std::string report() {
     vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {});
     // The appearance part closes the report.
-    EXPECT_TRUE(springBoard.waitForLine(
-        [](const std::string& text) { return text.find("battery accessory") != std::string::npos; },
-        20s));
+    EXPECT_TRUE(springBoard.waitForLine(vm::test::lineWith("battery accessory"), 20s));
     EXPECT_EQ(springBoard.waitForExit(20s), 0) << springBoard.output();
     return springBoard.output();
   }

@@ -5,10 +5,12 @@
 // the row below says.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "bridge/device_path.h"
 #include "tests/support/hook_probe.h"
 #include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
@@ -19,7 +21,8 @@ namespace {
 
 using namespace velmotint::replaced;
 
-// The colour handed on is replaced by the user's colour under `key` before the platform sees it.
+// The colour handed on is replaced by the user's colour under `key` before the platform sees
+// it, and by the fallback while there is no settings file.
 template <auto Replacement>
 HookCase tints(const char* key) {
   using Probe = HookProbe<Replacement>;
@@ -27,7 +30,12 @@ HookCase tints(const char* key) {
   hook.check = [key](id receiver) {
     setOnlyFlags({&ENABLED2});
     Probe::send(receiver, SpringBoardProcessTest::someColour());
-    EXPECT_EQ(rgbaOf(std::get<0>(Probe::lastArgs)), userRgba(key));
+    EXPECT_EQ(componentsOf(std::get<0>(Probe::lastArgs)), userRgba(key));
+    const std::string file = vm::hostPath(kSettingsFile);
+    std::filesystem::rename(file, file + ".away");
+    Probe::send(receiver, SpringBoardProcessTest::someColour());
+    EXPECT_EQ(componentsOf(std::get<0>(Probe::lastArgs)), fallbackRgba()) << "no settings file";
+    std::filesystem::rename(file + ".away", file);
   };
   return hook;
 }

@@ -18,7 +18,7 @@ int gGrabberLayouts = 0;
 Rgba gBackgroundAtLayout;
 void recordGrabberLayout(id self, SEL) {
   ++gGrabberLayouts;
-  gBackgroundAtLayout = rgbaOf(send<id>(self, vm::sel::backgroundColor));
+  gBackgroundAtLayout = componentsOf(send<id>(self, vm::sel::backgroundColor));
 }
 
 class BannerLayoutTest : public SpringBoardProcessTest {};
@@ -40,7 +40,7 @@ TEST_F(BannerLayoutTest, BannerIsClearedBeforeThePlatformLaysOutItsGrabber) {
   send<void>(banner, vm::sel::setBackgroundColor_, someColour());
   send<void>(banner, sel("_layoutGrabber"));
   EXPECT_EQ(gGrabberLayouts, 2);
-  EXPECT_EQ(gBackgroundAtLayout, rgbaOf(someColour()));
+  EXPECT_EQ(gBackgroundAtLayout, componentsOf(someColour()));
 }
 
 // The stand-ins' own methods below: what the lock screen ends with.
@@ -58,45 +58,25 @@ class LockScreenTintTest : public SpringBoardProcessTest {
   }
 };
 
+// The colour setters' fallback is checked with the other tints, in hooks_test.
 TEST_F(LockScreenTintTest, WithoutStoredColoursEveryColourIsTheFallback) {
   const Rgba fallback = fallbackRgba();
-  EXPECT_EQ(rgbaOf(send<id>(cls("SBBannerContextView"), sel("_defaultGrabberColor"))), fallback);
+  EXPECT_EQ(componentsOf(send<id>(cls("SBBannerContextView"), sel("_defaultGrabberColor"))),
+            fallback);
   id glint = glintView();
   id label = make("UILabel");
   send<void>(glint, sel("setLabel:"), label);
   send<void>(glint, vm::sel::layoutSubviews);
-  EXPECT_EQ(rgbaOf(send<id>(label, vm::sel::textColor)), fallback) << "glint label";
-  EXPECT_EQ(rgbaOf(send<id>(effectLayer(glint, 2), vm::sel::backgroundColor)), fallback);
-  const struct {
-    const char *className, *setter, *getter;
-  } setters[] = {
-      {"UILabel", "setColor:", "textColor"},
-      {"SBChevronView", "setColor:", "color"},
-      {"_UILegibilitySettings", "setPrimaryColor:", "primaryColor"},
-      {"_UILegibilitySettings", "setSecondaryColor:", "secondaryColor"},
-  };
-  for (const auto& s : setters) {
-    id object = make(s.className);
-    send<void>(object, sel(s.setter), someColour());
-    EXPECT_EQ(rgbaOf(send<id>(object, sel(s.getter))), fallback) << s.className << " " << s.setter;
-  }
+  EXPECT_EQ(componentsOf(send<id>(label, vm::sel::textColor)), fallback) << "glint label";
+  EXPECT_EQ(componentsOf(send<id>(effectLayer(glint, 2), vm::sel::backgroundColor)), fallback);
 }
 
 TEST_F(LockScreenTintTest, AColourChangedInTheFileIsUsedAtTheNextCallWithoutANotification) {
   Class banner = cls("SBBannerContextView");
   writeSettings(stringEntry("vmColor5", "#ff0000"));
-  EXPECT_EQ(rgbaOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{1, 0, 0, 1}));
+  EXPECT_EQ(componentsOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{1, 0, 0, 1}));
   writeSettings(stringEntry("vmColor5", "#00ff00:0.5"));
-  EXPECT_EQ(rgbaOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{0, 1, 0, 0.5}));
-}
-
-TEST_F(LockScreenTintTest, BannerGrabberIsLaidOutInTheUsersColourOnAClearBanner) {
-  storeUserColours();
-  id banner = makeView("SBBannerContextView", CGRect{{0, 0}, {320, 80}});
-  send<void>(banner, sel("_layoutGrabber"));
-  EXPECT_EQ(rgbaOf(send<id>(banner, vm::sel::backgroundColor)), kClear);
-  id grabber = send<id>(banner, sel("grabberView"));
-  EXPECT_EQ(rgbaOf(send<id>(grabber, vm::sel::backgroundColor)), userRgba("vmColor5"));
+  EXPECT_EQ(componentsOf(send<id>(banner, sel("_defaultGrabberColor"))), (Rgba{0, 1, 0, 0.5}));
 }
 
 // The platform's layout never runs; of the effect view's subviews, as many as there are, the
@@ -115,7 +95,7 @@ TEST_F(LockScreenTintTest, LayoutHidesBlurAndGlintAndTintsTheThirdLayerThatExist
       EXPECT_EQ(send<CGFloat>(layers[i], vm::sel::alpha), i < kept ? 0.0 : 1.0) << "layer " << i;
     id tint = send<id>(layers[2], vm::sel::backgroundColor);
     if (kept == 3)
-      EXPECT_EQ(rgbaOf(tint), userRgba("vmColor5"));
+      EXPECT_EQ(componentsOf(tint), userRgba("vmColor5"));
     else
       EXPECT_EQ(tint, nil);
     for (id layer : layers) vm::release(layer);
@@ -128,8 +108,8 @@ TEST_F(LockScreenTintTest, LabelBecomesASubviewInTheUsersColourAndNeverReachesTh
   id label = make("UILabel");
   send<void>(label, vm::sel::setBackgroundColor_, someColour());
   send<void>(glint, sel("setLabel:"), label);
-  EXPECT_EQ(rgbaOf(send<id>(label, vm::sel::textColor)), userRgba("vmColor6"));
-  EXPECT_EQ(rgbaOf(send<id>(label, vm::sel::backgroundColor)), kClear);
+  EXPECT_EQ(componentsOf(send<id>(label, vm::sel::textColor)), userRgba("vmColor6"));
+  EXPECT_EQ(componentsOf(send<id>(label, vm::sel::backgroundColor)), kClear);
   EXPECT_EQ(send<id>(label, vm::sel::superview), glint);
   EXPECT_EQ(send<id>(glint, sel("label")), nil);
 }
@@ -142,23 +122,6 @@ TEST_F(LockScreenTintTest, NoLabelLeavesTheViewAsItWas) {
   send<void>(glint, sel("setLabel:"), id{nil});
   EXPECT_EQ(send<NSUInteger>(send<id>(glint, vm::sel::subviews), vm::sel::count), before);
   EXPECT_EQ(send<id>(glint, sel("label")), nil);
-}
-
-TEST_F(LockScreenTintTest, WhatTheTintDidStaysWhenItGoesOff) {
-  storeUserColours();
-  id glint = glintView();
-  id label = make("UILabel");
-  send<void>(glint, sel("setLabel:"), label);
-  send<void>(glint, vm::sel::layoutSubviews);
-
-  ENABLED2.store(false);
-  EXPECT_EQ(send<id>(label, vm::sel::superview), glint);
-  EXPECT_EQ(send<CGFloat>(effectLayer(glint, 0), vm::sel::alpha), 0.0);
-  EXPECT_EQ(send<CGFloat>(effectLayer(glint, 1), vm::sel::alpha), 0.0);
-  EXPECT_EQ(rgbaOf(send<id>(label, vm::sel::textColor)), userRgba("vmColor6"));
-  // The next calls reach the platform again.
-  send<void>(glint, sel("setLabel:"), label);
-  EXPECT_EQ(send<id>(glint, sel("label")), label);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(ColorFromHex, GivesByteComponentsAndAlphaOne) {
       ParseCase{"a", 0xAA, 0, 0, {}}, ParseCase{"#a", 0xAA, 0, 0, {}},
       ParseCase{"##", 0, 0, 0, {'#', '#'}}, ParseCase{"#", 0, 0, 0, {}}};
   for (const ParseCase& c : cases) {
-    SCOPED_TRACE(vm::test::caseLabel(c.input));
+    SCOPED_TRACE(::testing::PrintToString(c.input));
     vm::AutoreleasePool pool;
     id colour = nil;
     Logged logged = logsOf([&] { colour = colorFromHex(vm::test::stringWithBytes(c.input)); });

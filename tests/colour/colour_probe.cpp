@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 #include <sstream>
 
@@ -25,13 +24,6 @@ std::uint32_t nextScripted() {
 
 }  // namespace
 
-Rgba componentsOf(id colour) {
-  Rgba c{-1, -1, -1, -1};
-  EXPECT_NE(colour, nil);
-  send<BOOL>(colour, sel::getRed_green_blue_alpha_, &c.red, &c.green, &c.blue, &c.alpha);
-  return c;
-}
-
 Logged logsOf(const std::function<void()>& call) {
   ::testing::internal::CaptureStderr();
   call();
@@ -49,24 +41,6 @@ Logged logsOf(const std::function<void()>& call) {
     logged.rejectedCodes.push_back(std::stoi(line.substr(at + prefix.size())));
   }
   return logged;
-}
-
-std::string caseLabel(const std::string& text) {
-  constexpr size_t kShown = 16;
-  if (text.empty()) return "empty";
-  std::string label;
-  for (size_t i = 0; i < text.size() && i < kShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (std::isalnum(c) || c == '#' || c == ':' || c == '.' || c == '-') {
-      label += static_cast<char>(c);
-    } else {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "_%02X", c);
-      label += hex;
-    }
-  }
-  if (text.size() > kShown) label += "_len" + std::to_string(text.size());
-  return label;
 }
 
 id stringWithBytes(const std::string& bytes) {

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <stdexcept>
+#include <utility>
 
 #include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
@@ -29,7 +30,7 @@ TEST(ConvertFromHex, GivesValueAndLogsRejectedCharactersLastFirst) {
       HexCase{"123456789", 0x23456789, {}}, HexCase{std::string(200, 'f'), -1, {}},
       HexCase{"1" + std::string(64, '0'), 0, {}}, HexCase{"g00000000", 0, {103}}};
   for (const HexCase& c : cases) {
-    SCOPED_TRACE(vm::test::caseLabel(c.text));
+    SCOPED_TRACE(::testing::PrintToString(c.text));
     int value = 0;
     Logged logged = logsOf([&] { value = convertFromHex(c.text); });
     EXPECT_EQ(value, c.value);
@@ -64,19 +65,16 @@ TEST(Hextodec, ConvertsRedGreenBlueInThatOrder) {
   EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 1, 1}));
 }
 
-TEST(Hextodec, ShortTextRaisesBeforeWritingOrLogging) {
-  for (const std::string digits : {"", "z", "zz", "zzz"}) {
-    std::vector<unsigned char> bytes{1, 2, 3};
+// Too short a text, or too few component bytes: raises before writing or logging anything.
+TEST(Hextodec, ShortTextOrTooFewBytesRaiseBeforeWritingOrLogging) {
+  const std::pair<std::string, std::vector<unsigned char>> cases[] = {
+      {"", {1, 2, 3}}, {"z", {1, 2, 3}}, {"zz", {1, 2, 3}}, {"zzz", {1, 2, 3}}, {"aabbcc", {7, 7}}};
+  for (const auto& [digits, before] : cases) {
+    std::vector<unsigned char> bytes = before;
     Logged logged = logsOf([&] { EXPECT_THROW(hextodec(digits, bytes), std::out_of_range); });
-    EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 2, 3})) << digits;
+    EXPECT_EQ(bytes, before) << digits;
     EXPECT_TRUE(logged.rejectedCodes.empty()) << digits;
   }
-}
-
-TEST(Hextodec, TooFewComponentBytesRaiseInsteadOfWritingPastTheEnd) {
-  std::vector<unsigned char> bytes{7, 7};
-  EXPECT_THROW(hextodec("aabbcc", bytes), std::out_of_range);
-  EXPECT_EQ(bytes, (std::vector<unsigned char>{7, 7}));
 }
 
 }  // namespace

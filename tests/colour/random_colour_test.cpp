@@ -1,4 +1,4 @@
-// The random colour's grids and the order of its draws.
+// The random colour's grids; the order of its draws shows in colorFromHex's test.
 #include "colour/random_colour.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +6,6 @@
 #include <cmath>
 #include <set>
 #include <tuple>
-
-#include "tests/colour/colour_probe.h"
 
 namespace {
 
@@ -32,16 +30,6 @@ TEST(HsbFromDraws, MasksEachDrawOntoItsGrid) {
     EXPECT_EQ(hsb.saturation, c.expected.saturation);
     EXPECT_EQ(hsb.brightness, c.expected.brightness);
   }
-}
-
-TEST(DrawRandomHsb, TakesHueSaturationBrightnessInThatOrder) {
-  vm::test::ScriptedRandom::install({0x80, 0x7F, 0x00});
-  Hsb hsb = vm::colour::drawRandomHsb();
-  vm::test::ScriptedRandom::uninstall();
-  EXPECT_EQ(vm::test::ScriptedRandom::drawsTaken(), 3u);
-  EXPECT_EQ(hsb.hue, 0.5);
-  EXPECT_EQ(hsb.saturation, 0.99609375);
-  EXPECT_EQ(hsb.brightness, 0.5);
 }
 
 TEST(DrawRandomHsb, SystemSourceStaysOnTheGridsAndVaries) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <set>
 #include <string>
@@ -75,24 +74,6 @@ TEST_F(InstallerTest, TheClassMethodDoesNotBecomeAnInstanceMethod) {
   EXPECT_EQ(
       class_getInstanceMethod(cls("SBBannerContextView"), sel_registerName("_defaultGrabberColor")),
       nullptr);
-}
-
-// A process without SpringBoard's classes (UIKit only): SpringBoard's rows are skipped,
-// their slots stay empty, and UIKit's rows still install.
-TEST(InstallerWithoutSpringBoard, SkipsRowsWhoseClassIsMissingAndInstallsTheRest) {
-  installHooks();
-  int installed = 0;
-  for (const HookRow& row : hookTable()) {
-    bool present = objc_getClass(row.className) != nullptr;
-    if (std::strncmp(row.className, "SB", 2) == 0) {
-      EXPECT_FALSE(present) << row.className;
-      EXPECT_EQ(*row.saved, nullptr) << "row " << row.number;
-    } else {
-      EXPECT_NE(*row.saved, nullptr) << "row " << row.number;
-      ++installed;
-    }
-  }
-  EXPECT_EQ(installed, 21);
 }
 
 }  // namespace

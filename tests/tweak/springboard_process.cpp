@@ -30,12 +30,6 @@ Rgba userRgba(const char* key) {
   return Rgba{};
 }
 
-Rgba fallbackRgba() {
-  // Bytes are divided in single precision by the colour functions, on every device width.
-  double grey = static_cast<double>(static_cast<float>(0xa1) / 255.0f);
-  return Rgba{grey, grey, grey, 1.0};
-}
-
 void SpringBoardProcessTest::SetUp() {
   DeviceRootTest::SetUp();
   VMRegisterSpringBoardClasses();
@@ -47,20 +41,17 @@ void SpringBoardProcessTest::TearDown() {
   DeviceRootTest::TearDown();
 }
 
-Class SpringBoardProcessTest::cls(const char* name) {
-  return objc_getClass(name);
-}
-
-id SpringBoardProcessTest::make(const char* className) {
-  id object = send<id>(send<id>(cls(className), sel::alloc), sel::init);
+id SpringBoardProcessTest::keep(id object) {
   if (object != nil) made_.push_back(object);
   return object;
 }
 
+id SpringBoardProcessTest::make(const char* className) {
+  return keep(send<id>(send<id>(cls(className), sel::alloc), sel::init));
+}
+
 id SpringBoardProcessTest::makeView(const char* className, CGRect frame) {
-  id view = send<id>(send<id>(cls(className), sel::alloc), sel::initWithFrame_, frame);
-  if (view != nil) made_.push_back(view);
-  return view;
+  return keep(send<id>(send<id>(cls(className), sel::alloc), sel::initWithFrame_, frame));
 }
 
 void SpringBoardProcessTest::installTweak() {

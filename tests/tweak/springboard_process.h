@@ -7,7 +7,6 @@
 
 #include <vector>
 
-#include "standins/uikit/uikit.h"
 #include "tests/support/device_root.h"
 #include "tests/support/objc_helpers.h"
 #include "tests/support/rgba.h"
@@ -17,15 +16,10 @@ namespace vm::test {
 // The colour stored under the user-colour key (vmColor1 ...), as the lookup reads it.
 Rgba userRgba(const char* key);
 // The colour of "#a1a1a1:1.0", what every lookup gives without a stored colour.
-Rgba fallbackRgba();
+inline Rgba fallbackRgba() {
+  return rgbaOfBytes(0xa1, 0xa1, 0xa1, 1.0);
+}
 inline const Rgba kClear{0, 0, 0, 0};
-
-inline Rgba rgbaOf(id colour) {
-  return vm::uikit::componentsOf(colour);
-}
-inline Rgba rgbaOf(CGColorRef colour) {
-  return vm::uikit::componentsOf(colour);
-}
 
 class SpringBoardProcessTest : public DeviceRootTest {
  public:
@@ -36,7 +30,7 @@ class SpringBoardProcessTest : public DeviceRootTest {
   void SetUp() override;
   void TearDown() override;
 
-  static Class cls(const char* name);
+  static Class cls(const char* name) { return objc_getClass(name); }
   // A new instance of the named class, or a view of it with this frame, released when the
   // test ends.
   id make(const char* className);
@@ -47,6 +41,7 @@ class SpringBoardProcessTest : public DeviceRootTest {
   void storeUserColours() const;
 
  private:
+  id keep(id object);  // released at the end of the test
   std::vector<id> made_;
 };
 
