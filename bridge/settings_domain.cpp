@@ -48,12 +48,6 @@ SettingsSnapshot::~SettingsSnapshot() {
   release(dictionary_);
 }
 
-SettingsSnapshotRef SettingsSnapshot::fromBytes(const void* bytes, size_t length) {
-  id dictionary = copyDictionaryFromBytes(bytes, length, Containers::kImmutable);
-  if (dictionary == nil) return nullptr;
-  return std::make_shared<const SettingsSnapshot>(dictionary, FileIdentity{}, false);
-}
-
 id SettingsSnapshot::objectForKey(id key) const {
   return key == nil ? nil : send<id>(dictionary_, sel::objectForKey_, key);
 }

@@ -40,10 +40,6 @@ class SettingsSnapshot {
   SettingsSnapshot(const SettingsSnapshot&) = delete;
   SettingsSnapshot& operator=(const SettingsSnapshot&) = delete;
 
-  // Parses settings-file bytes with the same bounds and guard as a file read: a snapshot,
-  // or null when the bytes hold no dictionary. The identity is left empty.
-  static std::shared_ptr<const SettingsSnapshot> fromBytes(const void* bytes, size_t length);
-
   // Never nil. Owned by the snapshot: valid while the caller holds the snapshot.
   id dictionary() const { return dictionary_; }
   // The value under `key` (an NSString), or nil.

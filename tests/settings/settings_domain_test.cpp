@@ -13,7 +13,6 @@
 
 #include "bridge/foundation.h"
 #include "tests/support/device_root.h"
-#include "tests/support/hostile_plists.h"
 
 namespace {
 
@@ -122,15 +121,6 @@ TEST_F(SettingsDomainTest, AHeldSnapshotOutlivesChangesToTheFile) {
   ASSERT_EQ(stored(), "none");
   EXPECT_EQ(vm::stdString(colour), "#ff0000");
   EXPECT_EQ(vm::retainCount(held->dictionary()), 1u);
-}
-
-TEST_F(SettingsDomainTest, BytesReadThroughTheSameBounds) {
-  std::string good = vm::test::xmlPlist("<key>ENABLED1</key><true/>");
-  vm::SettingsSnapshotRef parsed = vm::SettingsSnapshot::fromBytes(good.data(), good.size());
-  ASSERT_TRUE(parsed);
-  EXPECT_NE(parsed->objectForKey(vm::nsString("ENABLED1")), nil);
-  for (const vm::test::NamedBytes& bad : vm::test::hostilePropertyLists())
-    EXPECT_FALSE(vm::SettingsSnapshot::fromBytes(bad.bytes.data(), bad.bytes.size())) << bad.name;
 }
 
 }  // namespace
