@@ -45,23 +45,20 @@ class RowValues : public PaneTest {
     PaneTest::TearDown();
   }
 
-  id switchRow(const char* key) {
-    return makeRow({{"cell", nsString("PSSwitchCell")},
-                    {"label", nsString(key)},
-                    {"key", nsString(key)},
-                    {"defaults", nsString(kDomain)},
-                    {"default", boolean(false)},
-                    {"PostNotification", nsString(kChanged)}});
+  // A switch, or a colour's text field, for `key`, as the pane's lists describe them.
+  id optionRow(const char* key, bool colour) {
+    std::vector<std::pair<const char*, id>> properties{
+        {"cell", nsString(colour ? "PSEditTextCell" : "PSSwitchCell")},
+        {"label", nsString(key)},
+        {"key", nsString(key)},
+        {"defaults", nsString(kDomain)},
+        {"default", colour ? nsString("#a1a1a1:1.0") : boolean(false)},
+        {"PostNotification", nsString(kChanged)}};
+    if (colour) properties.push_back({"isColourString", boolean(true)});
+    return makeRow(properties);
   }
-  id colourRow(const char* key) {
-    return makeRow({{"cell", nsString("PSEditTextCell")},
-                    {"isColourString", boolean(true)},
-                    {"label", nsString(key)},
-                    {"key", nsString(key)},
-                    {"defaults", nsString(kDomain)},
-                    {"default", nsString("#a1a1a1:1.0")},
-                    {"PostNotification", nsString(kChanged)}});
-  }
+  id switchRow(const char* key) { return optionRow(key, false); }
+  id colourRow(const char* key) { return optionRow(key, true); }
 };
 
 TEST_F(RowValues, FirstValueMakesTheFileAndLeavesNoTemporaryFileBehind) {
