@@ -26,9 +26,7 @@ using namespace velmotint::replaced;
 template <auto Replacement>
 HookCase tints(const char* key) {
   using Probe = HookProbe<Replacement>;
-  HookCase hook = forwards<Replacement>({&ENABLED2});
-  hook.check = [key](id receiver) {
-    setOnlyFlags({&ENABLED2});
+  return underFlag<Replacement>(&ENABLED2, [key](id receiver) {
     Probe::send(receiver, SpringBoardProcessTest::someColour());
     EXPECT_EQ(componentsOf(std::get<0>(Probe::lastArgs)), userRgba(key));
     const std::string file = vm::hostPath(kSettingsFile);
@@ -36,8 +34,7 @@ HookCase tints(const char* key) {
     Probe::send(receiver, SpringBoardProcessTest::someColour());
     EXPECT_EQ(componentsOf(std::get<0>(Probe::lastArgs)), fallbackRgba()) << "no settings file";
     std::filesystem::rename(file + ".away", file);
-  };
-  return hook;
+  });
 }
 
 // The longest replacement name, shortened for the list below.

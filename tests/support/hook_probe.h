@@ -181,37 +181,43 @@ HookCase neverForwards() {
           }};
 }
 
-// Off, the call reaches the platform (the forwarding test); the flag on turns it into nothing.
-template <auto Replacement>
-HookCase skips(std::atomic<bool>* flag) {
-  using Probe = HookProbe<Replacement>;
+// Off, the call reaches the platform (the forwarding test); `check` says what the call does
+// on a receiver with only `flag` on.
+template <auto Replacement, typename Check>
+HookCase underFlag(std::atomic<bool>* flag, Check check) {
   HookCase hook = forwards<Replacement>({flag});
-  hook.check = [flag](id receiver) {
+  hook.check = [flag, check](id receiver) {
     setOnlyFlags({flag});
-    Probe::calls = 0;
-    std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
-    EXPECT_EQ(Probe::calls, 0) << "flag on must skip the platform";
+    check(receiver);
   };
   return hook;
 }
 
-// Off, the platform answers (the forwarding test); the flag on makes the replacement answer
-// `on` by itself, whatever the platform would have answered.
+// The flag on turns the call into nothing.
+template <auto Replacement>
+HookCase skips(std::atomic<bool>* flag) {
+  using Probe = HookProbe<Replacement>;
+  return underFlag<Replacement>(flag, [](id receiver) {
+    Probe::calls = 0;
+    std::apply([&](auto... args) { Probe::send(receiver, args...); }, Probe::arguments(0));
+    EXPECT_EQ(Probe::calls, 0) << "flag on must skip the platform";
+  });
+}
+
+// The flag on makes the replacement answer `on` by itself, whatever the platform would have
+// answered.
 template <auto Replacement, typename T>
 HookCase answers(std::atomic<bool>* flag, T on) {
   using Probe = HookProbe<Replacement>;
-  HookCase hook = forwards<Replacement>({flag});
-  hook.check = [=](id receiver) {
+  return underFlag<Replacement>(flag, [on](id receiver) {
     if constexpr (std::is_same_v<T, BOOL>)
       Probe::answer = on ? NO : YES;
     else
       Probe::answer = sample<T>(0, 5);  // never 0, 1 or nil
-    setOnlyFlags({flag});
     Probe::calls = 0;
     EXPECT_EQ(Probe::send(receiver), on);
     EXPECT_EQ(Probe::calls, 0) << "a fixed answer runs nothing";
-  };
-  return hook;
+  });
 }
 
 // A (BOOL hidden, id requester) setter: forwarded all the same, to the same receiver with
@@ -219,9 +225,7 @@ HookCase answers(std::atomic<bool>* flag, T on) {
 template <auto Replacement>
 HookCase forcesHidden(std::atomic<bool>* flag) {
   using Probe = HookProbe<Replacement>;
-  HookCase hook = forwards<Replacement>({flag});
-  hook.check = [flag](id receiver) {
-    setOnlyFlags({flag});
+  return underFlag<Replacement>(flag, [](id receiver) {
     for (id requester : {sample<id>(0, 1), id{nil}}) {
       Probe::calls = 0;
       Probe::send(receiver, NO, requester);
@@ -231,8 +235,7 @@ HookCase forcesHidden(std::atomic<bool>* flag) {
       EXPECT_EQ(std::get<0>(Probe::lastArgs), YES);
       EXPECT_EQ(std::get<1>(Probe::lastArgs), requester);
     }
-  };
-  return hook;
+  });
 }
 
 }  // namespace vm::test
