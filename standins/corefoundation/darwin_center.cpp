@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <future>
 
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
@@ -106,7 +107,13 @@ bool DarwinCenter::relistenIfMovedLocked() {
 void DarwinCenter::startDeliveryThread() {
   std::lock_guard<std::mutex> hold(stateLock_);
   if (threadStarted_) return;
-  std::thread(&DarwinCenter::deliveryLoop, this).detach();
+  // Returns only once the thread runs our code: it then knows its own id, and a process
+  // that exits straight after registering never ends while the thread is still being set
+  // up (a half-made thread's stack is not yet one the leak checker scans).
+  std::promise<void> running;
+  std::future<void> ran = running.get_future();
+  std::thread(&DarwinCenter::deliveryLoop, this, std::move(running)).detach();
+  ran.wait();
   threadStarted_ = true;
 }
 
@@ -117,8 +124,9 @@ int DarwinCenter::currentListenerClosingRetired() {
   return listener_.fd;
 }
 
-void DarwinCenter::deliveryLoop() {
+void DarwinCenter::deliveryLoop(std::promise<void> running) {
   deliveryThread_.store(std::this_thread::get_id());
+  running.set_value();
   for (;;) {
     int listenerFd = currentListenerClosingRetired();
     // A negative descriptor is skipped by poll: with no socket only a wake-up counts.

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <atomic>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -43,7 +44,7 @@ class DarwinCenter {
   void relistenIfMoved();
   bool relistenIfMovedLocked();
   void startDeliveryThread();
-  void deliveryLoop();
+  void deliveryLoop(std::promise<void> running);
   int currentListenerClosingRetired();
   void deliver(const std::vector<std::string>& names);
   void wakeDeliveryThread();
