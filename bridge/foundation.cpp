@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bridge/file_bytes.h"
+#include "bridge/gnustep_quirks.h"
 #include "bridge/property_list.h"
 
 namespace vm {
@@ -16,9 +17,6 @@ struct CharacterRange {
   NSUInteger location;
   NSUInteger length;
 };
-
-// NSPropertyListSerialization's format values (shared by both platforms).
-constexpr unsigned long kXMLFormat = 100;
 
 }  // namespace
 
@@ -49,25 +47,9 @@ bool isKindOf(id object, Class cls) {
   return send<BOOL>(object, sel::isKindOfClass_, asId(cls)) != NO;
 }
 
-namespace {
-
-// GNUstep keeps an object made the first time a class of ours or of Foundation's is set up
-// (+initialize). Done here once, inside the first pool, so that the leak check can name
-// where (scripts/lsan.supp) instead of hiding whole libraries.
-void setUpFoundationClasses() {
-  static const bool done = [] {
-    release(send<id>(send<id>(cls::NSObject.get(), sel::alloc), sel::init));
-    send<id>(nsString("a:b"), sel::componentsSeparatedByString_, nsString(":"));
-    return true;
-  }();
-  (void)done;
-}
-
-}  // namespace
-
 AutoreleasePool::AutoreleasePool()
     : pool_(send<id>(send<id>(cls::NSAutoreleasePool.get(), sel::alloc), sel::init)) {
-  setUpFoundationClasses();
+  gnustep::setUpFoundationClasses();
 }
 
 AutoreleasePool::~AutoreleasePool() {
@@ -83,8 +65,8 @@ id copyDictionaryAtPath(id path) {
 
 bool writeDictionaryAtPath(id dictionary, id path) {
   id data = send<id>(cls::NSPropertyListSerialization.get(),
-                     sel::dataWithPropertyList_format_options_error_, dictionary, kXMLFormat, 0UL,
-                     static_cast<id*>(nullptr));
+                     sel::dataWithPropertyList_format_options_error_, dictionary,
+                     kPropertyListXmlFormat, 0UL, static_cast<id*>(nullptr));
   if (data == nil) return false;
   return send<BOOL>(data, sel::writeToFile_atomically_, path, static_cast<BOOL>(YES)) != NO;
 }

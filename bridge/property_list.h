@@ -26,6 +26,12 @@ inline constexpr size_t kMaxPropertyListBytes = size_t{1} << 20;
 inline constexpr int kMaxPropertyListDepth = 32;
 inline constexpr size_t kMaxPropertyListObjects = size_t{1} << 18;
 
+// NSPropertyListSerialization's option and format values (the same on both platforms).
+inline constexpr unsigned long kPropertyListImmutable = 0;
+inline constexpr unsigned long kPropertyListMutableContainers = 1;
+inline constexpr unsigned long kPropertyListXmlFormat = 100;
+inline constexpr unsigned long kPropertyListBinaryFormat = 200;
+
 // Whether `bytes` may be handed to the parser: within the bounds above and in one of the
 // encodings read here (binary "bplist00", XML, or old-style text in ASCII or UTF-8).
 bool withinPropertyListBounds(const unsigned char* bytes, size_t length);

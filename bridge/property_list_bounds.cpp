@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bridge/gnustep_quirks.h"
 #include "bridge/property_list.h"
 
 namespace vm {
@@ -279,37 +280,6 @@ bool textWithinDepth(const unsigned char* bytes, size_t length, int limit) {
   return true;
 }
 
-// Every "<?" must open a whole XML declaration: "<?xml", white space, then attributes whose
-// quotes close, up to "?>". GNUstep's XML parser reads past the end of its buffer, or asks
-// for an absurd allocation, on a declaration cut short ("<??>", "<?[\"?>").
-bool declarationsWellFormed(const unsigned char* bytes, size_t length) {
-  for (size_t at = 0; at + 1 < length; ++at) {
-    if (bytes[at] != '<' || bytes[at + 1] != '?') continue;
-    if (!startsWith(bytes, length, at, "<?xml") || at + 5 >= length) return false;
-    unsigned char after = bytes[at + 5];
-    if (after != ' ' && after != '\t' && after != '\r' && after != '\n') return false;
-    unsigned char quote = 0;
-    bool closed = false;
-    for (at += 6; at < length; ++at) {
-      unsigned char c = bytes[at];
-      if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') return false;
-      if (quote != 0) {
-        if (c == quote) quote = 0;
-      } else if (c == '"' || c == '\'') {
-        quote = c;
-      } else if (c == '<' || c == '>') {
-        return false;
-      } else if (c == '?' && at + 1 < length && bytes[at + 1] == '>') {
-        closed = true;
-        ++at;
-        break;
-      }
-    }
-    if (!closed) return false;
-  }
-  return true;
-}
-
 bool textWithinBounds(const unsigned char* bytes, size_t length) {
   // UTF-8 or ASCII text only: a NUL or another control byte before the first character
   // means UTF-16, or GNUstep's own serialised form, which the device does not read.
@@ -323,7 +293,7 @@ bool textWithinBounds(const unsigned char* bytes, size_t length) {
   // The parser decides between XML and old-style text itself; both readings must stay
   // within the depth. In XML the "plist" element and a value's own element (<key>,
   // <string>...) add a level each.
-  return declarationsWellFormed(bytes, length) &&
+  return gnustep::parserSurvivesDeclarations(bytes, length) &&
          xmlWithinDepth(bytes, length, kMaxPropertyListDepth + 2) &&
          textWithinDepth(bytes, length, kMaxPropertyListDepth);
 }

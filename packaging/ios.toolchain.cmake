@@ -44,8 +44,10 @@ else()
   set(VM_LINKER "-fuse-ld=lld")
 endif()
 # Jailbroken devices accept an ad hoc signature; arm64 refuses to run unsigned code.
+# -dead_strip drops what nothing on the device reaches from an export or an initialiser:
+# the code that only the hosts, the stand-ins and the tests call.
 foreach(kind SHARED MODULE EXE)
-  set(CMAKE_${kind}_LINKER_FLAGS_INIT "${VM_LINKER} -Wl,-adhoc_codesign")
+  set(CMAKE_${kind}_LINKER_FLAGS_INIT "${VM_LINKER} -Wl,-adhoc_codesign -Wl,-dead_strip")
 endforeach()
 
 set(CMAKE_FIND_ROOT_PATH ${VELMOTINT_IOS_SDK})

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
 # check-device.sh [BUILD_DIR]: checks what scripts/build-device.sh made (default
-# build-device/) with LLVM's Mach-O tools and dpkg-deb: the package's files, modes and
-# control fields; each binary's type, CPU, oldest iOS, signature, install name, loaded
-# libraries, exports, imports and load-time initialisers; and the armv7 objects. Prints
-# every mismatch and fails if there is one.
+# build-device/) with LLVM's Mach-O tools, ar and dpkg-deb: the package's members (gzip),
+# files, modes and control fields (firmware as the slices allow, Installed-Size); the slices
+# each binary must hold (armv7 and arm64 wherever an armv7 linker is found, as
+# build-device.sh looks for one; arm64 alone otherwise); each slice's type, CPU, oldest
+# iOS, signature, install name, loaded libraries, exports, imports, C++ runtime entry
+# points and load-time initialisers; and the armv7 objects. Says which stage it is at,
+# prints every mismatch and fails if there is one.
 set -uo pipefail
+if [ "${1:-}" = -h ] || [ "${1:-}" = --help ]; then
+  sed -n '2,/^set /p' "$0" | sed '$d; s/^# \{0,1\}//'
+  exit 0
+fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$here/build-device}
 objdump=llvm-objdump-14
 otool=llvm-otool-14
 nm=llvm-nm-14
 lipo=llvm-lipo-14
+# shellcheck source=../packaging/armv7_linker.sh
+source "$here/packaging/armv7_linker.sh"
 
 # ---- what the device gets ----------------------------------------------------------------
 tweak=Library/MobileSubstrate/DynamicLibraries/Velmotint.dylib
@@ -35,9 +44,10 @@ drwxr-xr-x root/root ./Library/PreferenceLoader/
 drwxr-xr-x root/root ./Library/PreferenceLoader/Preferences/
 -rw-r--r-- root/root ./Library/PreferenceLoader/Preferences/velmotintPrefs.plist"
 
+# The oldest firmware each set of slices runs on goes in for FIRMWARE.
 control_fields="Package: com.tanvork.velmotint
 Architecture: iphoneos-arm
-Depends: mobilesubstrate, preferenceloader, org.thebigboss.libcolorpicker, firmware (>= 6.0)"
+Depends: mobilesubstrate, preferenceloader, org.thebigboss.libcolorpicker, firmware (>= FIRMWARE)"
 
 bundle_info="CFBundleExecutable velmotintPrefs
 CFBundleIdentifier com.tanvork.velmotintprefs
@@ -73,9 +83,18 @@ __Z8hextodecNSt3__112basic_stringIcNS_11char_traitsIcEENS_9allocatorIcEEEERNS_6v
 tweak_initialisers=__ZN12_GLOBAL__N_116velmotintDidLoadEv
 bundle_initialisers=__ZN12_GLOBAL__N_121velmotintPrefsDidLoadEv
 
-# C++ runtime entry points that iOS 6 and 7 lack: aligned new/delete, thread_local support,
-# __cxa_uncaught_exceptions, the verbose-abort hook, and library types added in iOS 10-13.
-too_new='St11align_val_t|__tlv_bootstrap|_tlv_atexit|__cxa_thread_atexit|__cxa_uncaught_exceptions|__libcpp_verbose_abort|bad_optional_access|bad_variant_access|bad_any_cast|__fs10filesystem|shared_mutex'
+# C++ runtime entry points that iOS 7 lacks: aligned and sized new/delete, thread_local
+# support, __cxa_uncaught_exceptions, the verbose-abort hook, the bad-array-length thrower,
+# and library types added in iOS 10-13.
+too_new_for_7='St11align_val_t|__tlv_bootstrap|_tlv_atexit|__cxa_thread_atexit|__cxa_uncaught_exceptions|__libcpp_verbose_abort|__cxa_throw_bad_array_new_length|_ZdlPv[mj]|_ZdaPv[mj]|bad_optional_access|bad_variant_access|bad_any_cast|__fs10filesystem|shared_mutex'
+# What iOS 7 added to libc++ beyond iOS 6's (libc++'s own availability marks): type_info's
+# destructor and vtable, the locale category constants, the atomic shared_ptr mutexes.
+too_new_for_6="$too_new_for_7"'|_ZNSt9type_infoD[012]Ev|_ZTVSt9type_info|_ZNSt3__16locale[0-9]+(none|collate|ctype|monetary|numeric|time|messages|all)E|__get_sp_mut|__sp_mut'
+declare -A too_new=([7.0]=$too_new_for_7 [6.0]=$too_new_for_6)
+
+# Code that only the hosts, the stand-ins and the tests call (dead-stripped), and what
+# only GNUstep needs (never compiled for the device): no slice may hold either.
+not_on_device='VelmotintCopyHookInfo|encodeBinaryPropertyList|7gnustep'
 
 declare -A minimum_ios=([arm64]=7.0 [armv7]=6.0)
 declare -A cpu=([arm64]="ARM64 ALL" [armv7]="ARM V7")
@@ -86,6 +105,7 @@ fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
 }
+stage() { echo "check-device: $*"; }
 # same WHAT EXPECTED ACTUAL: compares two lists line by line, order ignored.
 same() {
   local difference
@@ -127,34 +147,57 @@ check_binary() {
   same "$what: exports" "$exports" \
     "$("$objdump" --macho --exports-trie "$file" | awk '/^0x/ { print $2 }')"
 
-  local binds imports
-  binds=$("$objdump" --macho --bind --lazy-bind --weak-bind "$file" | awk '
+  # "supplier symbol" for every bind and lazy bind. ld64 also lists armv7's weakly defined
+  # C++ symbols (new, delete, exception type infos) in the weak-bind table, which names no
+  # library by design: such an entry counts only where the same symbol is bound as well.
+  local tables binds weak imports
+  tables=$("$objdump" --macho --bind --lazy-bind --weak-bind "$file" | awk '
     /^Bind table/ { table = "bind"; next } /^Lazy bind table/ { table = "lazy"; next }
     /^Weak bind table/ { table = "weak"; next } $1 == "segment" { next }
     table == "bind" && NF >= 7 { print $6, $7 } table == "lazy" && NF >= 5 { print $4, $5 }
     table == "weak" && NF >= 6 { print "(weak)", $NF }')
+  binds=$(grep -v '^(weak) ' <<<"$tables")
+  weak=$(sed -n 's/^(weak) //p' <<<"$tables" | sort -u)
   local supplier symbol
   while read -r supplier symbol; do
     [ -n "$symbol" ] || continue
     [[ " $suppliers " == *" $supplier "* ]] || fail "$what: $symbol bound to $supplier"
   done <<<"$binds"
-  imports=$("$nm" -u "$file")
   local unbound
+  unbound=$(comm -23 <(sed '/^$/d' <<<"$weak") <(awk '{ print $2 }' <<<"$binds" | sort -u))
+  [ -z "$unbound" ] || fail "$what: weak-bound but bound to no library: $unbound"
+  imports=$("$nm" -u "$file")
   unbound=$(comm -23 <(sort -u <<<"$imports") <(awk '{ print $2 }' <<<"$binds" | sort -u))
   [ -z "$unbound" ] || fail "$what: imported but bound to no library: $unbound"
-  check_runtime_imports "$what" "$imports"
+  check_runtime_imports "$what" "$imports" "${minimum_ios[$arch]}"
 
-  local section found=""
-  for section in __DATA __DATA_CONST; do
-    found+=$("$otool" -s "$section" __mod_init_func -v "$file" | awk '/^0x/ { print $3 }')$'\n'
-  done
-  same "$what: load-time initialisers" "$initialisers" "$(sed '/^$/d' <<<"$found")"
+  local kept
+  kept=$("$nm" "$file" | awk '{ print $NF }' | grep -E "$not_on_device")
+  [ -z "$kept" ] || fail "$what: holds code the device never runs: $kept"
+
+  same "$what: load-time initialisers" "$initialisers" "$(initialisers "$file")"
 }
 
-check_runtime_imports() {  # WHAT SYMBOLS
+# The functions named by __mod_init_func's pointers. An armv7 pointer to Thumb code has
+# bit 0 set (0x...91 for a function at 0x...90): cleared before looking the address up.
+initialisers() {  # FILE
+  local section pointer
+  declare -A named=()
+  local address name
+  while read -r address _ name; do
+    [ -n "$name" ] && named[$((16#$address))]=$name
+  done < <("$nm" --defined-only "$1")
+  for section in __DATA __DATA_CONST; do
+    for pointer in $("$otool" -s "$section" __mod_init_func -v "$1" | awk '/^0x/ { print $2 }'); do
+      echo "${named[$((pointer & ~1))]:-unnamed $pointer}"
+    done
+  done
+}
+
+check_runtime_imports() {  # WHAT SYMBOLS OLDEST_IOS
   local bad
-  bad=$(grep -E "$too_new" <<<"$2")
-  [ -z "$bad" ] || fail "$1: imports C++ runtime entry points newer than iOS 7: $bad"
+  bad=$(grep -E "${too_new[$3]}" <<<"$2")
+  [ -z "$bad" ] || fail "$1: imports C++ runtime entry points newer than iOS $3: $bad"
 }
 
 # check_package_binary PATH FILETYPE ID LIBRARIES SUPPLIERS INITIALISERS ARCHS
@@ -163,24 +206,29 @@ check_package_binary() {
   same "$(basename "$file"): architectures" "$7" "$("$lipo" -archs "$file" | tr ' ' '\n')"
   for arch in $("$lipo" -archs "$file"); do
     slice=$work/$(basename "$file").$arch
+    stage "$(basename "$file"), $arch slice"
     "$lipo" -thin "$arch" "$file" -output "$slice" 2>/dev/null || cp "$file" "$slice"
     check_binary "$slice" "$arch" "$2" "$3" "$4" "$5" "$6"
   done
 }
 
-# Every product source has an armv7 object for iOS 6.0; none of them calls what iOS 7
-# lacks, and only the two load files carry a load-time initialiser.
+# Every product source but the GNUstep-only ones has an armv7 object for iOS 6.0; none of
+# them calls what iOS 6 lacks, and only the two load files carry a load-time initialiser.
 check_armv7_objects() {
   local build=$out/armv7 source object objects what
   for source in $(cd "$here" && find bridge colour tweak prefs -name '*.cpp' | sort); do
     # <folder>/x.cpp compiles to <folder>/CMakeFiles/<target>.dir/x.cpp.o
     objects=$(find "$build/${source%%/*}/CMakeFiles" -path "*.dir/${source#*/}.o" 2>/dev/null)
+    if [[ $source == */gnustep_* ]]; then
+      [ -z "$objects" ] || fail "$source: serves GNUstep only, yet has a device object"
+      continue
+    fi
     [ -n "$objects" ] || fail "$source: no armv7 object"
     for object in $objects; do
       what="armv7 object of $source"
       same "$what: CPU and file type" "ARM V7 OBJECT" "$(cpu_and_filetype "$object")"
       same "$what: oldest iOS" 6.0 "$(load_command_field "$object" LC_VERSION_MIN_IPHONEOS version)"
-      check_runtime_imports "$what" "$("$nm" -u "$object")"
+      check_runtime_imports "$what" "$("$nm" -u "$object")" 6.0
       if [[ $source != */load.cpp ]] &&
         "$objdump" --macho --section-headers "$object" | grep -q __mod_init_func; then
         fail "$what: has a load-time initialiser"
@@ -195,23 +243,35 @@ check_armv7_objects() {
 
 # ---- the checks --------------------------------------------------------------------------
 shopt -s nullglob
-debs=("$out"/com.tanvork.velmotint_*_iphoneos-arm.deb)
+debs=("$out"/com.tanvork.velmotint_*_iphoneos-arm*.deb)
 [ ${#debs[@]} -eq 1 ] || { echo "FAIL: expected one package in $out, found ${#debs[@]}"; exit 1; }
 deb=${debs[0]}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$work/root
-dpkg-deb -x "$deb" "$root"
 
+# Both slices wherever an armv7 linker is found (or the armv7 build was given one).
+linker=$(armv7_linker "$here") || exit 2
+if [ -n "$linker" ] || grep -q '^VELMOTINT_LD64:[A-Z]*=.\+' "$out/armv7/CMakeCache.txt" 2>/dev/null; then
+  archs=$'armv7\narm64' firmware=6.0 suffix=""
+else
+  archs=arm64 firmware=7.0 suffix=_arm64-only
+fi
+
+stage "package $(basename "$deb"): members, files, control ($(tr '\n' ' ' <<<"$archs")expected)"
+# The dpkg of jailbroken iOS 6-10 reads gzip members only.
+same "package members" $'debian-binary\ncontrol.tar.gz\ndata.tar.gz' "$(ar t "$deb")"
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb cannot unpack $(basename "$deb")"
 same "package files" "$package_files" "$(dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }')"
 fields=""
 for field in Package Architecture Depends; do
   fields+="$field: $(dpkg-deb -f "$deb" "$field")"$'\n'
 done
-same "control fields" "$control_fields" "$(sed '/^$/d' <<<"$fields")"
+same "control fields" "${control_fields/FIRMWARE/$firmware}" "$(sed '/^$/d' <<<"$fields")"
+installed_size=$(find "$root" -type f -printf '%s\n' | awk '{ kib += int(($1 + 1023) / 1024) } END { print kib }')
+same "Installed-Size (KiB)" "$installed_size" "$(dpkg-deb -f "$deb" Installed-Size)"
 version=$(dpkg-deb -f "$deb" Version)
-[ "$(basename "$deb")" = "com.tanvork.velmotint_${version}_iphoneos-arm.deb" ] ||
-  fail "package file name does not carry version $version"
+same "package file name" "com.tanvork.velmotint_${version}_iphoneos-arm$suffix.deb" "$(basename "$deb")"
 info=$root/Library/PreferenceBundles/velmotintPrefs.bundle/Info.plist
 found_info=""
 for key in CFBundleExecutable CFBundleIdentifier NSPrincipalClass; do
@@ -219,19 +279,15 @@ for key in CFBundleExecutable CFBundleIdentifier NSPrincipalClass; do
 done
 same "bundle Info.plist" "$bundle_info" "$(sed '/^$/d' <<<"$found_info")"
 
-# armv7 joins the package only where Apple's linker linked it.
-archs=arm64
-if grep -q '^VELMOTINT_LD64:[A-Z]*=.\+' "$out/armv7/CMakeCache.txt" 2>/dev/null; then
-  archs=$'armv7\narm64'
-fi
 check_package_binary "$tweak" DYLIB "$tweak_id" "$tweak_libraries" "$tweak_suppliers" \
   "$tweak_initialisers" "$archs"
 check_package_binary "$bundle" BUNDLE "" "$bundle_libraries" "$bundle_suppliers" \
   "$bundle_initialisers" "$archs"
+stage "armv7 objects of every product source"
 check_armv7_objects
 
 if [ "$failures" -gt 0 ]; then
   echo "device checks: $failures failed"
   exit 1
 fi
-echo "device checks: all passed ($(basename "$deb"), $(tr '\n' ' ' <<<"$archs")binaries, armv7 objects)"
+echo "device checks: all passed ($(basename "$deb"), $(tr '\n' ' ' <<<"$archs")slices, armv7 objects)"

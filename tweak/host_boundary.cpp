@@ -8,9 +8,13 @@ extern "C" void MSHookMessageEx(Class cls, SEL selector, IMP replacement, IMP* s
 
 namespace velmotint::host {
 
-Class classNamed(const char* name) { return objc_getClass(name); }
+Class classNamed(const char* name) {
+  return objc_getClass(name);
+}
 
-Class metaclassOf(Class cls) { return cls == nullptr ? nullptr : object_getClass(vm::asId(cls)); }
+Class metaclassOf(Class cls) {
+  return cls == nullptr ? nullptr : object_getClass(vm::asId(cls));
+}
 
 bool answers(Class cls, SEL selector) {
   return cls != nullptr && class_getInstanceMethod(cls, selector) != nullptr;
@@ -18,6 +22,14 @@ bool answers(Class cls, SEL selector) {
 
 void replaceMethod(Class cls, SEL selector, IMP replacement, IMP* saved) {
   MSHookMessageEx(cls, selector, replacement, saved);
+}
+
+void noteSkippedRow(const std::string& line) {
+#if defined(__APPLE__)
+  vm::logf("%s", line.c_str());
+#else
+  (void)line;
+#endif
 }
 
 }  // namespace velmotint::host

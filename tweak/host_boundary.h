@@ -28,4 +28,9 @@ bool answers(Class cls, SEL selector);
 // to `*saved`.
 void replaceMethod(Class cls, SEL selector, IMP replacement, IMP* saved);
 
+// Tells whoever watches the process that a hook row was skipped. On the device that is the
+// system log (NSLog), one line per row; on Linux the loader lists skipped rows in its own
+// report, so the line goes nowhere.
+void noteSkippedRow(const std::string& line);
+
 }  // namespace velmotint::host

@@ -8,6 +8,13 @@
 using velmotint::HookRow;
 using velmotint::MethodKind;
 
+std::string velmotint::skippedRowLine(const HookRow& row, bool classFound) {
+  std::string line = std::string("Velmotint: skipped ") +
+                     (row.kind == MethodKind::Class ? "+[" : "-[") + row.className + " " +
+                     row.selector + "]: this iOS release has no ";
+  return line + (classFound ? "such method" : std::string("class ") + row.className);
+}
+
 void installHooks() {
   const char* currentName = nullptr;
   Class cls = nullptr;
@@ -24,8 +31,11 @@ void installHooks() {
     Class target = row.kind == MethodKind::Class ? metaclass : cls;
     SEL selector = sel_registerName(row.selector);
     // A class or method this process lacks: skip the row and leave its slot empty, so its
-    // replacement can never be reached with nothing to fall back on.
-    if (!velmotint::host::answers(target, selector)) continue;
+    // replacement can never be reached with nothing to fall back on; and say so.
+    if (!velmotint::host::answers(target, selector)) {
+      velmotint::host::noteSkippedRow(velmotint::skippedRowLine(row, cls != nullptr));
+      continue;
+    }
     velmotint::host::replaceMethod(target, selector, row.replacement, row.saved);
   }
 }

@@ -47,6 +47,27 @@ TEST(HookTable, HasSixtyThreeRowsInInstallOrderOnTwentyEightClassesStandingToget
   EXPECT_EQ(classOrder.back(), "UIStatusBarNewUIStyleAttributes");
 }
 
+// What the device's log says for a row the running release cannot take.
+TEST(HookTable, ASkippedRowsLineNamesTheMethodAndWhatTheReleaseLacks) {
+  const struct {
+    const char* className;
+    velmotint::MethodKind kind;
+    const char* selector;
+    bool classFound;
+    const char* line;
+  } cases[] = {
+      {"SBAwayView", velmotint::MethodKind::Instance, "setFrame:", false,
+       "Velmotint: skipped -[SBAwayView setFrame:]: this iOS release has no class SBAwayView"},
+      {"SBBannerContextView", velmotint::MethodKind::Class, "_defaultGrabberColor", true,
+       "Velmotint: skipped +[SBBannerContextView _defaultGrabberColor]: this iOS release has "
+       "no such method"},
+  };
+  for (const auto& c : cases) {
+    HookRow row{1, c.className, c.kind, c.selector, nullptr, nullptr};
+    EXPECT_EQ(velmotint::skippedRowLine(row, c.classFound), c.line);
+  }
+}
+
 TEST(HookTable, SlotsAreEmptyBeforeInstallation) {
   for (const HookRow& row : hookTable()) EXPECT_EQ(*row.saved, nullptr) << "row " << row.number;
 }
