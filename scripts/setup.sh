@@ -5,6 +5,8 @@ packages=(build-essential cmake g++ pkg-config libobjc-12-dev libgnustep-base-de
           googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
           # the device build: clang, ld64.lld, LLVM's Mach-O tools, libc++ headers, dpkg-deb
           clang lld llvm-14 libc++-14-dev libc++abi-14-dev dpkg
+          # what Apple's ld64 in ../shared/ios-toolchain (the armv7 linker) runs on
+          libuuid1 zlib1g libtinfo6 libstdc++6
           # the fuzzers: clang-14 and its libFuzzer runtime
           clang-14 libclang-rt-14-dev)
 missing=()
