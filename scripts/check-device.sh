@@ -37,7 +37,7 @@ drwxr-xr-x root/root ./Library/PreferenceLoader/Preferences/
 
 control_fields="Package: com.tanvork.velmotint
 Architecture: iphoneos-arm
-Depends: mobilesubstrate, preferenceloader, org.thebigboss.libcolorpicker, firmware (>= 6.0)"
+Depends: mobilesubstrate, preferenceloader, org.thebigboss.libcolorpicker (>= 1.6.7), firmware (>= 6.0)"
 
 bundle_info="CFBundleExecutable velmotintPrefs
 CFBundleIdentifier com.tanvork.velmotintprefs
@@ -202,6 +202,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+"$here/scripts/check-pane-lists.sh" "$root" || fail "the pane's colour rows (above)"
 
 same "package files" "$package_files" "$(dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }')"
 fields=""
