@@ -4,22 +4,16 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 
-#include <atomic>
+#include <optional>
 
 #include "bridge/foundation.h"
 #include "standins/colorpicker/colorpicker.h"
-#include "standins/corefoundation/CoreFoundation.h"
 #include "tests/prefs/pane_fixture.h"
 
 namespace vm::test {
 namespace {
 
 namespace picker = colorpicker;
-
-std::atomic<int> gPosts{0};
-void heard(CFNotificationCenterRef, void*, CFNotificationName, const void*, CFDictionaryRef) {
-  ++gPosts;
-}
 
 using Properties = std::vector<std::pair<const char*, id>>;
 
@@ -46,15 +40,14 @@ id options(const char* key, bool alpha, const std::string& without = "") {
 
 class ColourCell : public PaneTest {
  protected:
+  // The counter is made once the case's device root is set: the notification centre meets
+  // there.
   void SetUp() override {
     PaneTest::SetUp();
-    gPosts = 0;
-    CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), this, heard,
-                                    CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
-                                    CFNotificationSuspensionBehaviorDeliverImmediately);
+    posts_.emplace("com.tanvork.velmotint/settingschanged");
   }
   void TearDown() override {
-    CFNotificationCenterRemoveEveryObserver(CFNotificationCenterGetDarwinNotifyCenter(), this);
+    posts_.reset();
     for (id cell : cells_) release(cell);
     PaneTest::TearDown();
   }
@@ -78,6 +71,8 @@ class ColourCell : public PaneTest {
     return send<id>(cls::UIColor.get(), sel::colorWithRed_green_blue_alpha_, red, green, blue,
                     alpha);
   }
+
+  std::optional<HeardPosts> posts_;
 
  private:
   std::vector<id> cells_;
@@ -103,8 +98,7 @@ TEST_F(ColourCell, ShowsTheStoredColourElseTheFallbackAndStoresWhatIsPicked) {
   EXPECT_EQ(shown.note, "");
   EXPECT_DOUBLE_EQ(shown.colour.alpha, 0.5);
   EXPECT_DOUBLE_EQ(shown.colour.green, 0.8);
-  for (int waited = 0; waited < 5000 && gPosts < 1; waited += 10) poll(nullptr, 0, 10);
-  EXPECT_EQ(gPosts, 1);
+  EXPECT_TRUE(posts_->waitFor(1));
 }
 
 TEST_F(ColourCell, RefusesWhatTheLibraryRefusesAndLeavesTheFileAlone) {
@@ -135,7 +129,7 @@ TEST_F(ColourCell, RefusesWhatTheLibraryRefusesAndLeavesTheFileAlone) {
     EXPECT_EQ(readFile(settingsFile()), before);
   }
   poll(nullptr, 0, 100);
-  EXPECT_EQ(gPosts, 0);
+  EXPECT_EQ(posts_->count(), 0);
 }
 
 }  // namespace

@@ -4,12 +4,11 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 
-#include <atomic>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "bridge/foundation.h"
-#include "standins/corefoundation/CoreFoundation.h"
 #include "standins/preferences/preferences.h"
 #include "tests/prefs/pane_fixture.h"
 
@@ -21,29 +20,18 @@ namespace prefs = preferences;
 constexpr const char* kDomain = "com.tanvork.velmotint";
 constexpr const char* kChanged = "com.tanvork.velmotint/settingschanged";
 
-std::atomic<int> gPosts{0};
-void heard(CFNotificationCenterRef, void*, CFNotificationName, const void*, CFDictionaryRef) {
-  ++gPosts;
-}
-
-bool waitForPosts(int count) {
-  for (int waited = 0; waited < 5000 && gPosts < count; waited += 10) poll(nullptr, 0, 10);
-  return gPosts >= count;
-}
-
 class RowValues : public PaneTest {
  protected:
+  // Made once the case's device root is set: the notification centre meets there.
   void SetUp() override {
     PaneTest::SetUp();
-    gPosts = 0;
-    CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), this, heard,
-                                    CFSTR("com.tanvork.velmotint/settingschanged"), nullptr,
-                                    CFNotificationSuspensionBehaviorDeliverImmediately);
+    posts_.emplace(kChanged);
   }
   void TearDown() override {
-    CFNotificationCenterRemoveEveryObserver(CFNotificationCenterGetDarwinNotifyCenter(), this);
+    posts_.reset();
     PaneTest::TearDown();
   }
+  std::optional<HeardPosts> posts_;
 
   // A switch, as the pane's lists describe them, or a text field, for `key`.
   id optionRow(const char* key, bool text) {
@@ -93,9 +81,9 @@ TEST_F(RowValues, RefusedValuesLeaveTheFileAsItWasAndAnnounceNothing) {
   }
   // A stored value afterwards is announced, and is the only announcement.
   ASSERT_TRUE(prefs::writeValue(switchRow("ENABLED2"), boolean(false)).stored());
-  EXPECT_TRUE(waitForPosts(1));
+  EXPECT_TRUE(posts_->waitFor(1));
   poll(nullptr, 0, 100);
-  EXPECT_EQ(gPosts, 1);
+  EXPECT_EQ(posts_->count(), 1);
 }
 
 // A controller reads through to the file, falling back to the row's default, and remembers
