@@ -47,7 +47,7 @@ drwxr-xr-x root/root ./Library/PreferenceLoader/Preferences/
 # The oldest firmware each set of slices runs on goes in for FIRMWARE.
 control_fields="Package: com.tanvork.velmotint
 Architecture: iphoneos-arm
-Depends: mobilesubstrate, preferenceloader, org.thebigboss.libcolorpicker, firmware (>= FIRMWARE)"
+Depends: mobilesubstrate, preferenceloader, org.thebigboss.libcolorpicker (>= 1.6.7), firmware (>= FIRMWARE)"
 
 bundle_info="CFBundleExecutable velmotintPrefs
 CFBundleIdentifier com.tanvork.velmotintprefs
@@ -262,6 +262,7 @@ stage "package $(basename "$deb"): members, files, control ($(tr '\n' ' ' <<<"$a
 # The dpkg of jailbroken iOS 6-10 reads gzip members only.
 same "package members" $'debian-binary\ncontrol.tar.gz\ndata.tar.gz' "$(ar t "$deb")"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb cannot unpack $(basename "$deb")"
+"$here/scripts/check-pane-lists.sh" "$root" || fail "the pane's colour rows (above)"
 same "package files" "$package_files" "$(dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }')"
 fields=""
 for field in Package Architecture Depends; do

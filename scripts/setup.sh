@@ -3,8 +3,9 @@
 set -euo pipefail
 packages=(build-essential cmake g++ pkg-config libobjc-12-dev libgnustep-base-dev libcairo2-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
-          # the device build: clang, ld64.lld, LLVM's Mach-O tools, libc++ headers, dpkg-deb
-          clang lld llvm-14 libc++-14-dev libc++abi-14-dev dpkg
+          # the device build: clang, ld64.lld, LLVM's Mach-O tools, libc++ headers, dpkg-deb;
+          # python3 reads the package's specifier lists
+          clang lld llvm-14 libc++-14-dev libc++abi-14-dev dpkg python3
           # what Apple's ld64 in ../shared/ios-toolchain (the armv7 linker) runs on
           libuuid1 zlib1g libtinfo6 libstdc++6
           # the fuzzers: clang-14 and its libFuzzer runtime

@@ -9,6 +9,7 @@
 
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "hosts/settings/colour_rows.h"
 #include "hosts/settings/page_text.h"
 #include "hosts/settings/pane_loader.h"
 #include "hosts/settings/pane_session.h"
@@ -69,7 +70,7 @@ std::vector<id> everyRow(PaneSession& session) {
 void warnAboutUnreadableFiles(const std::vector<id>& rows) {
   std::set<std::string> domains;
   for (id row : rows) {
-    if (prefs::storesValue(row)) domains.insert(prefs::stringProperty(row, prefs::key::kDefaults));
+    if (!rowDomain(row).empty()) domains.insert(rowDomain(row));
   }
   for (const std::string& domain : domains) {
     prefs::DomainFileState state = prefs::domainFileState(domain);
@@ -90,7 +91,7 @@ void warnAboutUnreadableFiles(const std::vector<id>& rows) {
 }
 
 bool isOption(id row) {
-  return prefs::storesValue(row);
+  return prefs::storesValue(row) || isCellRow(row);
 }
 bool isButton(id row) {
   return prefs::stringProperty(row, prefs::key::kCell) == prefs::cell::kButton &&
@@ -115,6 +116,18 @@ OpenRow openRow(const std::string& pane, const std::string& name, bool (*eligibl
     open.session->visit(*open.found.page);
   }
   return open;
+}
+
+// A colour row's cell stores the colour, as when a person picks it in its picker.
+int setColour(const FoundRow& found, const std::string& value) {
+  prefs::WriteOutcome outcome = chooseColour(found.row, value);
+  if (outcome.status == prefs::WriteStatus::kUnreadableFile)
+    return refuse(outcome.message + ". " + kStartAfresh);
+  if (!outcome.stored()) return refuse(outcome.message);
+  std::printf("%s (%s): %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str(),
+              rowKey(found.row).c_str(),
+              (colourSwatch(found.row, swatchesForStdout()) + colourRowText(found.row)).c_str());
+  return kDone;
 }
 
 }  // namespace
@@ -142,6 +155,7 @@ int setOption(const std::string& pane, const std::string& name, const std::strin
   OpenRow open = openRow(pane, name, isOption, "option");
   if (open.found.row == nil) return kRefused;
   const FoundRow& found = open.found;
+  if (isCellRow(found.row)) return setColour(found, value);
 
   std::string problem;
   id newValue = valueFromText(found.row, value, &problem);
@@ -169,8 +183,11 @@ int getOption(const std::string& pane, const std::string& name) {
   if (open.found.row == nil) return kRefused;
   const FoundRow& found = open.found;
   warnAboutUnreadableFiles({found.row});
-  std::printf("%s\n",
-              valueText(found.row, prefs::shownValue(found.page->controller, found.row)).c_str());
+  std::printf(
+      "%s\n",
+      isCellRow(found.row)
+          ? colourValueText(found.row).c_str()
+          : valueText(found.row, prefs::shownValue(found.page->controller, found.row)).c_str());
   return kDone;
 }
 
@@ -185,12 +202,15 @@ int listOptions(const std::string& pane) {
     for (id row : PaneSession::rows(page)) {
       if (!isOption(row)) continue;
       options.push_back(row);
-      std::string value = valueText(row, prefs::shownValue(page.controller, row));
-      std::string standard = valueText(
-          row, vm::send<id>(row, vm::sel::propertyForKey_, vm::nsString(prefs::key::kDefault)));
+      bool cell = isCellRow(row);
+      std::string value =
+          cell ? colourValueText(row) : valueText(row, prefs::shownValue(page.controller, row));
+      std::string standard = cell
+                                 ? colourFallbackText(row)
+                                 : valueText(row, vm::send<id>(row, vm::sel::propertyForKey_,
+                                                               vm::nsString(prefs::key::kDefault)));
       char line[256];
-      std::snprintf(line, sizeof line, "  %-10s %-30s %s",
-                    prefs::stringProperty(row, prefs::key::kKey).c_str(),
+      std::snprintf(line, sizeof line, "  %-10s %-30s %s", rowKey(row).c_str(),
                     prefs::stringProperty(row, prefs::key::kLabel).c_str(), value.c_str());
       text += line;
       text += value == standard ? "\n" : "   * (default " + standard + ")\n";
@@ -233,7 +253,7 @@ int resetOptions(const std::string& pane) {
   std::unique_ptr<PaneSession> session = openPane(pane);
   if (!session) return kRefused;
   std::vector<id> rows = everyRow(*session);
-  prefs::WriteOutcome outcome = prefs::resetToDefaults(rows);
+  prefs::WriteOutcome outcome = prefs::resetToDefaults(rows, colourFallbacks(rows));
   if (!outcome.stored()) return refuse(outcome.message);
   size_t options = 0;
   for (id row : rows) options += isOption(row) ? 1 : 0;

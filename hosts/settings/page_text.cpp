@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "bridge/foundation.h"
+#include "hosts/settings/colour_rows.h"
 #include "hosts/settings/value_text.h"
 #include "standins/preferences/preferences.h"
 
@@ -78,6 +79,7 @@ std::string pageText(PaneSession& session, const Page& page) {
   std::string title = page.title.empty() ? page.listName : page.title;
   std::string out = title + "\n" + std::string(title.size(), '=') + "\n";
   std::string footer;
+  const bool swatches = swatchesForStdout();
   for (id row : PaneSession::rows(page)) {
     std::string cellType = property(row, prefs::key::kCell);
     std::string label = property(row, prefs::key::kLabel);
@@ -87,6 +89,9 @@ std::string pageText(PaneSession& session, const Page& page) {
       out += "\n";
       if (!label.empty()) out += upper(label) + "\n";
       if (!property(row, prefs::key::kHeaderCellClass).empty()) out += headerText(row);
+    } else if (isCellRow(row)) {
+      out += "  " + padded(label, 36) + colourSwatch(row, swatches) +
+             padded(colourRowText(row), 24) + rowKey(row) + "\n";
     } else if (cellType == prefs::cell::kLink) {
       out += "  > " + padded(label, 50) + "(Settings show " + linkedListName(session, row) + ")\n";
     } else if (cellType == prefs::cell::kButton) {

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "bridge/foundation.h"
+#include "hosts/settings/colour_rows.h"
 #include "standins/preferences/preferences.h"
 
 namespace settings {
@@ -76,11 +77,11 @@ FoundRow findRow(PaneSession& session, const std::string& name, bool (*eligible)
   for (Page& page : session.pages()) {
     for (id row : PaneSession::rows(page)) {
       if (!eligible(row)) continue;
-      std::string rowKey = prefs::stringProperty(row, prefs::key::kKey);
+      std::string key = rowKey(row);
       std::string label = prefs::stringProperty(row, prefs::key::kLabel);
-      if (rowKey == name || (!label.empty() && strcasecmp(label.c_str(), name.c_str()) == 0))
+      if (key == name || (!label.empty() && strcasecmp(label.c_str(), name.c_str()) == 0))
         matches.push_back(FoundRow{&page, row, {}});
-      known += "\n  \"" + label + "\"" + (rowKey.empty() ? "" : " (" + rowKey + ")");
+      known += "\n  \"" + label + "\"" + (key.empty() ? "" : " (" + key + ")");
     }
   }
   if (matches.size() == 1) return matches.front();

@@ -50,8 +50,7 @@ inline constexpr const char* kDetail = "detail";  // controller class of a link 
 inline constexpr const char* kAction = "action";  // selector of a button row
 inline constexpr const char* kFooterText = "footerText";
 inline constexpr const char* kHeaderCellClass = "headerCellClass";
-// This stand-in's own marker: a text row whose value must be a colour string.
-inline constexpr const char* kIsColourString = "isColourString";
+inline constexpr const char* kCellClass = "cellClass";  // a row's own PSTableCell subclass
 }  // namespace key
 
 // Cell types the stand-in knows.
@@ -79,8 +78,7 @@ std::string stringProperty(id specifier, const char* key);
 bool storesValue(id specifier);
 
 // Why a value does not suit a row; empty when it does. A switch takes a number (a
-// boolean), a colour row a colour string, any other text row a string; rows that store
-// nothing take no value.
+// boolean), any other row a string; rows that store nothing take no value.
 std::string checkValue(id specifier, id value);
 
 enum class WriteStatus { kStored, kRefusedValue, kUnreadableFile, kWriteFailed };
@@ -97,9 +95,27 @@ WriteOutcome writeValue(id specifier, id value);
 // The outcome of the latest setPreferenceValue:specifier: of this process.
 WriteOutcome lastWriteOutcome();
 
-// Replaces the files of the rows' domains with each row's default, whatever they held,
-// then posts each of the rows' notifications once.
-WriteOutcome resetToDefaults(const std::vector<id>& specifiers);
+// What writeValue does once the value suits the row, and what a cell that stores its own
+// value does: holding the domain's lock, reads its file, sets `key` to `value` and puts a
+// new file in its place; then posts `notification` (nothing when it is empty).
+WriteOutcome storeInDomain(const std::string& domain, id key, id value,
+                           const std::string& notification);
+// The value stored under `key` in the domain's file (autoreleased); nil when there is
+// none or the file is unreadable.
+id storedInDomain(const std::string& domain, id key);
+
+// A value for a domain's key, and the notification that announces it.
+struct DomainValue {
+  std::string domain;
+  id key = nil;
+  id value = nil;
+  std::string notification;
+};
+
+// Replaces the files of the rows' domains with each row's default, and `more`, whatever
+// they held, then posts each of their notifications once.
+WriteOutcome resetToDefaults(const std::vector<id>& specifiers,
+                             const std::vector<DomainValue>& more = {});
 
 // kNoFolder: a file sits where a folder of the path should be, so there is no settings
 // file and none can be written.

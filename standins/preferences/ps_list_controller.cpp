@@ -102,18 +102,12 @@ void dealloc(id self, SEL) {
 }  // namespace
 
 id readStoredValue(id specifier) {
-  id value = nil;
-  if (storesValue(specifier)) {
-    AutoreleasePool pool;
-    DomainFileState state = DomainFileState::kMissing;
-    id values =
-        copyDomainDictionary(domainFilePath(stringProperty(specifier, key::kDefaults)), &state);
-    // Kept past the dictionary and the pool; handed to the caller's pool below.
-    value = retain(send<id>(values, sel::objectForKey_, rowKey(specifier)));
-    release(values);
-  }
-  if (value == nil)
-    value = retain(send<id>(specifier, sel::propertyForKey_, nsString(key::kDefault)));
+  id value = storesValue(specifier)
+                 ? storedInDomain(stringProperty(specifier, key::kDefaults), rowKey(specifier))
+                 : nil;
+  if (value != nil) return value;
+  // The row's own default, handed to the caller's pool as a stored value is.
+  value = retain(send<id>(specifier, sel::propertyForKey_, nsString(key::kDefault)));
   return send<id>(value, sel::autorelease);
 }
 

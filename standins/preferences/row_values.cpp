@@ -5,7 +5,6 @@
 
 #include "bridge/settings_domain.h"
 #include "standins/corefoundation/CoreFoundation.h"
-#include "standins/preferences/colour_text.h"
 #include "standins/preferences/domain_file.h"
 #include "standins/preferences/preferences_internal.h"
 
@@ -20,10 +19,6 @@ WriteOutcome& lastOutcome() {
 
 id property(id specifier, const char* name) {
   return send<id>(specifier, sel::propertyForKey_, nsString(name));
-}
-
-bool isTrue(id value) {
-  return value != nil && send<BOOL>(value, sel::boolValue) != NO;
 }
 
 std::string rowName(id specifier) {
@@ -82,12 +77,6 @@ std::string checkValue(id specifier, id value) {
     return std::string();
   }
   if (!isString(value)) return rowName(specifier) + " takes text";
-  if (isTrue(property(specifier, key::kIsColourString))) {
-    std::string problem = colourStringProblem(stdString(value));
-    if (!problem.empty())
-      return "\"" + stdString(value) + "\" is not a colour for " + rowName(specifier) + ": " +
-             problem + " (for example #33cc99:0.8)";
-  }
   return std::string();
 }
 
@@ -95,41 +84,64 @@ WriteOutcome writeValue(id specifier, id value) {
   AutoreleasePool pool;
   std::string problem = checkValue(specifier, value);
   if (!problem.empty()) return {WriteStatus::kRefusedValue, problem};
-  std::string path = domainFilePath(stringProperty(specifier, key::kDefaults));
+  return storeInDomain(stringProperty(specifier, key::kDefaults), property(specifier, key::kKey),
+                       value, stringProperty(specifier, key::kPostNotification));
+}
+
+WriteOutcome storeInDomain(const std::string& domain, id key, id value,
+                           const std::string& notification) {
+  AutoreleasePool pool;
+  std::string path = domainFilePath(domain);
   {
     DomainLock lock(path);
     if (!lock.held()) return {WriteStatus::kWriteFailed, lock.error()};
     DomainFileState state = DomainFileState::kMissing;
     id values = copyDomainDictionary(path, &state);
     if (values == nil) return unreadable(path);
-    send<void>(values, sel::setObject_forKey_, value, property(specifier, key::kKey));
+    send<void>(values, sel::setObject_forKey_, value, key);
     std::string error;
     bool replaced = replaceDomainFile(path, values, &error);
     release(values);
     if (!replaced) return {WriteStatus::kWriteFailed, error};
   }
-  std::string notification = stringProperty(specifier, key::kPostNotification);
   if (!notification.empty()) post(notification);
   return {};
 }
 
-WriteOutcome resetToDefaults(const std::vector<id>& specifiers) {
+id storedInDomain(const std::string& domain, id key) {
+  id value = nil;
+  {
+    AutoreleasePool pool;
+    DomainFileState state = DomainFileState::kMissing;
+    id values = copyDomainDictionary(domainFilePath(domain), &state);
+    // Kept past the dictionary and the pool; handed to the caller's pool below.
+    value = retain(send<id>(values, sel::objectForKey_, key));
+    release(values);
+  }
+  return send<id>(value, sel::autorelease);
+}
+
+WriteOutcome resetToDefaults(const std::vector<id>& specifiers,
+                             const std::vector<DomainValue>& more) {
   AutoreleasePool pool;
-  id domains = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
-  std::set<std::string> notifications;
+  std::vector<DomainValue> values = more;
   for (id row : specifiers) {
     if (!storesValue(row)) continue;
-    id domain = property(row, key::kDefaults);
-    id values = send<id>(domains, sel::objectForKey_, domain);
-    if (values == nil) {
-      values = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
-      send<void>(domains, sel::setObject_forKey_, values, domain);
+    values.push_back({stringProperty(row, key::kDefaults), property(row, key::kKey),
+                      property(row, key::kDefault), stringProperty(row, key::kPostNotification)});
+  }
+  id domains = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
+  std::set<std::string> notifications;
+  for (const DomainValue& each : values) {
+    id domain = nsString(each.domain);
+    id domainValues = send<id>(domains, sel::objectForKey_, domain);
+    if (domainValues == nil) {
+      domainValues = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
+      send<void>(domains, sel::setObject_forKey_, domainValues, domain);
     }
-    id fallback = property(row, key::kDefault);
-    if (fallback != nil)
-      send<void>(values, sel::setObject_forKey_, fallback, property(row, key::kKey));
-    std::string notification = stringProperty(row, key::kPostNotification);
-    if (!notification.empty()) notifications.insert(notification);
+    if (each.value != nil && each.key != nil)
+      send<void>(domainValues, sel::setObject_forKey_, each.value, each.key);
+    if (!each.notification.empty()) notifications.insert(each.notification);
   }
   id names = send<id>(domains, sel::allKeys);
   NSUInteger count = send<NSUInteger>(names, sel::count);

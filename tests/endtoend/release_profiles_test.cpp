@@ -154,8 +154,11 @@ TEST(ReleaseTable, OptionsAreThePanesSwitchesAndColoursWithTheirLabels) {
   std::map<std::string, std::string> pane;  // key -> label
   for (const char* list : {"VelmoSettings", "VelmoSettings2"}) {
     for (const vm::test::PlistRow& row :
-         vm::test::plistRows(std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist"))
-      if (row.count("key") != 0) pane[row.at("key")] = vm::test::field(row, "label");
+         vm::test::plistRows(std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist")) {
+      // A switch's own key, or the key in a colour cell's dictionary.
+      for (const char* key : {"key", "libcolorpicker.key"})
+        if (row.count(key) != 0) pane[row.at(key)] = vm::test::field(row, "label");
+    }
   }
   std::map<std::string, std::string> table;
   for (const springboard::UserOption& option : springboard::userOptions())

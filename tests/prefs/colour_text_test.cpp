@@ -1,9 +1,10 @@
-// Which texts a colour row accepts: the forms the tweak reads, and nothing else.
-#include "standins/preferences/colour_text.h"
+// Which texts the colour picker reads: the forms the tweak reads, and nothing else; and the
+// "#rrggbb:alpha" it writes for them.
+#include "standins/colorpicker/colour_text.h"
 
 #include <gtest/gtest.h>
 
-namespace vm::preferences {
+namespace vm::colorpicker {
 namespace {
 
 TEST(ColourText, AcceptsTheFormsTheTweakReads) {
@@ -31,5 +32,23 @@ TEST(ColourText, RefusesEverythingElseAndSaysWhichPart) {
   }
 }
 
+TEST(ColourText, WritesWhatItReadsAsSixDigitsAndAnAlpha) {
+  struct Case {
+    const char* typed;
+    const char* stored;
+  };
+  for (const Case& c : {Case{"#3c9:0.5", "#33cc99:0.5"}, Case{"33CC99", "#33cc99:1.0"},
+                        Case{"#a1a1a1:1.0", "#a1a1a1:1.0"}, Case{"#000:0", "#000000:0.0"},
+                        Case{"fff:.75423", "#ffffff:0.75423"}, Case{"#ABCDEF:1.", "#abcdef:1.0"},
+                        Case{"#123456:0.0000004", "#123456:0.0"}}) {
+    ColourFromText read = colourFromText(c.typed);
+    EXPECT_EQ(read.problem, "") << c.typed;
+    EXPECT_TRUE(read.hasDigits) << c.typed;
+    EXPECT_EQ(storedColourText(read.colour), c.stored) << c.typed;
+  }
+  EXPECT_FALSE(colourFromText("#:0.5").hasDigits);
+  EXPECT_NE(colourFromText("#12").problem, "");
+}
+
 }  // namespace
-}  // namespace vm::preferences
+}  // namespace vm::colorpicker

@@ -1,5 +1,7 @@
 #include "tests/prefs/pane_fixture.h"
 
+#include <poll.h>
+
 #include <filesystem>
 
 #include "bridge/foundation.h"
@@ -13,6 +15,26 @@ namespace fs = std::filesystem;
 const std::string kStage = VM_BUILD_DIR "/prefs/stage";
 
 }  // namespace
+
+HeardPosts::HeardPosts(const char* name) {
+  CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), this,
+                                  &HeardPosts::heard, __CFStringMakeConstantString(name), nullptr,
+                                  CFNotificationSuspensionBehaviorDeliverImmediately);
+}
+
+HeardPosts::~HeardPosts() {
+  CFNotificationCenterRemoveEveryObserver(CFNotificationCenterGetDarwinNotifyCenter(), this);
+}
+
+void HeardPosts::heard(CFNotificationCenterRef, void* observer, CFNotificationName, const void*,
+                       CFDictionaryRef) {
+  ++static_cast<HeardPosts*>(observer)->count_;
+}
+
+bool HeardPosts::waitFor(int count) const {
+  for (int waited = 0; waited < 5000 && count_ < count; waited += 10) poll(nullptr, 0, 10);
+  return count_ >= count;
+}
 
 void PaneTest::SetUp() {
   DeviceRootTest::SetUp();

@@ -5,11 +5,13 @@
 
 #include <objc/runtime.h>
 
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "standins/corefoundation/CoreFoundation.h"
 #include "tests/support/device_root.h"
 
 namespace vm::test {
@@ -38,6 +40,23 @@ class PaneTest : public DeviceRootTest {
 
  private:
   std::vector<id> made_;
+};
+
+// Counts the Darwin notifications of one name that the process hears while it lives.
+class HeardPosts {
+ public:
+  explicit HeardPosts(const char* name);
+  ~HeardPosts();
+  HeardPosts(const HeardPosts&) = delete;
+  HeardPosts& operator=(const HeardPosts&) = delete;
+  int count() const { return count_; }
+  // Whether `count` notifications are heard within five seconds.
+  bool waitFor(int count) const;
+
+ private:
+  static void heard(CFNotificationCenterRef center, void* observer, CFNotificationName name,
+                    const void* object, CFDictionaryRef userInfo);
+  std::atomic<int> count_{0};
 };
 
 // Only ever waited out when something is broken.

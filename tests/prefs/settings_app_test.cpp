@@ -128,8 +128,9 @@ TEST_F(SettingsApp, OptionsAreNamedByKeyOrLabelAndListedWithTheirDefaults) {
   ASSERT_EQ(settings({"set", "lock screen SECONDARY", "#33cc99:0.8"}).exitCode, 0);
   EXPECT_EQ(stored("ENABLED16"), "on");
   EXPECT_EQ(stored("vmColor6"), "#33cc99:0.8");
+  // The colour picker's cell stores every colour whole, with its alpha.
   ASSERT_EQ(settings({"set", "Lock Screen Primary", "#fc0"}).exitCode, 0);
-  EXPECT_EQ(stored("vmColor5"), "#fc0");
+  EXPECT_EQ(stored("vmColor5"), "#ffcc00:1.0");
   EXPECT_EQ(settings({"get", "ENABLED16"}).out, "on\n");
 
   Finished listed = settings({"list"});
@@ -241,6 +242,46 @@ TEST_F(SettingsApp, MissingOrCorruptPaneFilesAreRefusedWithoutACrash) {
     EXPECT_EQ(shown.exitCode, c.exitCode) << shown.err;
     EXPECT_THAT(shown.err, HasSubstr(c.says));
   }
+}
+
+// A list whose colour row names a cell class that does not exist, or that lacks the colour
+// picker's dictionary, is shown with the reason and refused on a change.
+TEST_F(SettingsApp, ColourRowsWithoutAWorkingCellAreRefusedWithTheReason) {
+  const std::string list = "/Library/PreferenceBundles/velmotintPrefs.bundle/VelmoSettings.plist";
+  std::string text = readFile(path(list));
+  auto replaceFirst = [&text](const std::string& what, const std::string& with) {
+    size_t at = text.find(what);
+    ASSERT_NE(at, std::string::npos) << what;
+    text.replace(at, what.size(), with);
+  };
+  replaceFirst("PFSimpleLiteColorCell", "PFNoSuchColorCell");  // vmColor1
+  replaceFirst(
+      "<key>libcolorpicker</key>\n\t\t\t<dict>\n\t\t\t\t<key>defaults</key>\n\t\t\t\t"
+      "<string>com.tanvork.velmotint</string>\n\t\t\t\t<key>key</key>\n\t\t\t\t"
+      "<string>vmColor2</string>",
+      "<key>notlibcolorpicker</key>\n\t\t\t<dict>\n\t\t\t\t<key>key</key>\n\t\t\t\t"
+      "<string>vmColor2</string>");
+  writeFile(list, text);
+  writeSettings("<key>vmColor1</key><string>#123456</string>");
+  const std::string before = readFile(settingsFile());
+
+  Finished shown = settings({"show", "VelmoSettings"});
+  EXPECT_EQ(shown.exitCode, 0) << shown.err;
+  EXPECT_THAT(shown.out, HasSubstr("Status Bar Foreground               (no colour: its cell "
+                                   "class PFNoSuchColorCell does not exist"));
+  EXPECT_THAT(shown.out, HasSubstr("Status Bar Text                     (no colour: \"Status Bar "
+                                   "Text\" has no libcolorpicker dictionary)"));
+  EXPECT_THAT(shown.out, HasSubstr("#a1a1a1:1.0 (alpha 1.0) vmColor3"));
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"set", "vmColor1", "#abc"},
+                                               {"set", "Status Bar Text", "#abc"},
+                                               {"get", "vmColor1"}}) {
+    Finished run = settings(args);
+    EXPECT_EQ(run.exitCode, args[0] == "get" ? 0 : 1) << args[1];
+    EXPECT_THAT(run.err + run.out,
+                HasSubstr(args[1] == "vmColor1" ? "PFNoSuchColorCell does not exist"
+                                                : "has no libcolorpicker dictionary"));
+  }
+  EXPECT_EQ(readFile(settingsFile()), before);
 }
 
 TEST_F(SettingsApp, SeveralSettingsAtOnceLoseNoChange) {

@@ -58,6 +58,17 @@ TEST_F(SettingsWithSpringBoard, ChangesReachTheRunningSpringBoard) {
       << springBoard_->output();
 }
 
+// A colour picked through the colour row's cell is what SpringBoard's next lookup finds.
+TEST_F(SettingsWithSpringBoard, ColourSetThroughTheCellReachesSpringBoard) {
+  EXPECT_EQ(settings({"set", "vmColor6", "#3c9:0.5"}), 0);
+  const std::string stored = "#33cc99:0.5";
+  EXPECT_TRUE(springBoard_->waitForLine(
+      lineWith("  vmColor6  " + stored + std::string(22 - stored.size(), ' ') +
+               "#33cc99 alpha 0.50"),
+      kProcessTimeout))
+      << springBoard_->output();
+}
+
 TEST_F(SettingsWithSpringBoard, RestartButtonEndsOnlyThisDeviceRootsSpringBoard) {
   // A SpringBoard of another device root, as another person or test would run.
   std::string other = root() + "/other-device";

@@ -1,6 +1,7 @@
 // The bundle's specifier lists as built. What each row does is tested through the Settings
 // app, and which options there are, each once, by the release table's test and the Settings
-// app's list; here, that every option's row is made, stored and announced as the tweak needs.
+// app's list; here, that every option's row is made, stored and announced as the tweak needs:
+// switches by the Preferences framework, colours by the colour picker's cell.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -26,16 +27,21 @@ TEST(SpecifierLists, EveryOptionIsItsKindOfCellLabelledGroupedStoredAndAnnounced
         inGroup = !field(row, "label").empty();
         continue;
       }
-      SCOPED_TRACE(field(row, "key"));
-      // A colour string for each colour, with the fallback; a switch, off, for each flag.
-      const bool colour = field(row, "key").rfind("vmColor", 0) == 0;
-      EXPECT_EQ(field(row, "cell"), colour ? "PSEditTextCell" : "PSSwitchCell");
-      EXPECT_EQ(field(row, "isColourString"), colour ? "true" : "");
-      EXPECT_EQ(field(row, "default"), colour ? "#a1a1a1:1.0" : "false");
+      SCOPED_TRACE(field(row, "label"));
       EXPECT_TRUE(inGroup) << "an option outside a named group";
       EXPECT_FALSE(field(row, "label").empty());
-      EXPECT_EQ(field(row, "defaults"), "com.tanvork.velmotint");
-      EXPECT_EQ(field(row, "PostNotification"), "com.tanvork.velmotint/settingschanged");
+      // A colour picker's cell, with alpha and the fallback, for each colour: the cell
+      // stores under its own dictionary's domain and key. A switch, off, for each flag.
+      const bool colour = row.count("libcolorpicker") != 0;
+      const PlistRow stores = colour ? dictionaryField(row, "libcolorpicker") : row;
+      EXPECT_EQ(field(row, "cell"), colour ? "PSLinkCell" : "PSSwitchCell");
+      EXPECT_EQ(field(row, "cellClass"), colour ? "PFSimpleLiteColorCell" : "");
+      EXPECT_EQ(field(row, "key").empty(), colour) << "a colour row stores only through its cell";
+      EXPECT_EQ(field(stores, colour ? "fallback" : "default"), colour ? "#a1a1a1:1.0" : "false");
+      EXPECT_EQ(field(stores, "alpha"), colour ? "true" : "");
+      EXPECT_EQ(field(stores, "key").rfind(colour ? "vmColor" : "ENABLED", 0), 0u);
+      EXPECT_EQ(field(stores, "defaults"), "com.tanvork.velmotint");
+      EXPECT_EQ(field(stores, "PostNotification"), "com.tanvork.velmotint/settingschanged");
     }
   }
 }

@@ -20,9 +20,11 @@ struct Entry {
 #define VM_TEST_ENTRY(name, text) Entry{#name, text},
 
 const std::vector<Entry> kClasses = {VM_FOUNDATION_CLASSES(VM_TEST_ENTRY) VM_UIKIT_CLASSES(
-    VM_TEST_ENTRY) VM_PREFERENCES_CLASSES(VM_TEST_ENTRY) VM_SPRINGBOARD_CLASSES(VM_TEST_ENTRY)};
+    VM_TEST_ENTRY) VM_PREFERENCES_CLASSES(VM_TEST_ENTRY) VM_SPRINGBOARD_CLASSES(VM_TEST_ENTRY)
+                                         VM_COLORPICKER_CLASSES(VM_TEST_ENTRY)};
 const std::vector<Entry> kSelectors = {VM_FOUNDATION_SELECTORS(VM_TEST_ENTRY) VM_UIKIT_SELECTORS(
-    VM_TEST_ENTRY) VM_PREFERENCES_SELECTORS(VM_TEST_ENTRY) VM_SPRINGBOARD_SELECTORS(VM_TEST_ENTRY)};
+    VM_TEST_ENTRY) VM_PREFERENCES_SELECTORS(VM_TEST_ENTRY) VM_SPRINGBOARD_SELECTORS(VM_TEST_ENTRY)
+                                           VM_COLORPICKER_SELECTORS(VM_TEST_ENTRY)};
 
 // C++ keywords a selector may spell (an entry named by any other keyword would not compile).
 const std::set<std::string> kKeywords = {"class",    "default", "delete",   "new",      "operator",

@@ -1,5 +1,6 @@
 // The rows of a specifier list (the "items" array of a property-list dictionary), each as
-// plain text by key: what tests compare lists by.
+// plain text by key: what tests compare lists by. A dictionary in a row is "{...}" under its
+// key, and each of its values under "key.itsKey".
 #pragma once
 
 #include <gtest/gtest.h>
@@ -29,12 +30,22 @@ inline std::vector<PlistRow> plistRows(const std::string& file) {
   id items = send<id>(plist, sel::objectForKey_, nsString("items"));
   for (NSUInteger i = 0; i < send<NSUInteger>(items, sel::count); ++i) {
     id item = send<id>(items, sel::objectAtIndex_, i);
-    id keys = send<id>(item, sel::allKeys);
     PlistRow& row = rows.emplace_back();
-    for (NSUInteger k = 0; k < send<NSUInteger>(keys, sel::count); ++k) {
-      id key = send<id>(keys, sel::objectAtIndex_, k);
-      row[stdString(key)] = plistText(send<id>(item, sel::objectForKey_, key));
-    }
+    auto add = [&row](id dictionary, const std::string& prefix, auto& addNested) -> void {
+      id keys = send<id>(dictionary, sel::allKeys);
+      for (NSUInteger k = 0; k < send<NSUInteger>(keys, sel::count); ++k) {
+        id key = send<id>(keys, sel::objectAtIndex_, k);
+        id value = send<id>(dictionary, sel::objectForKey_, key);
+        const std::string name = prefix + stdString(key);
+        if (isKindOf(value, cls::NSDictionary)) {
+          row[name] = "{...}";
+          addNested(value, name + ".", addNested);
+        } else {
+          row[name] = plistText(value);
+        }
+      }
+    };
+    add(item, "", add);
   }
   release(plist);
   return rows;
@@ -44,6 +55,15 @@ inline std::vector<PlistRow> plistRows(const std::string& file) {
 inline std::string field(const PlistRow& row, const std::string& key) {
   auto found = row.find(key);
   return found == row.end() ? std::string() : found->second;
+}
+
+// The dictionary under `key` in `row`, as a row of its own.
+inline PlistRow dictionaryField(const PlistRow& row, const std::string& key) {
+  PlistRow inner;
+  const std::string prefix = key + ".";
+  for (const auto& [name, text] : row)
+    if (name.rfind(prefix, 0) == 0) inner[name.substr(prefix.size())] = text;
+  return inner;
 }
 
 }  // namespace vm::test
