@@ -195,7 +195,9 @@ void reportStatusBarItems(ReportObjects& objects, Scene& out) {
 
   id battery = objects.view(cls::UIStatusBarBatteryItemView, View::kBatteryAccessory);
   send<void>(battery, sel::setCharging_, static_cast<BOOL>(NO));
-  out.set(View::kBatteryAccessory, yesNo(send<BOOL>(battery, sel::p_needsAccessoryImage)));
+  // iOS 6's battery item has no such question (an unknown message would raise).
+  if (send<BOOL>(battery, sel::respondsToSelector_, static_cast<SEL>(sel::p_needsAccessoryImage)))
+    out.set(View::kBatteryAccessory, yesNo(send<BOOL>(battery, sel::p_needsAccessoryImage)));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/picture.h"
+#include "hosts/springboard/picture_caption.h"
 #include "hosts/springboard/release_profile.h"
 #include "hosts/springboard/release_report.h"
 #include "hosts/springboard/report_header.h"
@@ -33,11 +34,12 @@ constexpr const char* kBundleIdentifier = "com.apple.springboard";
 constexpr const char* kExecutableName = "SpringBoard";
 
 constexpr const char* kUsage =
-    "usage: SpringBoard [--ios 7.0|7.1|8] [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
+    "usage: SpringBoard [--ios X.Y[.Z]] [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
     "       SpringBoard --release-table\n"
     "  Loads the tweaks staged in the device root ($VELMOTINT_DEVICE_ROOT) and reports what\n"
     "  the lock screen, status bar and home screen show.\n"
-    "  --ios RELEASE    play iOS 7.0, 7.1 or 8.x: only the classes and methods it has\n"
+    "  --ios X.Y[.Z]    play the iOS release that covers X.Y: 6.0-6.1, 7.0, 7.1, 8.0-8.2,\n"
+    "                   8.3-8.4 or 9.0-9.3; only the classes and methods it has\n"
     "  --release-table  print each option's effect on each release as a markdown table\n"
     "  --watch          stay up; report again after every "
     "com.tanvork.velmotint/settingschanged\n"
@@ -94,7 +96,7 @@ class Reporter {
     bool drawn = true;
     if (!options_.picture.empty()) {
       std::string problem =
-          springboard::writePicture(scene, {tweak.on, tweak.colours}, options_.picture);
+          springboard::writePicture(scene, springboard::captionOf(tweak), options_.picture);
       drawn = problem.empty();
       if (drawn)
         text += "\npicture: " + options_.picture + "\n";

@@ -14,7 +14,8 @@ namespace {
 
 namespace layout = picture;
 constexpr Colour kWhite{1, 1, 1, 1};
-constexpr Colour kBadgeRed{1, 0.23, 0.19, 1};  // the platform's badge image
+constexpr Colour kBadgeRed{1, 0.23, 0.19, 1};         // the platform's badge image
+constexpr Colour kChargingGreen{0.3, 0.85, 0.39, 1};  // the platform's charging battery
 const char* const kFont = "DejaVu Sans";
 
 // Schematic icon images, one colour per app.
@@ -31,14 +32,18 @@ class Painter {
 
   void lockScreen() {
     begin(layout::kLockScreen, layout::kLockWallpaper, "Lock screen");
-    if (answer(View::kStatusBarShown).yes) statusBar(answer(View::kStatusBarAlpha).number);
+    if (shown(View::kStatusBarShown))
+      statusBar(absent(View::kStatusBarAlpha) ? 1.0 : answer(View::kStatusBarAlpha).number);
     grabber(View::kTopGrabberHidden, View::kTopGrabberBackground);
     date();
     banner();
     charging();
     slideToUnlock();
     grabber(View::kBottomGrabberHidden, View::kBottomGrabberBackground);
-    if (answer(View::kCameraGrabber).yes) camera();
+    // From 8.0 the slide-up grabber shows the camera.
+    if (answer(View::kCameraGrabber).yes ||
+        (absent(View::kCameraGrabber) && answer(View::kSlideUpGrabber).yes))
+      camera();
     cairo_restore(cr_);
   }
 
@@ -54,8 +59,15 @@ class Painter {
     std::string flags;
     for (int n : caption.flagsOn)
       flags += (flags.empty() ? "ENABLED" : ", ENABLED") + std::to_string(n);
-    text("Flags on: " + (flags.empty() ? std::string("none") : flags), 16, layout::kCaptionTop + 16,
+    double x = 16;
+    if (!caption.release.empty()) {
+      text(caption.release, x, layout::kCaptionTop + 16, 13, kWhite, false, 0, true);
+      x += advance(caption.release, 13, true) + 12;
+    }
+    text("Flags on: " + (flags.empty() ? std::string("none") : flags), x, layout::kCaptionTop + 16,
          13, kWhite, false);
+    for (size_t i = 0; i < caption.notes.size(); ++i)
+      text(caption.notes[i], 16, layout::kNotesTop + i * layout::kNoteLine, 11, kWhite, false);
     for (int n = 1; n <= 6; ++n) {
       Frame f = layout::swatchFrame(n);
       checkerboard(f);
@@ -69,6 +81,9 @@ class Painter {
 
  private:
   const Answer& answer(View id) const { return scene_[id].answer; }
+  // A view the release lacks is drawn as the release's own classes draw it, untouched.
+  bool absent(View id) const { return answer(id).kind == Answer::Kind::kAbsent; }
+  bool shown(View id) const { return answer(id).yes || absent(id); }
   Frame frame(View id) const { return scene_[id].frame; }
   std::optional<Colour> colourOf(View id) const { return answer(id).colour; }
 
@@ -115,6 +130,14 @@ class Painter {
     cairo_move_to(cr_, x, y);
     cairo_show_text(cr_, words.c_str());
   }
+  double advance(const std::string& words, double size, bool bold) {
+    cairo_select_font_face(cr_, kFont, CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr_, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr_, words.c_str(), &extents);
+    return extents.x_advance;
+  }
   void checkerboard(const Frame& f) {
     for (int row = 0; row < 4; ++row) {
       for (int col = 0; col < 4; ++col) {
@@ -146,7 +169,7 @@ class Painter {
       set(textColour);
       cairo_fill(cr_);
     }
-    if (answer(View::kAirplaneItem).yes) {
+    if (shown(View::kAirplaneItem)) {
       Frame f = frame(View::kAirplaneItem);
       cairo_move_to(cr_, f.x, f.y + f.height / 2);
       cairo_line_to(cr_, f.x + f.width, f.y + 2);
@@ -156,7 +179,7 @@ class Painter {
       set(textColour);
       cairo_fill(cr_);
     }
-    if (answer(View::kActivityItem).yes) {
+    if (shown(View::kActivityItem)) {
       Frame f = frame(View::kActivityItem);
       cairo_arc(cr_, f.x + f.width / 2, f.y + f.height / 2, f.width / 2 - 1.5, 0, 1.5 * M_PI);
       set(colourOf(View::kActivityIndicator).value_or(textColour));
@@ -164,11 +187,13 @@ class Painter {
       cairo_stroke(cr_);
     }
     Frame time = frame(View::kTimeItem);
-    text(answer(View::kTimeItem).yes ? "9:41" : "9:40", time.x, time.y + 15, 12, textColour, true,
+    text(shown(View::kTimeItem) ? "9:41" : "9:40", time.x, time.y + 15, 12, textColour, true,
          time.width, true);
     Frame battery = frame(View::kBatteryHalf);
     stroke(battery, textColour, 1, 2);
-    if (auto charge = colourOf(View::kBatteryHalf))
+    std::optional<Colour> charge = colourOf(View::kBatteryHalf);
+    if (absent(View::kBatteryHalf)) charge = textColour;
+    if (charge)
       fill(Frame{battery.x + 1, battery.y + 1, (battery.width - 2) / 2, battery.height - 2},
            *charge);
     if (answer(View::kBatteryAccessory).yes)
@@ -183,8 +208,7 @@ class Painter {
   }
 
   void date() {
-    if (!answer(View::kShowsDate).yes || answer(View::kDateHidden).yes ||
-        !answer(View::kDateLoaded).yes)
+    if (!shown(View::kShowsDate) || answer(View::kDateHidden).yes || !shown(View::kDateLoaded))
       return;
     Frame f = frame(View::kDateHidden);
     Colour c = colourOf(View::kLabelColour).value_or(kWhite);
@@ -193,6 +217,7 @@ class Painter {
   }
 
   void banner() {
+    if (absent(View::kBannerBackground)) return;
     Frame f = frame(View::kBannerBackground);
     if (auto c = colourOf(View::kBannerBackground)) fill(f, *c, 10);
     text("Messages: see you at eight", f.x + 14, f.y + 26, 13, kWhite, false);
@@ -207,15 +232,20 @@ class Painter {
     fill(Frame{f.x + f.width + 2, f.y + f.height / 3, 6, f.height / 3}, outline);
     if (answer(View::kChargingBatteryVisible).yes &&
         answer(View::kChargingViewBatteryVisible).yes) {
-      if (auto level = colourOf(View::kBatteryCharging))
-        fill(Frame{f.x + 6, f.y + 6, (f.width - 12) * 0.5, f.height - 12}, *level, 4);
+      std::optional<Colour> level = colourOf(View::kBatteryCharging);
+      if (absent(View::kBatteryCharging)) level = kChargingGreen;
+      if (level) fill(Frame{f.x + 6, f.y + 6, (f.width - 12) * 0.5, f.height - 12}, *level, 4);
     }
   }
 
   void slideToUnlock() {
     if (auto c = colourOf(View::kSlideBackground)) fill(frame(View::kSlideBackground), *c);
-    if (!answer(View::kSlideLabel).yes) return;
     Frame f = frame(View::kSlideTint);
+    if (absent(View::kSlideLabel)) {
+      text("slide to unlock", f.x, f.y + 27, 20, kWhite, true, f.width);
+      return;
+    }
+    if (!answer(View::kSlideLabel).yes) return;
     if (auto tint = colourOf(View::kSlideTint)) fill(f, *tint, f.height / 2);
     Colour words = colourOf(View::kSlideTextColour).value_or(kWhite);
     text("slide to unlock", f.x, f.y + 27, 20, words, true, f.width);
@@ -295,9 +325,10 @@ std::string writePicture(const Scene& scene, const Caption& caption, const std::
   bool png = endsWith(file, ".png");
   if (!png && !endsWith(file, ".svg")) return "the picture's name must end in .png or .svg";
   std::string partial = file + ".partial";
+  int height = layout::kHeight + static_cast<int>(caption.notes.size()) * layout::kNoteLine;
   cairo_surface_t* surface =
-      png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, layout::kWidth, layout::kHeight)
-          : cairo_svg_surface_create(partial.c_str(), layout::kWidth, layout::kHeight);
+      png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, layout::kWidth, height)
+          : cairo_svg_surface_create(partial.c_str(), layout::kWidth, height);
   cairo_t* cr = cairo_create(surface);
   draw(cr, scene, caption);
   cairo_destroy(cr);

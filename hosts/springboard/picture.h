@@ -14,6 +14,8 @@ namespace springboard {
 struct Caption {
   std::vector<int> flagsOn;
   std::vector<std::optional<Colour>> colours;  // vmColor1..6; none when unknown
+  std::string release;                         // "iOS 7.0"
+  std::vector<std::string> notes;              // what the release draws without the tweak
 };
 
 // Writes `file` (.png or .svg) and answers an empty string, or says why it could not.

@@ -14,6 +14,9 @@ inline constexpr Frame kHomeScreen{352, 40, kScreenWidth, kScreenHeight};
 inline constexpr double kCaptionTop = 624;
 inline constexpr int kWidth = 688;
 inline constexpr int kHeight = 730;
+// Each line of notes below the swatches adds this much to the height.
+inline constexpr int kNoteLine = 16;
+inline constexpr double kNotesTop = kHeight - 20;
 
 // The wallpapers behind each screen: the lock screen's is the dark sample SpringBoard
 // hands its legibility provider.

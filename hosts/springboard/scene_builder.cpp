@@ -1,6 +1,7 @@
 #include "hosts/springboard/scene_builder.h"
 
 #include "bridge/foundation.h"
+#include "hosts/springboard/release_views.h"
 
 namespace springboard {
 
@@ -10,6 +11,7 @@ Scene buildScene() {
   ReportObjects objects;
   buildLockScreen(objects, scene);
   buildAppearance(objects, scene);
+  markAbsentViews(scene);
   return scene;
 }
 

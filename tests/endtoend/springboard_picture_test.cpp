@@ -128,6 +128,36 @@ TEST_F(SpringBoardPictureTest, EachTintReachesThePicture) {
   }
 }
 
+// iOS 7.0 draws "slide to unlock" with a glinty view of its own that the tweak does not
+// touch: with every option off the picture shows its white text, and the report claims
+// no colour of the tweak's for it.
+TEST_F(SpringBoardPictureTest, OnIos70TheStockSlideToUnlockTextIsWhite) {
+  std::string file = root() + "/screens.png";
+  vm::test::Finished run =
+      vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {"--ios", "7.0", "--picture", file});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("slide-to-unlock text colour        absent: SBFGlintyStringView draws "
+                         "it, untouched\n"),
+            std::string::npos)
+      << run.out;
+  cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
+  ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  int stride = cairo_image_surface_get_stride(image);
+  Frame text = springboard::frameOf(View::kSlideTint);
+  int white = 0;
+  for (int y = 0; y < text.height; ++y) {
+    for (int x = 0; x < text.width; ++x) {
+      uint32_t pixel = *reinterpret_cast<const uint32_t*>(
+          data + static_cast<int>(layout::kLockScreen.y + text.y + y) * stride +
+          static_cast<int>(layout::kLockScreen.x + text.x + x) * 4);
+      white += (pixel & 0xf0f0f0) == 0xf0f0f0;
+    }
+  }
+  cairo_surface_destroy(image);
+  EXPECT_GT(white, 150);  // the glyphs of "slide to unlock" at 20 points
+}
+
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
   std::string file = root() + "/screens.png";
   vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch", "--picture", file});
