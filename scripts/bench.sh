@@ -9,6 +9,8 @@
 # `git archive` in a scratch folder (or taken from BASELINE_BUILD, a build of that commit
 # holding SpringBoard and the tweak), and the two are compared.
 set -euo pipefail
+. "$(dirname "$0")/usage.sh"
+vm_usage "$0" "$@"
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-bench}
 jobs=${JOBS:-2}

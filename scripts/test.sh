@@ -3,6 +3,8 @@
 # UndefinedBehaviorSanitizer, then the tests that reload on the notification thread under
 # ThreadSanitizer, then each fuzzer for a short while; any failure or finding fails the run.
 set -euo pipefail
+. "$(dirname "$0")/usage.sh"
+vm_usage "$0" "$@"
 here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
