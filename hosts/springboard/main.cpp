@@ -70,7 +70,10 @@ void settingsChanged(CFNotificationCenterRef, void*, CFNotificationName, const v
 class Reporter {
  public:
   Reporter(const Options& options, std::vector<springboard::LoadedTweak> tweaks)
-      : options_(options), tweaks_(std::move(tweaks)), style_(springboard::textStyleForStdout()) {}
+      : options_(options),
+        tweaks_(std::move(tweaks)),
+        style_(springboard::textStyleForStdout()),
+        labels_(springboard::stagedOptionLabels()) {}
 
   // Prints the next report; false when the picture could not be written.
   bool report(const char* trigger) {
@@ -89,14 +92,16 @@ class Reporter {
       text += "\n";
     }
     text += springboard::headerText(tweaks_, tweak, springboard::readSettingsFile(), hooks, style_);
+    if (!labels_.empty()) text += "options on: " + springboard::flagNames(labels_, tweak.on) + "\n";
     text += springboard::releaseSummary(hooks.rows);
     text += springboard::sceneText(scene, style_);
+    if (generation_ == 1) text += springboard::optionLegend(labels_);
     if (options_.hooks) text += "\nHooks\n" + hooks.text;
 
     bool drawn = true;
     if (!options_.picture.empty()) {
-      std::string problem =
-          springboard::writePicture(scene, springboard::captionOf(tweak), options_.picture);
+      std::string problem = springboard::writePicture(scene, springboard::captionOf(tweak, labels_),
+                                                      options_.picture);
       drawn = problem.empty();
       if (drawn)
         text += "\npicture: " + options_.picture + "\n";
@@ -113,6 +118,7 @@ class Reporter {
   Options options_;
   std::vector<springboard::LoadedTweak> tweaks_;
   springboard::TextStyle style_;
+  springboard::OptionLabels labels_;
   int generation_ = 0;
   std::optional<springboard::Scene> previous_;
 };
@@ -169,8 +175,7 @@ int main(int argc, char** argv) {
 
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
-                                  settingsChanged,
-                                  CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
+                                  settingsChanged, CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
                                   CFNotificationSuspensionBehaviorCoalesce);
   std::printf("watching for %s\n", vm::kVelmotintSettingsChanged);
   std::fflush(stdout);

@@ -14,6 +14,7 @@ namespace {
 
 namespace layout = picture;
 constexpr Colour kWhite{1, 1, 1, 1};
+constexpr Colour kGrey{0.7, 0.7, 0.7, 1};
 constexpr Colour kBadgeRed{1, 0.23, 0.19, 1};         // the platform's badge image
 constexpr Colour kChargingGreen{0.3, 0.85, 0.39, 1};  // the platform's charging battery
 const char* const kFont = "DejaVu Sans";
@@ -56,26 +57,28 @@ class Painter {
   }
 
   void caption(const Caption& caption) {
-    std::string flags;
-    for (int n : caption.flagsOn)
-      flags += (flags.empty() ? "ENABLED" : ", ENABLED") + std::to_string(n);
-    double x = 16;
-    if (!caption.release.empty()) {
-      text(caption.release, x, layout::kCaptionTop + 16, 13, kWhite, false, 0, true);
-      x += advance(caption.release, 13, true) + 12;
-    }
-    text("Flags on: " + (flags.empty() ? std::string("none") : flags), x, layout::kCaptionTop + 16,
-         13, kWhite, false);
-    for (size_t i = 0; i < caption.notes.size(); ++i)
-      text(caption.notes[i], 16, layout::kNotesTop + i * layout::kNoteLine, 11, kWhite, false);
     for (int n = 1; n <= 6; ++n) {
       Frame f = layout::swatchFrame(n);
       checkerboard(f);
       const std::optional<Colour>& c = caption.colours[n - 1];
       if (c) fill(f, *c, 4);
       stroke(f, kWhite, 1, 4);
-      text("vmColor" + std::to_string(n), f.x + f.width + 6, f.y + 18, 11, kWhite, false);
+      std::string key = "vmColor" + std::to_string(n);
+      bool named =
+          n <= static_cast<int>(caption.colourLabels.size()) && caption.colourLabels[n - 1] != key;
+      text(named ? caption.colourLabels[n - 1] : key, f.x + f.width + 6, f.y + 12, 11, kWhite,
+           false);
+      if (named) text(key, f.x + f.width + 6, f.y + 25, 10, kGrey, false);
       if (!c) text("?", f.x + 9, f.y + 19, 14, kWhite, false);
+    }
+    double x = 16;
+    for (size_t i = 0; i < caption.lines.size(); ++i) {
+      double y = layout::kLinesTop + i * layout::kLine;
+      if (i == 0 && !caption.release.empty()) {
+        text(caption.release, x, y, 13, kWhite, false, 0, true);
+        x += advance(caption.release, 13, true) + 10;
+      }
+      text(caption.lines[i], i == 0 ? x : 16, y, i == 0 ? 13 : 11, kWhite, false);
     }
   }
 
@@ -325,7 +328,7 @@ std::string writePicture(const Scene& scene, const Caption& caption, const std::
   bool png = endsWith(file, ".png");
   if (!png && !endsWith(file, ".svg")) return "the picture's name must end in .png or .svg";
   std::string partial = file + ".partial";
-  int height = layout::kHeight + static_cast<int>(caption.notes.size()) * layout::kNoteLine;
+  int height = layout::heightFor(caption.lines.size());
   cairo_surface_t* surface =
       png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, layout::kWidth, height)
           : cairo_svg_surface_create(partial.c_str(), layout::kWidth, height);

@@ -12,10 +12,10 @@
 namespace springboard {
 
 struct Caption {
-  std::vector<int> flagsOn;
+  std::string release;                         // "iOS 7.0", drawn first
   std::vector<std::optional<Colour>> colours;  // vmColor1..6; none when unknown
-  std::string release;                         // "iOS 7.0"
-  std::vector<std::string> notes;              // what the release draws without the tweak
+  std::vector<std::string> colourLabels;       // their names, as the pane shows them
+  std::vector<std::string> lines;              // the flags on, then notes, each fitting the width
 };
 
 // Writes `file` (.png or .svg) and answers an empty string, or says why it could not.

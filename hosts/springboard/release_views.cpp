@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <sstream>
 #include <string>
 
 #include "standins/releases/ios_release.h"
@@ -153,21 +152,8 @@ std::vector<std::string> absentNotes() {
       same->second += std::string(", ") + source.part;
     }
   }
-  // Lines the picture's width holds, continued under an indent.
-  constexpr size_t kWidth = 100;
   std::vector<std::string> lines;
-  for (const auto& [why, parts] : notes) {
-    std::string line;
-    std::istringstream words(parts + ": " + why);
-    for (std::string word; words >> word;) {
-      if (!line.empty() && line.size() + 1 + word.size() > kWidth) {
-        lines.push_back(line);
-        line = "    ";
-      }
-      line += (line.empty() || line == "    " ? "" : " ") + word;
-    }
-    lines.push_back(line);
-  }
+  for (const auto& [why, parts] : notes) lines.push_back(parts + ": " + why);
   return lines;
 }
 

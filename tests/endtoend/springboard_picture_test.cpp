@@ -158,6 +158,26 @@ TEST_F(SpringBoardPictureTest, OnIos70TheStockSlideToUnlockTextIsWhite) {
   EXPECT_GT(white, 150);  // the glyphs of "slide to unlock" at 20 points
 }
 
+// Options are named as the staged pane's lists name them, whatever those say; without a
+// pane the report names keys only.
+TEST_F(SpringBoardPictureTest, TheReportNamesOptionsByTheStagedPanesLabels) {
+  writeSettings("<key>ENABLED16</key><true/><key>ENABLED21</key><true/>");
+  vm::test::Finished bare = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
+  EXPECT_EQ(bare.out.find("options on:"), std::string::npos) << bare.out;
+  EXPECT_NE(bare.out.find("flags on: ENABLED16, ENABLED21\n"), std::string::npos) << bare.out;
+
+  writeFile("/Library/PreferenceBundles/velmotintPrefs.bundle/Page.plist",
+            vm::test::xmlPlist("<key>items</key><array><dict><key>key</key><string>ENABLED16"
+                               "</string><key>label</key><string>No Date At All</string></dict>"
+                               "<dict><key>label</key><string>Group</string></dict></array>"));
+  vm::test::Finished named = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
+  EXPECT_NE(named.out.find("flags on: ENABLED16, ENABLED21\n"), std::string::npos) << named.out;
+  EXPECT_NE(named.out.find("options on: No Date At All (ENABLED16), ENABLED21\n"),
+            std::string::npos)
+      << named.out;
+  EXPECT_NE(named.out.find("\n  ENABLED16  No Date At All\n"), std::string::npos) << named.out;
+}
+
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
   std::string file = root() + "/screens.png";
   vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch", "--picture", file});
