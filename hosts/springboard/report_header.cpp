@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "bridge/device_path.h"
-#include "bridge/foundation.h"
 #include "bridge/settings_domain.h"
+#include "bridge/foundation.h"
 #include "tweak/settings_keys.h"
 
 namespace springboard {
