@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# readme_picture.sh [BUILD_DIR]: draws docs/springboard.png, the README's picture, with the
+# readme_picture.sh [BUILD_DIR]: draws docs/springboard.png, the README's picture, and
+# docs/springboard-compare.png (--compare: stock screens beside them), with the
 # simulated SpringBoard in a device root of its own and the choices in
 # docs/springboard.plist. Builds what it runs first.
 set -euo pipefail
@@ -16,4 +17,6 @@ trap 'rm -rf "$VELMOTINT_DEVICE_ROOT"' EXIT
 cp "$here/docs/springboard.plist" \
    "$VELMOTINT_DEVICE_ROOT/var/mobile/Library/Preferences/com.tanvork.velmotint.plist"
 "$build/bin/SpringBoard" --picture "$here/docs/springboard.png" >/dev/null
+"$build/bin/SpringBoard" --picture "$here/docs/springboard-compare.png" --compare >/dev/null
 echo "$here/docs/springboard.png"
+echo "$here/docs/springboard-compare.png"

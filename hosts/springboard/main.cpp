@@ -34,7 +34,8 @@ constexpr const char* kBundleIdentifier = "com.apple.springboard";
 constexpr const char* kExecutableName = "SpringBoard";
 
 constexpr const char* kUsage =
-    "usage: SpringBoard [--ios X.Y[.Z]] [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
+    "usage: SpringBoard [--ios X.Y[.Z]] [--watch] [--hooks] [--picture FILE.png|FILE.svg\n"
+    "                   [--compare]]\n"
     "       SpringBoard --release-table\n"
     "  Loads the tweaks staged in the device root ($VELMOTINT_DEVICE_ROOT) and reports what\n"
     "  the lock screen, status bar and home screen show.\n"
@@ -45,6 +46,7 @@ constexpr const char* kUsage =
     "com.tanvork.velmotint/settingschanged\n"
     "  --hooks          list every row of the tweak's hook table\n"
     "  --picture FILE   also draw the screens into FILE (PNG or SVG), again on every report\n"
+    "  --compare        with --picture: the stock screens (no tweak loaded) beside them\n"
     "  -h, --help       this text\n"
     "exit status: 0 done, 1 the picture could not be written (--release-table: no tweak\n"
     "  staged), 2 unknown option or release\n";
@@ -53,6 +55,7 @@ struct Options {
   bool watch = false;
   bool hooks = false;
   bool releaseTable = false;
+  bool compare = false;
   std::string picture;
 };
 
@@ -69,8 +72,10 @@ void settingsChanged(CFNotificationCenterRef, void*, CFNotificationName, const v
 
 class Reporter {
  public:
-  Reporter(const Options& options, std::vector<springboard::LoadedTweak> tweaks)
+  Reporter(const Options& options, std::vector<springboard::LoadedTweak> tweaks,
+           std::optional<springboard::Scene> stock)
       : options_(options),
+        stock_(std::move(stock)),
         tweaks_(std::move(tweaks)),
         style_(springboard::textStyleForStdout()),
         labels_(springboard::stagedOptionLabels()) {}
@@ -100,8 +105,9 @@ class Reporter {
 
     bool drawn = true;
     if (!options_.picture.empty()) {
-      std::string problem = springboard::writePicture(scene, springboard::captionOf(tweak, labels_),
-                                                      options_.picture);
+      std::string problem =
+          springboard::writePicture(scene, springboard::captionOf(tweak, labels_), options_.picture,
+                                    stock_ ? &*stock_ : nullptr);
       drawn = problem.empty();
       if (drawn)
         text += "\npicture: " + options_.picture + "\n";
@@ -116,6 +122,7 @@ class Reporter {
 
  private:
   Options options_;
+  std::optional<springboard::Scene> stock_;  // the screens before any tweak loaded
   std::vector<springboard::LoadedTweak> tweaks_;
   springboard::TextStyle style_;
   springboard::OptionLabels labels_;
@@ -148,6 +155,8 @@ int main(int argc, char** argv) {
       options.watch = true;
     } else if (arg == "--hooks") {
       options.hooks = true;
+    } else if (arg == "--compare") {
+      options.compare = true;
     } else if (arg == "--release-table") {
       options.releaseTable = true;
     } else if (arg == "--picture") {
@@ -163,13 +172,18 @@ int main(int argc, char** argv) {
   if (!vm::device::registerProcess(kExecutableName, &problem))
     std::fprintf(stderr, "SpringBoard: warning: %s; a respring cannot end it\n", problem.c_str());
 
+  if (options.compare && options.picture.empty()) return misuse("--compare needs --picture");
+
   vm::AutoreleasePool pool;
   VMRegisterSpringBoardClasses();
+  // The stock screens, drawn before any tweak can replace a method.
+  std::optional<springboard::Scene> stock;
+  if (options.compare) stock = springboard::buildScene();
   std::vector<springboard::LoadedTweak> tweaks =
       springboard::loadTweaks(kBundleIdentifier, kExecutableName);
   if (options.releaseTable)
     return springboard::printReleaseTable(springboard::listHooks(tweaks).rows);
-  Reporter reporter(options, std::move(tweaks));
+  Reporter reporter(options, std::move(tweaks), std::move(stock));
   bool drawn = reporter.report(nullptr);
   if (!options.watch) return drawn ? 0 : 1;
 

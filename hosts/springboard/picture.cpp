@@ -31,8 +31,9 @@ class Painter {
  public:
   Painter(cairo_t* cr, const Scene& scene) : cr_(cr), scene_(scene) {}
 
-  void lockScreen() {
-    begin(layout::kLockScreen, layout::kLockWallpaper, "Lock screen");
+  // `side` follows each screen's title: empty, or which half of a comparison it is.
+  void lockScreen(const std::string& side = "") {
+    begin(layout::kLockScreen, layout::kLockWallpaper, "Lock screen" + side);
     if (shown(View::kStatusBarShown))
       statusBar(absent(View::kStatusBarAlpha) ? 1.0 : answer(View::kStatusBarAlpha).number);
     grabber(View::kTopGrabberHidden, View::kTopGrabberBackground);
@@ -48,8 +49,8 @@ class Painter {
     cairo_restore(cr_);
   }
 
-  void homeScreen() {
-    begin(layout::kHomeScreen, layout::kHomeWallpaper, "Home screen");
+  void homeScreen(const std::string& side = "") {
+    begin(layout::kHomeScreen, layout::kHomeWallpaper, "Home screen" + side);
     statusBar(1.0);
     icons();
     if (answer(View::kPageControl).yes) pageDots();
@@ -152,7 +153,7 @@ class Painter {
   }
 
   // Titles the screen, clips to it and makes its top left the origin.
-  void begin(const Frame& screen, const Colour& wallpaper, const char* title) {
+  void begin(const Frame& screen, const Colour& wallpaper, const std::string& title) {
     text(title, screen.x, screen.y - 12, 14, kWhite, false, 0, true);
     cairo_save(cr_);
     cairo_translate(cr_, screen.x, screen.y);
@@ -309,12 +310,23 @@ class Painter {
   const Scene& scene_;
 };
 
-void draw(cairo_t* cr, const Scene& scene, const Caption& caption) {
+void draw(cairo_t* cr, const Scene& scene, const Caption& caption, const Scene* stock) {
   cairo_set_source_rgb(cr, 0.12, 0.12, 0.13);
   cairo_paint(cr);
   Painter painter(cr, scene);
-  painter.lockScreen();
-  painter.homeScreen();
+  if (stock != nullptr) {
+    Painter before(cr, *stock);
+    before.lockScreen(": stock");
+    before.homeScreen(": stock");
+    cairo_save(cr);
+    cairo_translate(cr, layout::kCompareOffset, 0);
+    painter.lockScreen(": with Velmotint");
+    painter.homeScreen(": with Velmotint");
+    cairo_restore(cr);
+  } else {
+    painter.lockScreen();
+    painter.homeScreen();
+  }
   painter.caption(caption);
 }
 
@@ -324,16 +336,17 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 }  // namespace
 
-std::string writePicture(const Scene& scene, const Caption& caption, const std::string& file) {
+std::string writePicture(const Scene& scene, const Caption& caption, const std::string& file,
+                         const Scene* stock) {
   bool png = endsWith(file, ".png");
   if (!png && !endsWith(file, ".svg")) return "the picture's name must end in .png or .svg";
   std::string partial = file + ".partial";
   int height = layout::heightFor(caption.lines.size());
-  cairo_surface_t* surface =
-      png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, layout::kWidth, height)
-          : cairo_svg_surface_create(partial.c_str(), layout::kWidth, height);
+  int width = stock != nullptr ? layout::kCompareWidth : layout::kWidth;
+  cairo_surface_t* surface = png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)
+                                 : cairo_svg_surface_create(partial.c_str(), width, height);
   cairo_t* cr = cairo_create(surface);
-  draw(cr, scene, caption);
+  draw(cr, scene, caption, stock);
   cairo_destroy(cr);
   cairo_status_t status = png ? cairo_surface_write_to_png(surface, partial.c_str())
                               : (cairo_surface_finish(surface), cairo_surface_status(surface));

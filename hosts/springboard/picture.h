@@ -20,6 +20,9 @@ struct Caption {
 
 // Writes `file` (.png or .svg) and answers an empty string, or says why it could not.
 // The file is replaced whole, so a viewer never reads half a picture.
-std::string writePicture(const Scene& scene, const Caption& caption, const std::string& file);
+// With `stock`, the screens of that scene (SpringBoard without the tweak) come first and
+// those of `scene` beside them, under the one caption.
+std::string writePicture(const Scene& scene, const Caption& caption, const std::string& file,
+                         const Scene* stock = nullptr);
 
 }  // namespace springboard

@@ -13,6 +13,9 @@ inline constexpr Frame kLockScreen{16, 40, kScreenWidth, kScreenHeight};
 inline constexpr Frame kHomeScreen{352, 40, kScreenWidth, kScreenHeight};
 inline constexpr double kCaptionTop = 624;
 inline constexpr int kWidth = 688;
+// --compare: the screens with the tweak sit this far right of the stock ones.
+inline constexpr double kCompareOffset = 672;
+inline constexpr int kCompareWidth = kWidth + static_cast<int>(kCompareOffset);
 // The caption's text lines start below the swatches, one every kLine; the picture is as
 // tall as its lines need.
 inline constexpr double kLinesTop = kCaptionTop + 100;

@@ -68,10 +68,11 @@ class SpringBoardPictureTest : public vm::test::DeviceRootTest {
 
   // Checks each place's colour in a drawn picture, within two steps of rounding.
   static void expectPixelsIn(const std::string& file,
-                             const std::vector<std::pair<Place, Colour>>& expected) {
+                             const std::vector<std::pair<Place, Colour>>& expected,
+                             int width = layout::kWidth) {
     cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
     ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
-    EXPECT_EQ(cairo_image_surface_get_width(image), layout::kWidth);
+    EXPECT_EQ(cairo_image_surface_get_width(image), width);
     const unsigned char* data = cairo_image_surface_get_data(image);
     int stride = cairo_image_surface_get_stride(image);
     for (const auto& [place, colour] : expected) {
@@ -176,6 +177,29 @@ TEST_F(SpringBoardPictureTest, TheReportNamesOptionsByTheStagedPanesLabels) {
             std::string::npos)
       << named.out;
   EXPECT_NE(named.out.find("\n  ENABLED16  No Date At All\n"), std::string::npos) << named.out;
+}
+
+// --compare: the stock screens keep the platform's colours, the screens beside them take
+// the user's; --watch redraws that side only.
+TEST_F(SpringBoardPictureTest, CompareDrawsTheStockScreensBesideThoseWithTheTweak) {
+  EXPECT_EQ(vm::test::runProgram(VM_BIN_DIR "/SpringBoard", {"--compare"}), 2);
+  writeSettings("<key>ENABLED1</key><true/><key>vmColor2</key><string>#33cc99</string>");
+  std::string file = root() + "/compare.png";
+  vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard",
+                                     {"--watch", "--picture", file, "--compare"});
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("watching for"), 20s));
+  Place after = kSignalDot;
+  after.x += layout::kCompareOffset;
+  expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}, {after, hex(0x33cc99)}},
+                 layout::kCompareWidth);
+
+  writeSettings("<key>ENABLED1</key><true/><key>vmColor2</key><string>#ff0000</string>");
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
+            0);
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("=== SpringBoard report 2"), 20s));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("picture: "), 20s));
+  expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}, {after, hex(0xff0000)}},
+                 layout::kCompareWidth);
 }
 
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
