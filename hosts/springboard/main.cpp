@@ -15,6 +15,7 @@
 #include "bridge/settings_domain.h"
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
+#include "hosts/springboard/not_drawn.h"
 #include "hosts/springboard/picture.h"
 #include "hosts/springboard/picture_caption.h"
 #include "hosts/springboard/release_profile.h"
@@ -98,6 +99,8 @@ class Reporter {
     }
     text += springboard::headerText(tweaks_, tweak, springboard::readSettingsFile(), hooks, style_);
     if (!labels_.empty()) text += "options on: " + springboard::flagNames(labels_, tweak.on) + "\n";
+    for (const std::string& line : springboard::notDrawnLines(tweak.on, labels_))
+      text += line + "\n";
     text += springboard::releaseSummary(hooks.rows);
     text += springboard::sceneText(scene, style_);
     if (generation_ == 1) text += springboard::optionLegend(labels_);

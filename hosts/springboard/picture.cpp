@@ -15,6 +15,7 @@ namespace {
 namespace layout = picture;
 constexpr Colour kWhite{1, 1, 1, 1};
 constexpr Colour kGrey{0.7, 0.7, 0.7, 1};
+constexpr Colour kHiddenOutline{1, 1, 1, 0.35};
 constexpr Colour kBadgeRed{1, 0.23, 0.19, 1};         // the platform's badge image
 constexpr Colour kChargingGreen{0.3, 0.85, 0.39, 1};  // the platform's charging battery
 const char* const kFont = "DejaVu Sans";
@@ -34,8 +35,11 @@ class Painter {
   // `side` follows each screen's title: empty, or which half of a comparison it is.
   void lockScreen(const std::string& side = "") {
     begin(layout::kLockScreen, layout::kLockWallpaper, "Lock screen" + side);
+    // The lock screen asks for its status bar's style: 0 is dark text, 1 light.
+    bool darkText = !absent(View::kStatusBarStyle) && answer(View::kStatusBarStyle).number == 0;
     if (shown(View::kStatusBarShown))
-      statusBar(absent(View::kStatusBarAlpha) ? 1.0 : answer(View::kStatusBarAlpha).number);
+      statusBar(absent(View::kStatusBarAlpha) ? 1.0 : answer(View::kStatusBarAlpha).number,
+                darkText);
     grabber(View::kTopGrabberHidden, View::kTopGrabberBackground);
     date();
     banner();
@@ -162,11 +166,16 @@ class Painter {
     fill(Frame{0, 0, screen.width, screen.height}, wallpaper);
   }
 
-  void statusBar(double alpha) {
+  void statusBar(double alpha, bool darkText = false) {
     cairo_push_group(cr_);
     if (auto background = colourOf(View::kStyleBackground))
       fill(frame(View::kStyleBackground), *background);
-    Colour textColour = colourOf(View::kStatusTextLight).value_or(kWhite);
+    Colour textColour =
+        colourOf(darkText ? View::kStatusTextDefault : View::kStatusTextLight).value_or(kWhite);
+    if (darkText && absent(View::kStatusTextDefault)) textColour = Colour{0, 0, 0, 1};
+    // The style's foreground colours what the status bar draws beside its text: the time.
+    Colour foreground =
+        darkText ? textColour : colourOf(View::kStyleForeground).value_or(textColour);
     for (int i = 0; i < 5; ++i) {
       cairo_arc(cr_, layout::signalDotX(i), layout::kSignalDotY, layout::kSignalDotRadius, 0,
                 2 * M_PI);
@@ -191,7 +200,7 @@ class Painter {
       cairo_stroke(cr_);
     }
     Frame time = frame(View::kTimeItem);
-    text(shown(View::kTimeItem) ? "9:41" : "9:40", time.x, time.y + 15, 12, textColour, true,
+    text(shown(View::kTimeItem) ? "9:41" : "9:40", time.x, time.y + 15, 12, foreground, true,
          time.width, true);
     Frame battery = frame(View::kBatteryHalf);
     stroke(battery, textColour, 1, 2);
@@ -212,9 +221,17 @@ class Painter {
   }
 
   void date() {
-    if (!shown(View::kShowsDate) || answer(View::kDateHidden).yes || !shown(View::kDateLoaded))
-      return;
     Frame f = frame(View::kDateHidden);
+    if (!shown(View::kDateLoaded)) return;  // removed: nothing there at all
+    if (!shown(View::kShowsDate) || answer(View::kDateHidden).yes) {
+      // Hidden, the view is still there and keeps its place: a faint outline says so.
+      double dashes[] = {4, 4};
+      cairo_set_dash(cr_, dashes, 2, 0);
+      stroke(Frame{f.x + 40, f.y + 4, f.width - 80, f.height - 8}, kHiddenOutline, 1, 6);
+      cairo_set_dash(cr_, nullptr, 0, 0);
+      text("date (hidden)", f.x, f.y + 50, 12, kHiddenOutline, true, f.width);
+      return;
+    }
     Colour c = colourOf(View::kLabelColour).value_or(kWhite);
     text("9:41", f.x, f.y + 62, 64, c, true, f.width);
     text("Tuesday, 8 December", f.x, f.y + 86, 17, c, true, f.width);

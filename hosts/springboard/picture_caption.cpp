@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "hosts/springboard/not_drawn.h"
 #include "hosts/springboard/picture_layout.h"
 #include "hosts/springboard/release_views.h"
 #include "standins/releases/ios_release.h"
@@ -44,6 +45,8 @@ Caption captionOf(const TweakState& tweak, const OptionLabels& labels) {
   // The first line is in larger type, after the release.
   wrap("Flags on: " + flagNames(labels, tweak.on), picture::kLineCharacters * 3 / 4,
        picture::kLineCharacters, caption.lines);
+  for (const std::string& line : notDrawnLines(tweak.on, labels))
+    wrap(line, picture::kLineCharacters, picture::kLineCharacters, caption.lines);
   for (const std::string& note : absentNotes())
     wrap(note, picture::kLineCharacters, picture::kLineCharacters, caption.lines);
   return caption;
