@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
   VMRegisterSpringBoardClasses();
   // The stock screens, drawn before any tweak can replace a method.
   std::optional<springboard::Scene> stock;
-  if (options.compare) stock = springboard::buildScene();
+  if (options.compare) stock = springboard::buildScene(false);
   std::vector<springboard::LoadedTweak> tweaks =
       springboard::loadTweaks(kBundleIdentifier, kExecutableName);
   if (options.releaseTable)

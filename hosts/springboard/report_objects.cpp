@@ -1,5 +1,7 @@
 #include "hosts/springboard/report_objects.h"
 
+#include <map>
+
 #include "bridge/foundation.h"
 #include "standins/uikit/uikit.h"
 
@@ -32,6 +34,15 @@ id ReportObjects::view(Class cls, CGRect frame) {
 
 id ReportObjects::view(Class cls, View where) {
   return view(cls, rectOf(where));
+}
+
+id lastingView(Class cls, View where) {
+  // Never released: SpringBoard's views live as long as the process.
+  static std::map<View, id> views;
+  id& view = views[where];
+  if (view == nil)
+    view = vm::send<id>(vm::send<id>(cls, vm::sel::alloc), vm::sel::initWithFrame_, rectOf(where));
+  return view;
 }
 
 CGRect rectOf(View where) {

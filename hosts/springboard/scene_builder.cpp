@@ -5,12 +5,12 @@
 
 namespace springboard {
 
-Scene buildScene() {
+Scene buildScene(bool lastingViews) {
   vm::AutoreleasePool pool;
   Scene scene;
   ReportObjects objects;
   buildLockScreen(objects, scene);
-  buildAppearance(objects, scene);
+  buildAppearance(objects, scene, lastingViews);
   markAbsentViews(scene);
   return scene;
 }

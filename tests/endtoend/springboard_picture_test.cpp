@@ -202,6 +202,36 @@ TEST_F(SpringBoardPictureTest, CompareDrawsTheStockScreensBesideThoseWithTheTwea
                  layout::kCompareWidth);
 }
 
+// As the pane says, a badge or icon keeps its rounded look after its switch goes off, until
+// SpringBoard restarts: the watch relays out the same views, and a new SpringBoard has
+// square ones.
+TEST_F(SpringBoardPictureTest, RoundedBadgesAndIconsOutlastTheirSwitchUntilARestart) {
+  auto lineOf = [](const std::string& out, size_t from, const std::string& label) {
+    size_t at = out.find("  " + label + " ", from);
+    return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
+  };
+  writeSettings("<key>ENABLED21</key><true/><key>ENABLED24</key><true/>");
+  vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch"});
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("watching for"), 20s));
+  std::string rounded = lineOf(springBoard.output(), 0, "icon image corner radius");
+  ASSERT_EQ(rounded.find("0.00"), std::string::npos) << rounded;
+
+  writeSettings("<key>ENABLED21</key><false/><key>ENABLED24</key><false/>");
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
+            0);
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("hooks installed"), 20s));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("battery accessory"), 20s));
+  size_t second = springBoard.output().find("=== SpringBoard report 2");
+  EXPECT_NE(springBoard.output().find("flags on: none", second), std::string::npos);
+  EXPECT_EQ(lineOf(springBoard.output(), second, "icon image corner radius"), rounded);
+  EXPECT_EQ(lineOf(springBoard.output(), second, "badge corner radius").find("0.00"),
+            std::string::npos);
+
+  vm::test::Finished restarted = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
+  EXPECT_NE(lineOf(restarted.out, 0, "icon image corner radius").find("0.00"), std::string::npos)
+      << restarted.out;
+}
+
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {
   std::string file = root() + "/screens.png";
   vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch", "--picture", file});
