@@ -75,7 +75,7 @@ const Source kSources[] = {
 };
 
 // What a release without the class has instead, where the class-dumps say; `release`
-// Complete stands for every release.
+// Complete stands for every release, and `className` for every class it begins.
 struct Instead {
   const char* className;
   Release release;
@@ -97,10 +97,7 @@ const Instead kInstead[] = {
      "SBStatusBarDataManager feeds it, untouched"},
     {"SBStatusBarStateAggregator", Release::Complete, "SBStatusBarDataManager feeds it, untouched"},
     {"SBIconBadgeView", Release::Complete, "SBIconBadgeImage draws it, untouched"},
-    {"_UILegibilitySettings", Release::Complete, "none before iOS 7"},
-    {"_UILegibilitySettingsProvider", Release::Complete, "none before iOS 7"},
-    {"_UILegibilityView", Release::Complete, "none before iOS 7"},
-    {"_UILegibilityLabel", Release::Complete, "none before iOS 7"},
+    {"_UILegibility", Release::Complete, "none before iOS 7"},
     {"_UIRefreshControlModernContentView", Release::Complete,
      "UIRefreshControl draws it, untouched"},
 };
@@ -111,7 +108,7 @@ std::string insteadOf(const Source& source, Release release) {
   if (source.selector != nullptr && objc_getClass(source.className) != nullptr)
     return std::string("no -[") + source.className + " " + source.selector + "] here";
   for (const Instead& entry : kInstead)
-    if (std::strcmp(entry.className, source.className) == 0 &&
+    if (std::strncmp(entry.className, source.className, std::strlen(entry.className)) == 0 &&
         (entry.release == release || entry.release == Release::Complete))
       return entry.text;
   if (release == Release::iOS6 && std::strncmp(source.className, "SB", 2) == 0)
