@@ -45,7 +45,7 @@ instructions() {  # instructions PATTERNS COMMAND...
 # text, or (older commits) both in one pass.
 report_functions() {  # report_functions BUILD
   # grep reads all of nm's output: with -q, nm's broken pipe would fail the pipeline.
-  if nm -C "$1/bin/SpringBoard" | grep 'springboard::buildScene()' >/dev/null; then
+  if nm -C "$1/bin/SpringBoard" | grep 'springboard::buildScene(' >/dev/null; then
     echo 'springboard::buildScene*,springboard::sceneText*'
   else
     echo 'springboard::sceneReport*'
