@@ -37,9 +37,10 @@ id ReportObjects::view(Class cls, View where) {
 }
 
 id lastingView(Class cls, View where) {
-  // Never released: SpringBoard's views live as long as the process.
-  static std::map<View, id> views;
-  id& view = views[where];
+  // Never released, nor the table destroyed at exit: SpringBoard's views live as long as
+  // the process, and stay reachable to the leak checker's last look.
+  static auto* views = new std::map<View, id>();
+  id& view = (*views)[where];
   if (view == nil)
     view = vm::send<id>(vm::send<id>(cls, vm::sel::alloc), vm::sel::initWithFrame_, rectOf(where));
   return view;

@@ -71,30 +71,34 @@ int changedScreenPixels(cairo_surface_t* a, cairo_surface_t* b) {
   return changed;
 }
 
-TEST_F(OptionPixelsTest, EveryOptionChangesTheScreensOrIsListedAsNotDrawn) {
-  const std::string kMagenta = "<string>#ff00ff</string>";
-  for (const Option& option : kOptions) {
-    SCOPED_TRACE(option.key);
-    std::string base = option.tint != nullptr ? "<key>" + std::string(option.tint) + "</key><true/>"
-                                              : std::string();
-    std::string alone =
-        base + "<key>" + option.key + "</key>" + (option.tint != nullptr ? kMagenta : "<true/>");
-    std::string beforeReport, afterReport;
-    cairo_surface_t* before = draw(base, "before", beforeReport);
-    cairo_surface_t* after = draw(alone, "after", afterReport);
-    ASSERT_EQ(cairo_surface_status(before), CAIRO_STATUS_SUCCESS);
-    ASSERT_EQ(cairo_surface_status(after), CAIRO_STATUS_SUCCESS);
-    int changed = changedScreenPixels(before, after);
-    cairo_surface_destroy(before);
-    cairo_surface_destroy(after);
+class EveryOptionTest : public OptionPixelsTest, public ::testing::WithParamInterface<Option> {};
 
-    size_t listed = afterReport.find("\nnot drawn: " + std::string(option.key) + ": ");
-    std::printf("%-10s %6d pixels%s\n", option.key, changed,
-                listed != std::string::npos ? ", not drawn" : "");
-    // Either it shows, or it says why it does not: never both, never neither.
-    EXPECT_NE(changed > 0, listed != std::string::npos) << afterReport;
-  }
+TEST_P(EveryOptionTest, ChangesTheScreensOrIsListedAsNotDrawn) {
+  const Option& option = GetParam();
+  std::string base =
+      option.tint != nullptr ? "<key>" + std::string(option.tint) + "</key><true/>" : "";
+  std::string alone = base + "<key>" + option.key + "</key>" +
+                      (option.tint != nullptr ? "<string>#ff00ff</string>" : "<true/>");
+  std::string beforeReport, afterReport;
+  cairo_surface_t* before = draw(base, "before", beforeReport);
+  cairo_surface_t* after = draw(alone, "after", afterReport);
+  ASSERT_EQ(cairo_surface_status(before), CAIRO_STATUS_SUCCESS);
+  ASSERT_EQ(cairo_surface_status(after), CAIRO_STATUS_SUCCESS);
+  int changed = changedScreenPixels(before, after);
+  cairo_surface_destroy(before);
+  cairo_surface_destroy(after);
+
+  bool listed =
+      afterReport.find("\nnot drawn: " + std::string(option.key) + ": ") != std::string::npos;
+  std::printf("%-10s %6d pixels%s\n", option.key, changed, listed ? ", not drawn" : "");
+  // Either it shows, or it says why it does not: never both, never neither.
+  EXPECT_NE(changed > 0, listed) << afterReport;
 }
+
+INSTANTIATE_TEST_SUITE_P(Options, EveryOptionTest, ::testing::ValuesIn(kOptions),
+                         [](const ::testing::TestParamInfo<Option>& info) {
+                           return std::string(info.param.key);
+                         });
 
 // Hide Date keeps the date view in its place, hidden; Remove Date View takes it away.
 TEST_F(OptionPixelsTest, HideDateAndRemoveDateViewLookDifferent) {
