@@ -9,6 +9,8 @@
 # `git archive` in a scratch folder (or taken from BASELINE_BUILD, a build of that commit
 # holding SpringBoard and the tweak), and the two are compared.
 set -euo pipefail
+. "$(dirname "$0")/usage.sh"
+vm_usage "$0" "$@"
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-bench}
 jobs=${JOBS:-2}
@@ -43,7 +45,7 @@ instructions() {  # instructions PATTERNS COMMAND...
 # text, or (older commits) both in one pass.
 report_functions() {  # report_functions BUILD
   # grep reads all of nm's output: with -q, nm's broken pipe would fail the pipeline.
-  if nm -C "$1/bin/SpringBoard" | grep 'springboard::buildScene()' >/dev/null; then
+  if nm -C "$1/bin/SpringBoard" | grep 'springboard::buildScene(' >/dev/null; then
     echo 'springboard::buildScene*,springboard::sceneText*'
   else
     echo 'springboard::sceneReport*'

@@ -3,6 +3,8 @@
 # each for SECONDS (default 20), starting from the committed seed corpus in fuzz/corpus.
 # A crash or a broken property fails the run; its input is kept in BUILD/findings.
 set -euo pipefail
+. "$(dirname "$0")/usage.sh"
+vm_usage "$0" "$@"
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 shift || true

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, from Debian's packages.
+# setup.sh: installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
+. "$(dirname "$0")/usage.sh"
+vm_usage "$0" "$@"
 packages=(build-essential cmake g++ pkg-config libobjc-12-dev libgnustep-base-dev libcairo2-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev psmisc procps
           # the device build: clang, ld64.lld, LLVM's Mach-O tools, libc++ headers, dpkg-deb;

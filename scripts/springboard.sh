@@ -6,6 +6,19 @@
 # loads anew and reads the settings file.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+for arg in "$@"; do
+  case "$arg" in
+    -h|--help)
+      # Usage without building: SpringBoard's own options too when it is built.
+      . "$here/scripts/usage.sh"
+      ( vm_usage "$0" --help )
+      if [ -x "$here/build/bin/SpringBoard" ]; then
+        echo "SpringBoard's options, which this script passes on:"
+        "$here/build/bin/SpringBoard" --help
+      fi
+      exit 0 ;;
+  esac
+done
 VM_BUILD_TARGETS="SpringBoard Settings vm-post vm-killall Velmotint velmotintPrefs" \
   "$here/scripts/build.sh" "$here/build" >&2
 root=$("$here/scripts/stage.sh" "$here/build")
@@ -15,7 +28,6 @@ watch=no
 for arg in "$@"; do
   case "$arg" in
     --watch) watch=yes ;;
-    -h|--help) exec "$here/build/bin/SpringBoard" "$@" ;;
   esac
 done
 [ "$watch" = yes ] || exec "$here/build/bin/SpringBoard" "$@"

@@ -4,6 +4,8 @@
 # the simulated device's own killall (usr/bin/killall, which ends only this device root's
 # processes). Prints the device root.
 set -euo pipefail
+. "$(dirname "$0")/usage.sh"
+vm_usage "$0" "$@"
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
 root=${VELMOTINT_DEVICE_ROOT:-${HOME:-/tmp}/.velmotint/device}

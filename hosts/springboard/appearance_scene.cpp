@@ -152,9 +152,9 @@ void reportStatusBar(ReportObjects& objects, Scene& out) {
 // an icon list relayouts.
 // The four views of a layer's look, in the scene's order: radius, background, border
 // width, border colour.
-void reportLayer(ReportObjects& objects, Scene& out, Class viewClass, View radius) {
+void reportLayer(ReportObjects& objects, Scene& out, Class viewClass, View radius, bool lasting) {
   auto next = [radius](int step) { return static_cast<View>(static_cast<int>(radius) + step); };
-  id view = objects.view(viewClass, radius);
+  id view = lasting ? lastingView(viewClass, radius) : objects.view(viewClass, radius);
   send<void>(view, sel::setFrame_, rectOf(radius));
   id layer = send<id>(view, sel::layer);
   out.set(radius, number(send<CGFloat>(layer, sel::cornerRadius)));
@@ -163,9 +163,9 @@ void reportLayer(ReportObjects& objects, Scene& out, Class viewClass, View radiu
   out.set(next(3), colourOf(send<CGColorRef>(layer, sel::borderColor)));
 }
 
-void reportHomeScreen(ReportObjects& objects, Scene& out) {
-  reportLayer(objects, out, cls::SBIconBadgeView, View::kBadgeRadius);
-  reportLayer(objects, out, cls::SBIconImageView, View::kIconRadius);
+void reportHomeScreen(ReportObjects& objects, Scene& out, bool lasting) {
+  reportLayer(objects, out, cls::SBIconBadgeView, View::kBadgeRadius, lasting);
+  reportLayer(objects, out, cls::SBIconImageView, View::kIconRadius, lasting);
 
   id parameters = objects.keep(send<id>(send<id>(cls::SBIconLabelImageParameters.get(), sel::alloc),
                                         sel::initWithText_, vm::nsString("Mail")));
@@ -195,17 +195,19 @@ void reportStatusBarItems(ReportObjects& objects, Scene& out) {
 
   id battery = objects.view(cls::UIStatusBarBatteryItemView, View::kBatteryAccessory);
   send<void>(battery, sel::setCharging_, static_cast<BOOL>(NO));
-  out.set(View::kBatteryAccessory, yesNo(send<BOOL>(battery, sel::p_needsAccessoryImage)));
+  // iOS 6's battery item has no such question (an unknown message would raise).
+  if (send<BOOL>(battery, sel::respondsToSelector_, static_cast<SEL>(sel::p_needsAccessoryImage)))
+    out.set(View::kBatteryAccessory, yesNo(send<BOOL>(battery, sel::p_needsAccessoryImage)));
 }
 
 }  // namespace
 
-void buildAppearance(ReportObjects& objects, Scene& out) {
+void buildAppearance(ReportObjects& objects, Scene& out, bool lasting) {
   reportSlideToUnlock(objects, out);
   reportLabelsAndGrabbers(objects, out);
   reportLegibility(objects, out);
   reportStatusBar(objects, out);
-  reportHomeScreen(objects, out);
+  reportHomeScreen(objects, out, lasting);
   reportStatusBarItems(objects, out);
 }
 

@@ -83,7 +83,9 @@ void reportGrabbers(ReportObjects& scene, Scene& out) {
   id image = send<id>(camera, sel::p_cameraGrabberImage);
   out.set(View::kCameraGrabber, state(image != nil, image != nil ? "shown" : "none"));
   id slideUp = scene.make(cls::SBSlideUpAppGrabberView);
-  send<void>(slideUp, sel::setGrabberImage_, image != nil ? image : camera);
+  // From 8.0 there is no camera grabber view: the slide-up grabber gets the camera glyph.
+  id glyph = image != nil ? image : camera != nil ? camera : scene.make(cls::UIImage);
+  send<void>(slideUp, sel::setGrabberImage_, glyph);
   bool slideUpImage = send<id>(slideUp, sel::grabberImage) != nil;
   out.set(View::kSlideUpGrabber, state(slideUpImage, slideUpImage ? "set" : "none"));
   id slideUpController = scene.make(cls::SBLockScreenSlideUpToAppController);

@@ -15,7 +15,9 @@
 #include "bridge/settings_domain.h"
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
+#include "hosts/springboard/not_drawn.h"
 #include "hosts/springboard/picture.h"
+#include "hosts/springboard/picture_caption.h"
 #include "hosts/springboard/release_profile.h"
 #include "hosts/springboard/release_report.h"
 #include "hosts/springboard/report_header.h"
@@ -33,16 +35,19 @@ constexpr const char* kBundleIdentifier = "com.apple.springboard";
 constexpr const char* kExecutableName = "SpringBoard";
 
 constexpr const char* kUsage =
-    "usage: SpringBoard [--ios 7.0|7.1|8] [--watch] [--hooks] [--picture FILE.png|FILE.svg]\n"
+    "usage: SpringBoard [--ios X.Y[.Z]] [--watch] [--hooks] [--picture FILE.png|FILE.svg\n"
+    "                   [--compare]]\n"
     "       SpringBoard --release-table\n"
     "  Loads the tweaks staged in the device root ($VELMOTINT_DEVICE_ROOT) and reports what\n"
     "  the lock screen, status bar and home screen show.\n"
-    "  --ios RELEASE    play iOS 7.0, 7.1 or 8.x: only the classes and methods it has\n"
+    "  --ios X.Y[.Z]    play the iOS release that covers X.Y: 6.0-6.1, 7.0, 7.1, 8.0-8.2,\n"
+    "                   8.3-8.4 or 9.0-9.3; only the classes and methods it has\n"
     "  --release-table  print each option's effect on each release as a markdown table\n"
     "  --watch          stay up; report again after every "
     "com.tanvork.velmotint/settingschanged\n"
     "  --hooks          list every row of the tweak's hook table\n"
     "  --picture FILE   also draw the screens into FILE (PNG or SVG), again on every report\n"
+    "  --compare        with --picture: the stock screens (no tweak loaded) beside them\n"
     "  -h, --help       this text\n"
     "exit status: 0 done, 1 the picture could not be written (--release-table: no tweak\n"
     "  staged), 2 unknown option or release\n";
@@ -51,6 +56,7 @@ struct Options {
   bool watch = false;
   bool hooks = false;
   bool releaseTable = false;
+  bool compare = false;
   std::string picture;
 };
 
@@ -67,8 +73,13 @@ void settingsChanged(CFNotificationCenterRef, void*, CFNotificationName, const v
 
 class Reporter {
  public:
-  Reporter(const Options& options, std::vector<springboard::LoadedTweak> tweaks)
-      : options_(options), tweaks_(std::move(tweaks)), style_(springboard::textStyleForStdout()) {}
+  Reporter(const Options& options, std::vector<springboard::LoadedTweak> tweaks,
+           std::optional<springboard::Scene> stock)
+      : options_(options),
+        stock_(std::move(stock)),
+        tweaks_(std::move(tweaks)),
+        style_(springboard::textStyleForStdout()),
+        labels_(springboard::stagedOptionLabels()) {}
 
   // Prints the next report; false when the picture could not be written.
   bool report(const char* trigger) {
@@ -87,14 +98,19 @@ class Reporter {
       text += "\n";
     }
     text += springboard::headerText(tweaks_, tweak, springboard::readSettingsFile(), hooks, style_);
+    if (!labels_.empty()) text += "options on: " + springboard::flagNames(labels_, tweak.on) + "\n";
+    for (const std::string& line : springboard::notDrawnLines(tweak.on, labels_))
+      text += line + "\n";
     text += springboard::releaseSummary(hooks.rows);
     text += springboard::sceneText(scene, style_);
+    if (generation_ == 1) text += springboard::optionLegend(labels_);
     if (options_.hooks) text += "\nHooks\n" + hooks.text;
 
     bool drawn = true;
     if (!options_.picture.empty()) {
       std::string problem =
-          springboard::writePicture(scene, {tweak.on, tweak.colours}, options_.picture);
+          springboard::writePicture(scene, springboard::captionOf(tweak, labels_), options_.picture,
+                                    stock_ ? &*stock_ : nullptr);
       drawn = problem.empty();
       if (drawn)
         text += "\npicture: " + options_.picture + "\n";
@@ -109,8 +125,10 @@ class Reporter {
 
  private:
   Options options_;
+  std::optional<springboard::Scene> stock_;  // the screens before any tweak loaded
   std::vector<springboard::LoadedTweak> tweaks_;
   springboard::TextStyle style_;
+  springboard::OptionLabels labels_;
   int generation_ = 0;
   std::optional<springboard::Scene> previous_;
 };
@@ -140,6 +158,8 @@ int main(int argc, char** argv) {
       options.watch = true;
     } else if (arg == "--hooks") {
       options.hooks = true;
+    } else if (arg == "--compare") {
+      options.compare = true;
     } else if (arg == "--release-table") {
       options.releaseTable = true;
     } else if (arg == "--picture") {
@@ -155,20 +175,24 @@ int main(int argc, char** argv) {
   if (!vm::device::registerProcess(kExecutableName, &problem))
     std::fprintf(stderr, "SpringBoard: warning: %s; a respring cannot end it\n", problem.c_str());
 
+  if (options.compare && options.picture.empty()) return misuse("--compare needs --picture");
+
   vm::AutoreleasePool pool;
   VMRegisterSpringBoardClasses();
+  // The stock screens, drawn before any tweak can replace a method.
+  std::optional<springboard::Scene> stock;
+  if (options.compare) stock = springboard::buildScene(false);
   std::vector<springboard::LoadedTweak> tweaks =
       springboard::loadTweaks(kBundleIdentifier, kExecutableName);
   if (options.releaseTable)
     return springboard::printReleaseTable(springboard::listHooks(tweaks).rows);
-  Reporter reporter(options, std::move(tweaks));
+  Reporter reporter(options, std::move(tweaks), std::move(stock));
   bool drawn = reporter.report(nullptr);
   if (!options.watch) return drawn ? 0 : 1;
 
   if (pipe(gWakePipe) != 0) return 1;
   CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), nullptr,
-                                  settingsChanged,
-                                  CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
+                                  settingsChanged, CFSTR(VM_VELMOTINT_SETTINGS_CHANGED), nullptr,
                                   CFNotificationSuspensionBehaviorCoalesce);
   std::printf("watching for %s\n", vm::kVelmotintSettingsChanged);
   std::fflush(stdout);

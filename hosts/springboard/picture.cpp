@@ -14,7 +14,10 @@ namespace {
 
 namespace layout = picture;
 constexpr Colour kWhite{1, 1, 1, 1};
-constexpr Colour kBadgeRed{1, 0.23, 0.19, 1};  // the platform's badge image
+constexpr Colour kGrey{0.7, 0.7, 0.7, 1};
+constexpr Colour kHiddenOutline{1, 1, 1, 0.35};
+constexpr Colour kBadgeRed{1, 0.23, 0.19, 1};         // the platform's badge image
+constexpr Colour kChargingGreen{0.3, 0.85, 0.39, 1};  // the platform's charging battery
 const char* const kFont = "DejaVu Sans";
 
 // Schematic icon images, one colour per app.
@@ -29,21 +32,29 @@ class Painter {
  public:
   Painter(cairo_t* cr, const Scene& scene) : cr_(cr), scene_(scene) {}
 
-  void lockScreen() {
-    begin(layout::kLockScreen, layout::kLockWallpaper, "Lock screen");
-    if (answer(View::kStatusBarShown).yes) statusBar(answer(View::kStatusBarAlpha).number);
+  // `side` follows each screen's title: empty, or which half of a comparison it is.
+  void lockScreen(const std::string& side = "") {
+    begin(layout::kLockScreen, layout::kLockWallpaper, "Lock screen" + side);
+    // The lock screen asks for its status bar's style: 0 is dark text, 1 light.
+    bool darkText = !absent(View::kStatusBarStyle) && answer(View::kStatusBarStyle).number == 0;
+    if (shown(View::kStatusBarShown))
+      statusBar(absent(View::kStatusBarAlpha) ? 1.0 : answer(View::kStatusBarAlpha).number,
+                darkText);
     grabber(View::kTopGrabberHidden, View::kTopGrabberBackground);
     date();
     banner();
     charging();
     slideToUnlock();
     grabber(View::kBottomGrabberHidden, View::kBottomGrabberBackground);
-    if (answer(View::kCameraGrabber).yes) camera();
+    // From 8.0 the slide-up grabber shows the camera.
+    if (answer(View::kCameraGrabber).yes ||
+        (absent(View::kCameraGrabber) && answer(View::kSlideUpGrabber).yes))
+      camera();
     cairo_restore(cr_);
   }
 
-  void homeScreen() {
-    begin(layout::kHomeScreen, layout::kHomeWallpaper, "Home screen");
+  void homeScreen(const std::string& side = "") {
+    begin(layout::kHomeScreen, layout::kHomeWallpaper, "Home screen" + side);
     statusBar(1.0);
     icons();
     if (answer(View::kPageControl).yes) pageDots();
@@ -51,24 +62,36 @@ class Painter {
   }
 
   void caption(const Caption& caption) {
-    std::string flags;
-    for (int n : caption.flagsOn)
-      flags += (flags.empty() ? "ENABLED" : ", ENABLED") + std::to_string(n);
-    text("Flags on: " + (flags.empty() ? std::string("none") : flags), 16, layout::kCaptionTop + 16,
-         13, kWhite, false);
     for (int n = 1; n <= 6; ++n) {
       Frame f = layout::swatchFrame(n);
       checkerboard(f);
       const std::optional<Colour>& c = caption.colours[n - 1];
       if (c) fill(f, *c, 4);
       stroke(f, kWhite, 1, 4);
-      text("vmColor" + std::to_string(n), f.x + f.width + 6, f.y + 18, 11, kWhite, false);
+      std::string key = "vmColor" + std::to_string(n);
+      bool named =
+          n <= static_cast<int>(caption.colourLabels.size()) && caption.colourLabels[n - 1] != key;
+      text(named ? caption.colourLabels[n - 1] : key, f.x + f.width + 6, f.y + 12, 11, kWhite,
+           false);
+      if (named) text(key, f.x + f.width + 6, f.y + 25, 10, kGrey, false);
       if (!c) text("?", f.x + 9, f.y + 19, 14, kWhite, false);
+    }
+    double x = 16;
+    for (size_t i = 0; i < caption.lines.size(); ++i) {
+      double y = layout::kLinesTop + i * layout::kLine;
+      if (i == 0 && !caption.release.empty()) {
+        text(caption.release, x, y, 13, kWhite, false, 0, true);
+        x += advance(caption.release, 13, true) + 10;
+      }
+      text(caption.lines[i], i == 0 ? x : 16, y, i == 0 ? 13 : 11, kWhite, false);
     }
   }
 
  private:
   const Answer& answer(View id) const { return scene_[id].answer; }
+  // A view the release lacks is drawn as the release's own classes draw it, untouched.
+  bool absent(View id) const { return answer(id).kind == Answer::Kind::kAbsent; }
+  bool shown(View id) const { return answer(id).yes || absent(id); }
   Frame frame(View id) const { return scene_[id].frame; }
   std::optional<Colour> colourOf(View id) const { return answer(id).colour; }
 
@@ -115,6 +138,14 @@ class Painter {
     cairo_move_to(cr_, x, y);
     cairo_show_text(cr_, words.c_str());
   }
+  double advance(const std::string& words, double size, bool bold) {
+    cairo_select_font_face(cr_, kFont, CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr_, size);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr_, words.c_str(), &extents);
+    return extents.x_advance;
+  }
   void checkerboard(const Frame& f) {
     for (int row = 0; row < 4; ++row) {
       for (int col = 0; col < 4; ++col) {
@@ -126,7 +157,7 @@ class Painter {
   }
 
   // Titles the screen, clips to it and makes its top left the origin.
-  void begin(const Frame& screen, const Colour& wallpaper, const char* title) {
+  void begin(const Frame& screen, const Colour& wallpaper, const std::string& title) {
     text(title, screen.x, screen.y - 12, 14, kWhite, false, 0, true);
     cairo_save(cr_);
     cairo_translate(cr_, screen.x, screen.y);
@@ -135,18 +166,23 @@ class Painter {
     fill(Frame{0, 0, screen.width, screen.height}, wallpaper);
   }
 
-  void statusBar(double alpha) {
+  void statusBar(double alpha, bool darkText = false) {
     cairo_push_group(cr_);
     if (auto background = colourOf(View::kStyleBackground))
       fill(frame(View::kStyleBackground), *background);
-    Colour textColour = colourOf(View::kStatusTextLight).value_or(kWhite);
+    Colour textColour =
+        colourOf(darkText ? View::kStatusTextDefault : View::kStatusTextLight).value_or(kWhite);
+    if (darkText && absent(View::kStatusTextDefault)) textColour = Colour{0, 0, 0, 1};
+    // The style's foreground colours what the status bar draws beside its text: the time.
+    Colour foreground =
+        darkText ? textColour : colourOf(View::kStyleForeground).value_or(textColour);
     for (int i = 0; i < 5; ++i) {
       cairo_arc(cr_, layout::signalDotX(i), layout::kSignalDotY, layout::kSignalDotRadius, 0,
                 2 * M_PI);
       set(textColour);
       cairo_fill(cr_);
     }
-    if (answer(View::kAirplaneItem).yes) {
+    if (shown(View::kAirplaneItem)) {
       Frame f = frame(View::kAirplaneItem);
       cairo_move_to(cr_, f.x, f.y + f.height / 2);
       cairo_line_to(cr_, f.x + f.width, f.y + 2);
@@ -156,7 +192,7 @@ class Painter {
       set(textColour);
       cairo_fill(cr_);
     }
-    if (answer(View::kActivityItem).yes) {
+    if (shown(View::kActivityItem)) {
       Frame f = frame(View::kActivityItem);
       cairo_arc(cr_, f.x + f.width / 2, f.y + f.height / 2, f.width / 2 - 1.5, 0, 1.5 * M_PI);
       set(colourOf(View::kActivityIndicator).value_or(textColour));
@@ -164,11 +200,13 @@ class Painter {
       cairo_stroke(cr_);
     }
     Frame time = frame(View::kTimeItem);
-    text(answer(View::kTimeItem).yes ? "9:41" : "9:40", time.x, time.y + 15, 12, textColour, true,
+    text(shown(View::kTimeItem) ? "9:41" : "9:40", time.x, time.y + 15, 12, foreground, true,
          time.width, true);
     Frame battery = frame(View::kBatteryHalf);
     stroke(battery, textColour, 1, 2);
-    if (auto charge = colourOf(View::kBatteryHalf))
+    std::optional<Colour> charge = colourOf(View::kBatteryHalf);
+    if (absent(View::kBatteryHalf)) charge = textColour;
+    if (charge)
       fill(Frame{battery.x + 1, battery.y + 1, (battery.width - 2) / 2, battery.height - 2},
            *charge);
     if (answer(View::kBatteryAccessory).yes)
@@ -183,16 +221,24 @@ class Painter {
   }
 
   void date() {
-    if (!answer(View::kShowsDate).yes || answer(View::kDateHidden).yes ||
-        !answer(View::kDateLoaded).yes)
-      return;
     Frame f = frame(View::kDateHidden);
+    if (!shown(View::kDateLoaded)) return;  // removed: nothing there at all
+    if (!shown(View::kShowsDate) || answer(View::kDateHidden).yes) {
+      // Hidden, the view is still there and keeps its place: a faint outline says so.
+      double dashes[] = {4, 4};
+      cairo_set_dash(cr_, dashes, 2, 0);
+      stroke(Frame{f.x + 40, f.y + 4, f.width - 80, f.height - 8}, kHiddenOutline, 1, 6);
+      cairo_set_dash(cr_, nullptr, 0, 0);
+      text("date (hidden)", f.x, f.y + 50, 12, kHiddenOutline, true, f.width);
+      return;
+    }
     Colour c = colourOf(View::kLabelColour).value_or(kWhite);
     text("9:41", f.x, f.y + 62, 64, c, true, f.width);
     text("Tuesday, 8 December", f.x, f.y + 86, 17, c, true, f.width);
   }
 
   void banner() {
+    if (absent(View::kBannerBackground)) return;
     Frame f = frame(View::kBannerBackground);
     if (auto c = colourOf(View::kBannerBackground)) fill(f, *c, 10);
     text("Messages: see you at eight", f.x + 14, f.y + 26, 13, kWhite, false);
@@ -207,15 +253,20 @@ class Painter {
     fill(Frame{f.x + f.width + 2, f.y + f.height / 3, 6, f.height / 3}, outline);
     if (answer(View::kChargingBatteryVisible).yes &&
         answer(View::kChargingViewBatteryVisible).yes) {
-      if (auto level = colourOf(View::kBatteryCharging))
-        fill(Frame{f.x + 6, f.y + 6, (f.width - 12) * 0.5, f.height - 12}, *level, 4);
+      std::optional<Colour> level = colourOf(View::kBatteryCharging);
+      if (absent(View::kBatteryCharging)) level = kChargingGreen;
+      if (level) fill(Frame{f.x + 6, f.y + 6, (f.width - 12) * 0.5, f.height - 12}, *level, 4);
     }
   }
 
   void slideToUnlock() {
     if (auto c = colourOf(View::kSlideBackground)) fill(frame(View::kSlideBackground), *c);
-    if (!answer(View::kSlideLabel).yes) return;
     Frame f = frame(View::kSlideTint);
+    if (absent(View::kSlideLabel)) {
+      text("slide to unlock", f.x, f.y + 27, 20, kWhite, true, f.width);
+      return;
+    }
+    if (!answer(View::kSlideLabel).yes) return;
     if (auto tint = colourOf(View::kSlideTint)) fill(f, *tint, f.height / 2);
     Colour words = colourOf(View::kSlideTextColour).value_or(kWhite);
     text("slide to unlock", f.x, f.y + 27, 20, words, true, f.width);
@@ -276,12 +327,23 @@ class Painter {
   const Scene& scene_;
 };
 
-void draw(cairo_t* cr, const Scene& scene, const Caption& caption) {
+void draw(cairo_t* cr, const Scene& scene, const Caption& caption, const Scene* stock) {
   cairo_set_source_rgb(cr, 0.12, 0.12, 0.13);
   cairo_paint(cr);
   Painter painter(cr, scene);
-  painter.lockScreen();
-  painter.homeScreen();
+  if (stock != nullptr) {
+    Painter before(cr, *stock);
+    before.lockScreen(": stock");
+    before.homeScreen(": stock");
+    cairo_save(cr);
+    cairo_translate(cr, layout::kCompareOffset, 0);
+    painter.lockScreen(": with Velmotint");
+    painter.homeScreen(": with Velmotint");
+    cairo_restore(cr);
+  } else {
+    painter.lockScreen();
+    painter.homeScreen();
+  }
   painter.caption(caption);
 }
 
@@ -291,15 +353,17 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 }  // namespace
 
-std::string writePicture(const Scene& scene, const Caption& caption, const std::string& file) {
+std::string writePicture(const Scene& scene, const Caption& caption, const std::string& file,
+                         const Scene* stock) {
   bool png = endsWith(file, ".png");
   if (!png && !endsWith(file, ".svg")) return "the picture's name must end in .png or .svg";
   std::string partial = file + ".partial";
-  cairo_surface_t* surface =
-      png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, layout::kWidth, layout::kHeight)
-          : cairo_svg_surface_create(partial.c_str(), layout::kWidth, layout::kHeight);
+  int height = layout::heightFor(caption.lines.size());
+  int width = stock != nullptr ? layout::kCompareWidth : layout::kWidth;
+  cairo_surface_t* surface = png ? cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)
+                                 : cairo_svg_surface_create(partial.c_str(), width, height);
   cairo_t* cr = cairo_create(surface);
-  draw(cr, scene, caption);
+  draw(cr, scene, caption, stock);
   cairo_destroy(cr);
   cairo_status_t status = png ? cairo_surface_write_to_png(surface, partial.c_str())
                               : (cairo_surface_finish(surface), cairo_surface_status(surface));

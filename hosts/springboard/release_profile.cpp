@@ -18,13 +18,21 @@ bool adoptReleaseOption(int& argc, char** argv) {
   std::optional<Release> wanted;
   int kept = 1;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--ios") != 0) {
+    const char* value = nullptr;
+    if (std::strcmp(argv[i], "--ios") == 0) {
+      value = i + 1 < argc ? argv[++i] : "";
+    } else if (std::strncmp(argv[i], "--ios=", 6) == 0) {
+      value = argv[i] + 6;
+    } else {
       argv[kept++] = argv[i];
       continue;
     }
-    wanted = i + 1 < argc ? vm::releases::parseRelease(argv[++i]) : std::nullopt;
+    wanted = vm::releases::parseRelease(value);
     if (!wanted) {
-      std::fprintf(stderr, "SpringBoard: --ios takes 7.0, 7.1 or 8\n");
+      std::fprintf(stderr,
+                   "SpringBoard: --ios takes a release X.Y or X.Y.Z that one of these covers: "
+                   "%s (not \"%s\")\n",
+                   vm::releases::releaseList(), value);
       return false;
     }
   }
@@ -33,8 +41,9 @@ bool adoptReleaseOption(int& argc, char** argv) {
 
   if (!wanted) {
     if (vm::releases::releaseVariableIsValid()) return true;
-    std::fprintf(stderr, "SpringBoard: %s=%s names no release (7.0, 7.1 or 8)\n",
-                 vm::releases::kReleaseVariable, std::getenv(vm::releases::kReleaseVariable));
+    std::fprintf(stderr, "SpringBoard: %s=%s names no release (%s)\n",
+                 vm::releases::kReleaseVariable, std::getenv(vm::releases::kReleaseVariable),
+                 vm::releases::releaseList());
     return false;
   }
   if (*wanted == vm::releases::currentRelease() && vm::releases::releaseVariableIsValid())

@@ -65,10 +65,16 @@ std::string releaseSummary(const std::vector<VelmotintHookInfo>& rows) {
   std::string name = vm::releases::displayName(release);
   std::string text = "iOS release: " + name;
   if (release == Release::Complete)
-    text +=
-        " (every class and method the tweak replaces, which no real release has; "
-        "--ios 7.0, 7.1 or 8 plays one)";
+    text += std::string(
+                " (every class and method the tweak replaces, which no real release has; "
+                "--ios X.Y plays one of ") +
+            vm::releases::releaseList() + ")";
   text += "\n";
+  if (release == Release::iOS6)
+    text +=
+        "on iOS 6 the lock screen (SBAwayController, SBAwayView, SBAwayLockBar) and the status "
+        "bar (SBStatusBarDataManager) are drawn by classes the tweak does not touch: it acts "
+        "only on icon images, icon labels, page dots, label colours and activity indicators\n";
   if (rows.empty()) return text;  // no tweak to judge
 
   std::map<int, bool> installed;

@@ -33,6 +33,11 @@ class ReportObjects {
 
 CGRect rectOf(View where);
 
+// A view SpringBoard keeps for as long as it runs (an icon's image, a badge), made once at
+// the frame the scene gives `where` and handed to every later scene: what a replacement
+// did to it stays, as on the device, until SpringBoard restarts.
+id lastingView(Class cls, View where);
+
 // A UIColor's or a Core Graphics colour's components; none for nil.
 std::optional<Colour> coloursOf(id colour);
 std::optional<Colour> coloursOf(CGColorRef colour);

@@ -28,6 +28,11 @@ std::string row(const char* label, const std::string& value, const std::vector<i
   return text + "\n";
 }
 
+// A view the release lacks is driven by no flag.
+std::vector<int> flagsOf(const SceneView& view) {
+  return view.answer.kind == Answer::Kind::kAbsent ? std::vector<int>{} : view.flags;
+}
+
 }  // namespace
 
 TextStyle textStyleForStdout() {
@@ -84,6 +89,8 @@ std::string answerText(const Answer& a) {
       return a.text;
     case Kind::kStyle:
       return std::to_string(std::lround(a.number)) + " (" + a.text + ")";
+    case Kind::kAbsent:
+      return "absent: " + a.text;
   }
   return "";
 }
@@ -106,7 +113,7 @@ std::string sceneText(const Scene& scene, const TextStyle& style) {
     }
     std::string value = answerText(view.answer);
     if (view.answer.colour && style.swatches) value += " " + swatch(*view.answer.colour, style);
-    text += row(view.name, value, view.flags);
+    text += row(view.name, value, flagsOf(view));
   }
   return text;
 }
@@ -117,7 +124,7 @@ std::string changedRowsText(const Scene& before, const Scene& after) {
     const SceneView& now = after.views()[i];
     std::string was = answerText(before.views()[i].answer);
     std::string is = answerText(now.answer);
-    if (was != is) text += row(now.name, was + " -> " + is, now.flags);
+    if (was != is) text += row(now.name, was + " -> " + is, flagsOf(now));
   }
   return text;
 }

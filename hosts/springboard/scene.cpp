@@ -184,6 +184,12 @@ Answer style(long value, const std::string& meaning) {
   return a;
 }
 
+Answer absent(const std::string& why) {
+  Answer a = make(Answer::Kind::kAbsent);
+  a.text = why;
+  return a;
+}
+
 Scene::Scene() {
   views_.reserve(kViewCount);
   for (const Entry& entry : entries())

@@ -19,12 +19,12 @@ struct Colour {
 
 // A view's answer, typed so that each rendering formats or draws it its own way.
 struct Answer {
-  enum class Kind { kYesNo, kNumber, kSeconds, kCount, kTimes, kColour, kState, kStyle };
+  enum class Kind { kYesNo, kNumber, kSeconds, kCount, kTimes, kColour, kState, kStyle, kAbsent };
   Kind kind = Kind::kState;
   bool yes = false;              // kYesNo; for kState, whether the view is there or acted
   double number = 0;             // kNumber, kSeconds, kCount, kTimes, kStyle
   std::optional<Colour> colour;  // kColour; none when the view has no colour
-  std::string text;              // kState: what happened; kStyle: what the number means
+  std::string text;  // kState: what happened; kStyle: what the number means; kAbsent: why
 };
 
 Answer yesNo(bool value);
@@ -35,6 +35,8 @@ Answer times(long value);
 Answer colour(std::optional<Colour> value);
 Answer state(bool present, const std::string& text);
 Answer style(long value, const std::string& meaning);
+// A view the release this process plays does not have; `why` says what it has instead.
+Answer absent(const std::string& why);
 
 // Every view of the scene, in the order the report lists them.
 enum class View {

@@ -8,10 +8,12 @@
 
 namespace springboard {
 
-Scene buildScene();
+// `lastingViews`: the home screen's icon images and badges are the same views in every
+// scene this process builds, as SpringBoard keeps them; false builds them afresh.
+Scene buildScene(bool lastingViews = true);
 
 // The two halves: lock-screen elements, then tints and home-screen items.
 void buildLockScreen(ReportObjects& objects, Scene& out);
-void buildAppearance(ReportObjects& objects, Scene& out);
+void buildAppearance(ReportObjects& objects, Scene& out, bool lastingViews);
 
 }  // namespace springboard

@@ -13,19 +13,25 @@
 
 namespace vm::releases {
 
-enum class Release { Complete, iOS7_0, iOS7_1, iOS8 };
+// One profile per run of releases that agree on every class and method the tweak replaces.
+enum class Release { Complete, iOS6, iOS7_0, iOS7_1, iOS8_0, iOS8_3, iOS9 };
 
 // The releases users run, oldest first.
-inline constexpr Release kUserReleases[] = {Release::iOS7_0, Release::iOS7_1, Release::iOS8};
+inline constexpr Release kUserReleases[] = {Release::iOS6,   Release::iOS7_0, Release::iOS7_1,
+                                            Release::iOS8_0, Release::iOS8_3, Release::iOS9};
 
 inline constexpr const char* kReleaseVariable = "VELMOTINT_IOS_RELEASE";
 
-// "iOS 7.0", "iOS 7.1", "iOS 8.x"; "the complete set" for Complete.
+// "iOS 6.0-6.1", "iOS 7.0", "iOS 7.1", "iOS 8.0-8.2", "iOS 8.3-8.4", "iOS 9.0-9.3";
+// "the complete set" for Complete.
 const char* displayName(Release release);
-// The value that selects the release: "7.0", "7.1", "8"; empty for Complete.
+// The value that selects the release: its first version ("6.0", "8.3"); empty for Complete.
 const char* optionValue(Release release);
-// "7.0", "7.1", "8" (also "8.0", "8.x"); nothing for any other text.
+// The profile that covers a version written X.Y or X.Y.Z ("8.4", "9.3.5"); nothing for any
+// other text or a version outside 6.0-9.3.
 std::optional<Release> parseRelease(const std::string& text);
+// The versions parseRelease takes, for messages: "6.0-6.1, 7.0, 7.1, 8.0-8.2, 8.3-8.4, 9.0-9.3".
+const char* releaseList();
 
 // The release this process plays, from the environment variable. An unset or empty
 // variable means Complete; one that names no release also gives Complete, and

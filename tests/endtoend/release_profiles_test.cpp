@@ -4,6 +4,7 @@
 // crashes with every flag on. The README's table of options is the one the facts give.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "hosts/springboard/release_options.h"
@@ -29,7 +30,8 @@ std::vector<VelmotintHookInfo> hookRows() {
 
 struct Profile {
   Release release;
-  int installed;
+  const char* option;                 // how the test asks for it, with a version the profile covers
+  int installed;                      // as the class-dump facts count them
   std::vector<std::string> noEffect;  // options all of whose rows this release lacks
 };
 
@@ -37,19 +39,23 @@ void PrintTo(const Profile& profile, std::ostream* out) {
   *out << vm::releases::displayName(profile.release);
 }
 
-// Scene lines of options whose every row exists on every release, as they read with
-// every flag on.
-const std::pair<const char*, const char*> kUnchangedLines[] = {
-    {"date hidden", "yes"},
-    {"lock screen shows date", "no"},
-    {"status bar shown", "no"},
-    {"top grabber hidden", "yes"},
-    {"bottom grabber hidden", "yes"},
-    {"icon label text", "none (suppressed)"},
-    {"page control", "none (suppressed)"},
-    {"time item", "not updated (suppressed)"},
-    {"status-bar text (default style)", "#a1a1a1 alpha 1.00"},
-    {"lock-screen label colour", "#a1a1a1 alpha 1.00"},
+// Scene lines of options whose every row exists from 7.0 to 8.2, as they read with every
+// flag on, and whether iOS 6 has the class that draws them.
+const struct {
+  const char* label;
+  const char* value;
+  bool onIos6;
+} kUnchangedLines[] = {
+    {"date hidden", "yes", false},
+    {"lock screen shows date", "no", false},
+    {"status bar shown", "no", false},
+    {"top grabber hidden", "yes", false},
+    {"bottom grabber hidden", "yes", false},
+    {"icon label text", "none (suppressed)", true},
+    {"page control", "none (suppressed)", true},
+    {"time item", "not updated (suppressed)", false},
+    {"status-bar text (default style)", "#a1a1a1 alpha 1.00", false},
+    {"lock-screen label colour", "#a1a1a1 alpha 1.00", true},
 };
 
 class ReleaseProfileTest : public vm::test::DeviceRootTest,
@@ -67,8 +73,8 @@ class ReleaseProfileTest : public vm::test::DeviceRootTest,
 TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlagOn) {
   const Profile& profile = GetParam();
   std::vector<std::string> arguments = {"--hooks"};
-  if (profile.release != Release::Complete)
-    arguments.insert(arguments.end(), {"--ios", vm::releases::optionValue(profile.release)});
+  std::istringstream option(profile.option);  // "--ios 7.0" is two arguments
+  for (std::string word; option >> word;) arguments.push_back(word);
   vm::test::Finished springBoard = vm::test::runCaptured(kSpringBoard, arguments, 40s);
   ASSERT_EQ(springBoard.exitCode, 0) << springBoard.out << springBoard.err;
   const std::string& out = springBoard.out;
@@ -122,20 +128,66 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
     keys.push_back(list.substr(key + 2, list.find(')', key) - key - 2));
   EXPECT_EQ(keys, profile.noEffect) << list;
 
-  for (const auto& [label, value] : kUnchangedLines) EXPECT_EQ(scene[label], value) << label;
+  // iOS 6 draws all of these with classes of its own; from 8.3 the status bar's text too.
+  for (const auto& [label, value, onIos6] : kUnchangedLines) {
+    bool ownClasses = (profile.release == Release::iOS6 && !onIos6) ||
+                      (profile.installed == 60 && std::string(label).rfind("status-bar", 0) == 0);
+    if (ownClasses)
+      EXPECT_EQ(scene[label].rfind("absent: ", 0), 0u) << label << ": " << scene[label];
+    else
+      EXPECT_EQ(scene[label], value) << label;
+  }
+  EXPECT_EQ(out.find("drawn by classes the tweak does not touch") != std::string::npos,
+            profile.release == Release::iOS6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Releases, ReleaseProfileTest,
-                         ::testing::Values(Profile{Release::Complete, 63, {}},
-                                           Profile{Release::iOS7_0, 53, {"ENABLED18", "ENABLED22"}},
-                                           Profile{Release::iOS7_1, 59, {"ENABLED22"}},
-                                           Profile{Release::iOS8, 62, {}}),
-                         [](const ::testing::TestParamInfo<Profile>& info) {
-                           std::string name = vm::releases::optionValue(info.param.release);
-                           for (char& c : name)
-                             if (c == '.') c = '_';
-                           return name.empty() ? std::string("Complete") : "iOS" + name;
-                         });
+const std::vector<std::string> kNothingOnIos6 = {
+    "ENABLED3",  "ENABLED4",  "ENABLED6",  "ENABLED9",  "ENABLED10", "ENABLED11", "ENABLED12",
+    "ENABLED13", "ENABLED14", "ENABLED15", "ENABLED16", "ENABLED17", "ENABLED18", "ENABLED19",
+    "ENABLED22", "ENABLED23", "ENABLED24", "vmColor1",  "vmColor2",  "vmColor3"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Releases, ReleaseProfileTest,
+    ::testing::Values(Profile{Release::Complete, "", 63, {}},
+                      Profile{Release::iOS6, "--ios=6.1.6", 5, kNothingOnIos6},
+                      Profile{Release::iOS7_0, "--ios 7.0", 53, {"ENABLED18", "ENABLED22"}},
+                      Profile{Release::iOS7_1, "--ios=7.1.2", 59, {"ENABLED22"}},
+                      Profile{Release::iOS8_0, "--ios=8.2", 62, {}},
+                      Profile{Release::iOS8_3, "--ios=8.4", 60, {"vmColor2", "vmColor3"}},
+                      Profile{Release::iOS9, "--ios=9.3.5", 60, {"vmColor2", "vmColor3"}}),
+    [](const ::testing::TestParamInfo<Profile>& info) {
+      std::string name = vm::releases::optionValue(info.param.release);
+      for (char& c : name)
+        if (c == '.') c = '_';
+      return name.empty() ? std::string("Complete") : "iOS" + name;
+    });
+
+// A version picks the profile that covers it, written X.Y or X.Y.Z, after "--ios" or
+// "--ios="; anything else is refused with the list of profiles.
+TEST(ReleaseOption, AVersionPicksTheProfileThatCoversItAndAnythingElseIsRefused) {
+  const struct {
+    const char* text;
+    std::optional<Release> profile;
+  } versions[] = {
+      {"6.0", Release::iOS6},     {"6.1.6", Release::iOS6},  {"7.0", Release::iOS7_0},
+      {"7.0.6", Release::iOS7_0}, {"7.1", Release::iOS7_1},  {"8.1", Release::iOS8_0},
+      {"8.2", Release::iOS8_0},   {"8.3", Release::iOS8_3},  {"8.4.1", Release::iOS8_3},
+      {"9.0", Release::iOS9},     {"9.3.5", Release::iOS9},  {"8", std::nullopt},
+      {"7", std::nullopt},        {"8.x", std::nullopt},     {"5.1", std::nullopt},
+      {"9.4", std::nullopt},      {"10.0", std::nullopt},    {"8.4.", std::nullopt},
+      {" 8.4", std::nullopt},     {"8.4.1.2", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& version : versions)
+    EXPECT_EQ(vm::releases::parseRelease(version.text), version.profile) << version.text;
+
+  for (const char* refused : {"--ios=8", "--ios=9.4"}) {
+    vm::test::Finished springBoard = vm::test::runCaptured(kSpringBoard, {refused}, 20s);
+    EXPECT_EQ(springBoard.exitCode, 2) << refused;
+    EXPECT_NE(springBoard.err.find("6.0-6.1, 7.0, 7.1, 8.0-8.2, 8.3-8.4, 9.0-9.3"),
+              std::string::npos)
+        << springBoard.err;
+  }
+}
 
 // The table between the README's markers is what the facts make of every option.
 TEST(ReleaseTable, ReadmeShowsTheTableTheFactsGive) {

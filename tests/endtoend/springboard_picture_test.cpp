@@ -68,10 +68,11 @@ class SpringBoardPictureTest : public vm::test::DeviceRootTest {
 
   // Checks each place's colour in a drawn picture, within two steps of rounding.
   static void expectPixelsIn(const std::string& file,
-                             const std::vector<std::pair<Place, Colour>>& expected) {
+                             const std::vector<std::pair<Place, Colour>>& expected,
+                             int width = layout::kWidth) {
     cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
     ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
-    EXPECT_EQ(cairo_image_surface_get_width(image), layout::kWidth);
+    EXPECT_EQ(cairo_image_surface_get_width(image), width);
     const unsigned char* data = cairo_image_surface_get_data(image);
     int stride = cairo_image_surface_get_stride(image);
     for (const auto& [place, colour] : expected) {
@@ -126,6 +127,109 @@ TEST_F(SpringBoardPictureTest, EachTintReachesThePicture) {
     writeSettings(row.settings);
     expectPixels(row.pixels);
   }
+}
+
+// iOS 7.0 draws "slide to unlock" with a glinty view of its own that the tweak does not
+// touch: with every option off the picture shows its white text, and the report claims
+// no colour of the tweak's for it.
+TEST_F(SpringBoardPictureTest, OnIos70TheStockSlideToUnlockTextIsWhite) {
+  std::string file = root() + "/screens.png";
+  vm::test::Finished run =
+      vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {"--ios", "7.0", "--picture", file});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("slide-to-unlock text colour        absent: SBFGlintyStringView draws "
+                         "it, untouched\n"),
+            std::string::npos)
+      << run.out;
+  cairo_surface_t* image = cairo_image_surface_create_from_png(file.c_str());
+  ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  int stride = cairo_image_surface_get_stride(image);
+  Frame text = springboard::frameOf(View::kSlideTint);
+  int white = 0;
+  for (int y = 0; y < text.height; ++y) {
+    for (int x = 0; x < text.width; ++x) {
+      uint32_t pixel = *reinterpret_cast<const uint32_t*>(
+          data + static_cast<int>(layout::kLockScreen.y + text.y + y) * stride +
+          static_cast<int>(layout::kLockScreen.x + text.x + x) * 4);
+      white += (pixel & 0xf0f0f0) == 0xf0f0f0;
+    }
+  }
+  cairo_surface_destroy(image);
+  EXPECT_GT(white, 150);  // the glyphs of "slide to unlock" at 20 points
+}
+
+// Options are named as the staged pane's lists name them, whatever those say; without a
+// pane the report names keys only.
+TEST_F(SpringBoardPictureTest, TheReportNamesOptionsByTheStagedPanesLabels) {
+  writeSettings("<key>ENABLED16</key><true/><key>ENABLED21</key><true/>");
+  vm::test::Finished bare = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
+  EXPECT_EQ(bare.out.find("options on:"), std::string::npos) << bare.out;
+  EXPECT_NE(bare.out.find("flags on: ENABLED16, ENABLED21\n"), std::string::npos) << bare.out;
+
+  writeFile("/Library/PreferenceBundles/velmotintPrefs.bundle/Page.plist",
+            vm::test::xmlPlist("<key>items</key><array><dict><key>key</key><string>ENABLED16"
+                               "</string><key>label</key><string>No Date At All</string></dict>"
+                               "<dict><key>label</key><string>Group</string></dict></array>"));
+  vm::test::Finished named = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
+  EXPECT_NE(named.out.find("flags on: ENABLED16, ENABLED21\n"), std::string::npos) << named.out;
+  EXPECT_NE(named.out.find("options on: No Date At All (ENABLED16), ENABLED21\n"),
+            std::string::npos)
+      << named.out;
+  EXPECT_NE(named.out.find("\n  ENABLED16  No Date At All\n"), std::string::npos) << named.out;
+}
+
+// --compare: the stock screens keep the platform's colours, the screens beside them take
+// the user's; --watch redraws that side only.
+TEST_F(SpringBoardPictureTest, CompareDrawsTheStockScreensBesideThoseWithTheTweak) {
+  EXPECT_EQ(vm::test::runProgram(VM_BIN_DIR "/SpringBoard", {"--compare"}), 2);
+  writeSettings("<key>ENABLED1</key><true/><key>vmColor2</key><string>#33cc99</string>");
+  std::string file = root() + "/compare.png";
+  vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard",
+                                     {"--watch", "--picture", file, "--compare"});
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("watching for"), 20s));
+  Place after = kSignalDot;
+  after.x += layout::kCompareOffset;
+  expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}, {after, hex(0x33cc99)}},
+                 layout::kCompareWidth);
+
+  writeSettings("<key>ENABLED1</key><true/><key>vmColor2</key><string>#ff0000</string>");
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
+            0);
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("=== SpringBoard report 2"), 20s));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("picture: "), 20s));
+  expectPixelsIn(file, {{kSignalDot, Colour{1, 1, 1, 1}}, {after, hex(0xff0000)}},
+                 layout::kCompareWidth);
+}
+
+// As the pane says, a badge or icon keeps its rounded look after its switch goes off, until
+// SpringBoard restarts: the watch relays out the same views, and a new SpringBoard has
+// square ones.
+TEST_F(SpringBoardPictureTest, RoundedBadgesAndIconsOutlastTheirSwitchUntilARestart) {
+  auto lineOf = [](const std::string& out, size_t from, const std::string& label) {
+    size_t at = out.find("  " + label + " ", from);
+    return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
+  };
+  writeSettings("<key>ENABLED21</key><true/><key>ENABLED24</key><true/>");
+  vm::test::ChildProcess springBoard(VM_BIN_DIR "/SpringBoard", {"--watch"});
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("watching for"), 20s));
+  std::string rounded = lineOf(springBoard.output(), 0, "icon image corner radius");
+  ASSERT_EQ(rounded.find("0.00"), std::string::npos) << rounded;
+
+  writeSettings("<key>ENABLED21</key><false/><key>ENABLED24</key><false/>");
+  ASSERT_EQ(vm::test::runProgram(VM_BIN_DIR "/vm-post", {"com.tanvork.velmotint/settingschanged"}),
+            0);
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("hooks installed"), 20s));
+  ASSERT_TRUE(springBoard.waitForLine(vm::test::lineWith("battery accessory"), 20s));
+  size_t second = springBoard.output().find("=== SpringBoard report 2");
+  EXPECT_NE(springBoard.output().find("flags on: none", second), std::string::npos);
+  EXPECT_EQ(lineOf(springBoard.output(), second, "icon image corner radius"), rounded);
+  EXPECT_EQ(lineOf(springBoard.output(), second, "badge corner radius").find("0.00"),
+            std::string::npos);
+
+  vm::test::Finished restarted = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
+  EXPECT_NE(lineOf(restarted.out, 0, "icon image corner radius").find("0.00"), std::string::npos)
+      << restarted.out;
 }
 
 TEST_F(SpringBoardPictureTest, WatchRedrawsThePictureAfterEachChange) {

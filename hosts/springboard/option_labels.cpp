@@ -1,0 +1,72 @@
+#include "hosts/springboard/option_labels.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "bridge/device_path.h"
+#include "bridge/foundation.h"
+
+namespace springboard {
+namespace {
+
+constexpr const char* kPaneBundle = "/Library/PreferenceBundles/velmotintPrefs.bundle";
+
+// The rows of one specifier list that store a value under a key, with their labels.
+void readList(const std::filesystem::path& file, OptionLabels& labels) {
+  id list = vm::copyDictionaryAtPath(vm::nsString(file.string()));
+  id items = vm::send<id>(list, vm::sel::objectForKey_, vm::nsString("items"));
+  if (vm::isKindOf(items, vm::cls::NSArray)) {
+    NSUInteger count = vm::send<NSUInteger>(items, vm::sel::count);
+    for (NSUInteger i = 0; i < count; ++i) {
+      id row = vm::send<id>(items, vm::sel::objectAtIndex_, i);
+      if (!vm::isKindOf(row, vm::cls::NSDictionary)) continue;
+      id key = vm::send<id>(row, vm::sel::objectForKey_, vm::nsString("key"));
+      id label = vm::send<id>(row, vm::sel::objectForKey_, vm::nsString("label"));
+      if (vm::isString(key) && vm::isString(label))
+        labels[vm::stdString(key)] = vm::stdString(label);
+    }
+  }
+  vm::release(list);
+}
+
+}  // namespace
+
+OptionLabels stagedOptionLabels() {
+  vm::AutoreleasePool pool;
+  OptionLabels labels;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(vm::hostPath(kPaneBundle), ec)) {
+    if (entry.path().extension() == ".plist" && entry.path().filename() != "Info.plist")
+      readList(entry.path(), labels);
+  }
+  return labels;
+}
+
+std::string optionName(const OptionLabels& labels, const std::string& key) {
+  auto found = labels.find(key);
+  return found == labels.end() ? key : found->second + " (" + key + ")";
+}
+
+std::string flagNames(const OptionLabels& labels, const std::vector<int>& on) {
+  std::string text;
+  for (int n : on)
+    text += (text.empty() ? "" : ", ") + optionName(labels, "ENABLED" + std::to_string(n));
+  return text.empty() ? "none" : text;
+}
+
+std::string optionLegend(const OptionLabels& labels) {
+  if (labels.empty()) return "";
+  std::string text = "\nOptions, as the Settings pane names them\n";
+  auto line = [&](const std::string& key) {
+    auto found = labels.find(key);
+    if (found == labels.end()) return;
+    char row[160];
+    std::snprintf(row, sizeof row, "  %-10s %s\n", key.c_str(), found->second.c_str());
+    text += row;
+  };
+  for (int n = 1; n <= 24; ++n) line("ENABLED" + std::to_string(n));
+  for (int n = 1; n <= 6; ++n) line("vmColor" + std::to_string(n));
+  return text;
+}
+
+}  // namespace springboard
