@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "bridge/property_list.h"
+#include "standins/preferences/bounded_lock.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {
@@ -56,6 +57,25 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
   }
 }
 
+// Names the first key whose value alone cannot make a list that reads back the same (a NaN,
+// which equals nothing, not even itself), so that the refusal says which value to mend.
+std::string unwritableValueProblem(id dictionary) {
+  AutoreleasePool pool;
+  id keys = send<id>(dictionary, sel::allKeys);
+  NSUInteger count = send<NSUInteger>(keys, sel::count);
+  for (NSUInteger i = 0; i < count; ++i) {
+    id key = send<id>(keys, sel::objectAtIndex_, i);
+    id alone = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
+    send<void>(alone, sel::setObject_forKey_, send<id>(dictionary, sel::objectForKey_, key), key);
+    std::string ignored;
+    if (!encodeBinaryPropertyList(alone, &ignored))
+      return "the value under \"" + stdString(key) +
+             "\" cannot be written as a property list that reads back the same (a NaN reads "
+             "back as another value); nothing was changed";
+  }
+  return "the values cannot be written as a property list that reads back the same";
+}
+
 }  // namespace
 
 std::string folderProblem(const std::string& filePath) {
@@ -78,17 +98,28 @@ DomainLock::DomainLock(const std::string& filePath) {
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(filePath).parent_path(), ignored);
   std::string lockPath = filePath + ".lock";
-  fd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd_ < 0) {
-    error_ = systemError("cannot open " + lockPath);
-    return;
-  }
-  while (flock(fd_, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    error_ = systemError("cannot lock " + lockPath);
+  // Never through a link planted under the lock's name: that would create or lock a file
+  // outside the folder. Non-blocking, so that a FIFO under the name cannot stop us.
+  fd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  struct stat info {};
+  if (fd_ >= 0 && (fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
     close(fd_);
     fd_ = -1;
+    errno = EINVAL;
+  }
+  if (fd_ < 0) {
+    error_ = errno == ELOOP || errno == EINVAL
+                 ? "cannot open " + lockPath +
+                       ": it is not a regular file (a link or another kind of file is in its "
+                       "place); nothing was changed"
+                 : systemError("cannot open " + lockPath);
     return;
+  }
+  std::string problem = lockWithin(fd_, lockPath);
+  if (!problem.empty()) {
+    error_ = problem;
+    close(fd_);
+    fd_ = -1;
   }
 }
 
@@ -117,7 +148,7 @@ bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* 
   // beyond the Basic Multilingual Plane.
   std::string encoded;
   if (!encodeBinaryPropertyList(dictionary, &encoded)) {
-    *error = "the values cannot be written as a property list that reads back the same";
+    *error = unwritableValueProblem(dictionary);
     return false;
   }
   std::filesystem::path target(filePath);

@@ -3,6 +3,7 @@
 // forgets them, reload reads them all again, and an appearance reads only the ones not
 // shown yet. So a page that is never cleared keeps showing what it read first.
 #include "standins/preferences/domain_file.h"
+#include "standins/preferences/domain_name_rule.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {
@@ -103,7 +104,9 @@ void dealloc(id self, SEL) {
 
 id readStoredValue(id specifier) {
   id value = nil;
-  if (storesValue(specifier)) {
+  // A domain named so that its file would lie outside the preferences folder is never read.
+  if (storesValue(specifier) &&
+      domainNameProblem(stringProperty(specifier, key::kDefaults)).empty()) {
     AutoreleasePool pool;
     DomainFileState state = DomainFileState::kMissing;
     id values =
