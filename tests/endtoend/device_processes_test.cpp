@@ -24,43 +24,13 @@ using vm::device::processFolder;
 
 class DeviceProcesses : public vm::test::DeviceRootTest {};
 
-TEST_F(DeviceProcesses, OnlyALiveRegisteredProcessIsSignalledAndLeftoversGo) {
-  // A leftover that names this very process: signalling it would end the test.
-  std::string leftover = processFolder("SpringBoard") + "/" + std::to_string(getpid());
-  writeFile(leftover, "");
-
-  int ready[2];
-  ASSERT_EQ(pipe(ready), 0);
-  pid_t child = fork();
-  if (child == 0) {
-    prctl(PR_SET_NAME, "SpringBoard");  // killall ties a registration to the process's name
-    std::string error;
-    bool registered = vm::device::registerProcess("SpringBoard", &error);
-    char byte = registered ? 1 : 0;
-    if (write(ready[1], &byte, 1) != 1) _exit(1);
-    pause();
-    _exit(0);
-  }
-  char byte = 0;
-  ASSERT_EQ(read(ready[0], &byte, 1), 1);
-  ASSERT_EQ(byte, 1) << "the child could not register";
-
-  EXPECT_TRUE(vm::device::signalProcesses("Settings", SIGTERM).empty());
-  EXPECT_EQ(vm::device::signalProcesses("SpringBoard", SIGTERM), std::vector<pid_t>{child});
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
-  EXPECT_FALSE(std::filesystem::exists(path(leftover)));
-  EXPECT_TRUE(vm::device::signalProcesses("SpringBoard", SIGTERM).empty());
-}
-
 // A child that registers as SpringBoard and waits; its pid.
 pid_t startRegisteredSpringBoard() {
   int ready[2];
   if (pipe(ready) != 0) return -1;
   pid_t child = fork();
   if (child == 0) {
-    prctl(PR_SET_NAME, "SpringBoard");
+    prctl(PR_SET_NAME, "SpringBoard");  // killall ties a registration to the process's name
     std::string error;
     char byte = vm::device::registerProcess("SpringBoard", &error) ? 1 : 0;
     if (write(ready[1], &byte, 1) != 1) _exit(1);
@@ -72,6 +42,23 @@ pid_t startRegisteredSpringBoard() {
   close(ready[0]);
   close(ready[1]);
   return registered ? child : -1;
+}
+
+TEST_F(DeviceProcesses, OnlyALiveRegisteredProcessIsSignalledAndLeftoversGo) {
+  // A leftover that names this very process: signalling it would end the test.
+  std::string leftover = processFolder("SpringBoard") + "/" + std::to_string(getpid());
+  writeFile(leftover, "");
+
+  pid_t child = startRegisteredSpringBoard();
+  ASSERT_GT(child, 0) << "the child could not register";
+
+  EXPECT_TRUE(vm::device::signalProcesses("Settings", SIGTERM).empty());
+  EXPECT_EQ(vm::device::signalProcesses("SpringBoard", SIGTERM), std::vector<pid_t>{child});
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+  EXPECT_FALSE(std::filesystem::exists(path(leftover)));
+  EXPECT_TRUE(vm::device::signalProcesses("SpringBoard", SIGTERM).empty());
 }
 
 std::vector<std::pair<pid_t, int>> gSent;
