@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 
@@ -57,23 +58,31 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
   }
 }
 
-// Names the first key whose value alone cannot make a list that reads back the same (a NaN,
-// which equals nothing, not even itself), so that the refusal says which value to mend.
-std::string unwritableValueProblem(id dictionary) {
-  AutoreleasePool pool;
+// Whether `value` is or holds a NaN: it equals nothing, not even itself, so no list holding
+// one reads back the same (and GNUstep's binary writer asks for gigabytes on one).
+bool holdsNaN(id value) {
+  if (isKindOf(value, vm::cls::NSNumber)) return std::isnan(send<double>(value, sel::doubleValue));
+  bool dictionary = isKindOf(value, vm::cls::NSDictionary);
+  if (!dictionary && !isKindOf(value, vm::cls::NSArray)) return false;
+  id items = dictionary ? send<id>(value, sel::allKeys) : value;
+  NSUInteger count = send<NSUInteger>(items, sel::count);
+  for (NSUInteger i = 0; i < count; ++i) {
+    id item = send<id>(items, sel::objectAtIndex_, i);
+    if (holdsNaN(dictionary ? send<id>(value, sel::objectForKey_, item) : item)) return true;
+  }
+  return false;
+}
+
+// The first key whose value holds a NaN, named so that the refusal says which to mend; empty
+// when there is none.
+std::string keyHoldingNaN(id dictionary) {
   id keys = send<id>(dictionary, sel::allKeys);
   NSUInteger count = send<NSUInteger>(keys, sel::count);
   for (NSUInteger i = 0; i < count; ++i) {
     id key = send<id>(keys, sel::objectAtIndex_, i);
-    id alone = send<id>(vm::cls::NSMutableDictionary.get(), sel::dictionary);
-    send<void>(alone, sel::setObject_forKey_, send<id>(dictionary, sel::objectForKey_, key), key);
-    std::string ignored;
-    if (!encodeBinaryPropertyList(alone, &ignored))
-      return "the value under \"" + stdString(key) +
-             "\" cannot be written as a property list that reads back the same (a NaN reads "
-             "back as another value); nothing was changed";
+    if (holdsNaN(send<id>(dictionary, sel::objectForKey_, key))) return stdString(key);
   }
-  return "the values cannot be written as a property list that reads back the same";
+  return std::string();
 }
 
 }  // namespace
@@ -147,8 +156,15 @@ bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* 
   // Binary, as the device writes its settings: GNUstep's XML writer loses characters
   // beyond the Basic Multilingual Plane.
   std::string encoded;
+  std::string nanKey = keyHoldingNaN(dictionary);
+  if (!nanKey.empty()) {
+    *error = "the value under \"" + nanKey +
+             "\" is not a number (NaN), which cannot be written as a property list that reads "
+             "back the same; nothing was changed";
+    return false;
+  }
   if (!encodeBinaryPropertyList(dictionary, &encoded)) {
-    *error = unwritableValueProblem(dictionary);
+    *error = "the values cannot be written as a property list that reads back the same";
     return false;
   }
   std::filesystem::path target(filePath);

@@ -75,10 +75,10 @@ TEST_F(SettingsHostileFiles, ControlCharactersFromTheFileAreEscaped) {
 }
 
 TEST_F(SettingsHostileFiles, RefusalsNameTheKeyOrTheBound) {
-  writeSettings("<key>vmOdd</key><real>nan</real>");
+  writeSettings("<key>vmOdd</key><array><real>1</real><real>nan</real></array>");
   Finished nan = runCaptured(kSettings, {"set", "ENABLED16", "on"});
   EXPECT_EQ(nan.exitCode, 1);
-  EXPECT_THAT(nan.err, HasSubstr("the value under \"vmOdd\""));
+  EXPECT_THAT(nan.err, HasSubstr("the value under \"vmOdd\" is not a number (NaN)"));
 
   // Text padding a valid list past 1 MiB: too large, not unreadable, and no advice to
   // start afresh, which would drop every value.
