@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <regex>
 
 #include "bridge/foundation.h"
 #include "tests/prefs/pane_fixture.h"
@@ -124,7 +123,9 @@ TEST_F(SettingsHostileFiles, NothingIsWrittenOutsideThePreferencesFolder) {
   const std::string list =
       path("/Library/PreferenceBundles/velmotintPrefs.bundle/VelmoSettings2.plist");
   std::string text = readFile(list);
-  text = std::regex_replace(text, std::regex("com\\.tanvork\\.velmotint"), "../../../../escaped");
+  const std::string domain = "com.tanvork.velmotint", escaping = "../../../../escaped";
+  for (size_t at = text.find(domain); at != std::string::npos; at = text.find(domain, at))
+    text.replace(at, domain.size(), escaping);
   writeFile("/Library/PreferenceBundles/velmotintPrefs.bundle/VelmoSettings2.plist", text);
   Finished set = runCaptured(kSettings, {"set", "ENABLED16", "on"});
   EXPECT_EQ(set.exitCode, 1);
