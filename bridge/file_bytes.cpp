@@ -94,4 +94,13 @@ bool readRegularFile(const std::string& path, size_t limit, std::string* bytes,
   return got <= limit;
 }
 
+std::string oversizeText(const std::string& path, size_t limit) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<unsigned long long>(info.st_size) <= limit)
+    return std::string();
+  return std::to_string(info.st_size) + " bytes, over the bound of " + std::to_string(limit) +
+         " bytes";
+}
+
 }  // namespace vm

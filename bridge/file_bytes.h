@@ -31,4 +31,8 @@ bool identityOfRegularFile(const std::string& path, FileIdentity* identity);
 bool readRegularFile(const std::string& path, size_t limit, std::string* bytes,
                      FileIdentity* identity);
 
+// For a regular file at `path` longer than `limit`: "N bytes, over the bound of L bytes",
+// what a reader that refused it says; empty for any other file.
+std::string oversizeText(const std::string& path, size_t limit);
+
 }  // namespace vm

@@ -57,9 +57,13 @@ AutoreleasePool::~AutoreleasePool() {
 }
 
 id copyDictionaryAtPath(id path) {
+  return copyDictionaryAtPath(stdString(path));
+}
+
+id copyDictionaryAtPath(const std::string& path) {
   std::string bytes;
   FileIdentity ignored;
-  if (!readRegularFile(stdString(path), kMaxPropertyListBytes, &bytes, &ignored)) return nil;
+  if (!readRegularFile(path, kMaxPropertyListBytes, &bytes, &ignored)) return nil;
   return copyDictionaryFromBytes(bytes.data(), bytes.size(), Containers::kMutable);
 }
 

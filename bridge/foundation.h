@@ -65,6 +65,8 @@ class AutoreleasePool {
 // regular file, unreadable, not a property list within the reader's bounds
 // (bridge/property_list.h) or its root is not a dictionary. Logs nothing, never raises.
 id copyDictionaryAtPath(id path);
+// The same for a path of any bytes: a device root whose name is not UTF-8 still reads.
+id copyDictionaryAtPath(const std::string& path);
 
 // Writes a dictionary as an XML property list to `path`, replacing the file atomically.
 bool writeDictionaryAtPath(id dictionary, id path);

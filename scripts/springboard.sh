@@ -34,10 +34,11 @@ done
 
 child=
 stop() {
-  [ -n "$child" ] && kill -TERM "$child" 2>/dev/null
+  # Waited for, so that it has removed its socket and registration before the watch ends.
+  [ -n "$child" ] && kill -TERM "$child" 2>/dev/null && wait "$child" 2>/dev/null
   exit 0
 }
-trap stop INT TERM
+trap stop INT TERM HUP QUIT
 while :; do
   "$here/build/bin/SpringBoard" "$@" &
   child=$!

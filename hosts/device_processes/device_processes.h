@@ -14,12 +14,26 @@ namespace vm::device {
 // The device path of the folder that holds the files of processes called `name`.
 std::string processFolder(const std::string& name);
 
+// Why `name` cannot name a process (empty, ".", "..", or holding a '/'); empty when it can.
+std::string processNameProblem(const std::string& name);
+
 // Registers the calling process under `name` until it ends; false (with `error` set) if
 // the file cannot be made.
 bool registerProcess(const std::string& name, std::string* error);
 
+// Removes the calling process's registration under `name`, if it is still the file this
+// process made: for a process that ends by a signal it has caught.
+void unregisterProcess(const std::string& name);
+
+// What delivers a signal: kill(2), or a stand-in that records.
+using Signaller = int (*)(pid_t pid, int signal);
+
 // Sends `signal` to every live process registered under `name` in this device root and
-// answers their pids; leftover files are removed on the way.
-std::vector<pid_t> signalProcesses(const std::string& name, int signal);
+// answers their pids; leftover files are removed on the way. A file that is not a
+// registration of a live process of that name in this root is skipped, and `skipped` (when
+// given) gets a line saying why.
+std::vector<pid_t> signalProcesses(const std::string& name, int signal,
+                                   std::vector<std::string>* skipped = nullptr,
+                                   Signaller signaller = nullptr);
 
 }  // namespace vm::device

@@ -12,6 +12,7 @@
 
 #include "bridge/device_path.h"
 #include "hosts/device_processes/device_processes.h"
+#include "hosts/start/device_root_check.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ constexpr const char* kUsage =
     "usage: killall [-SIGNAL] NAME...\n"
     "  Sends SIGNAL (default TERM; a name such as -KILL or a number such as -9) to every\n"
     "  process called NAME in the device root $VELMOTINT_DEVICE_ROOT.\n"
+    "  NAME is a plain process name (no '/', not . or ..); only a process of that name\n"
+    "  that holds its registration in this device root is signalled.\n"
     "exit status: 0 some process was signalled for each NAME, 1 some NAME had none,\n"
     "2 misuse\n";
 
@@ -59,15 +62,24 @@ int main(int argc, char** argv) {
       }
       continue;
     }
+    std::string problem = vm::device::processNameProblem(arg);
+    if (!problem.empty()) {
+      std::fprintf(stderr, "killall: %s; nothing was signalled\n", problem.c_str());
+      return 2;
+    }
     names.push_back(arg);
   }
   if (names.empty()) {
     std::fprintf(stderr, "killall: no process name given\n%s", kUsage);
     return 2;
   }
+  if (!vm::host::checkDeviceRoot("killall", vm::host::RootName::kAnyBytes)) return 1;
   int status = 0;
   for (const std::string& name : names) {
-    if (vm::device::signalProcesses(name, signal).empty()) {
+    std::vector<std::string> skipped;
+    bool none = vm::device::signalProcesses(name, signal, &skipped).empty();
+    for (const std::string& line : skipped) std::fprintf(stderr, "killall: %s\n", line.c_str());
+    if (none) {
       std::fprintf(stderr, "killall: no %s process runs in the device root %s\n", name.c_str(),
                    vm::deviceRoot().c_str());
       status = 1;

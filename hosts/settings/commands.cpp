@@ -8,12 +8,17 @@
 #include <set>
 
 #include "bridge/device_path.h"
+#include "bridge/file_bytes.h"
 #include "bridge/foundation.h"
+#include "bridge/property_list.h"
 #include "hosts/settings/colour_rows.h"
+#include "hosts/settings/device_tools.h"
 #include "hosts/settings/page_text.h"
 #include "hosts/settings/pane_loader.h"
 #include "hosts/settings/pane_session.h"
 #include "hosts/settings/value_text.h"
+#include "hosts/start/terminal_text.h"
+#include "standins/preferences/domain_name_rule.h"
 #include "standins/preferences/preferences.h"
 
 namespace settings {
@@ -23,6 +28,11 @@ namespace prefs = vm::preferences;
 
 constexpr const char* kStartAfresh =
     "Run `Settings reset` to start afresh with every option at its default.";
+
+// A row's text as the terminal gets it: the lists are files anyone may edit.
+std::string shown(id row, const char* key) {
+  return vm::host::terminalText(prefs::stringProperty(row, key));
+}
 
 int refuse(const std::string& message) {
   std::fprintf(stderr, "Settings: %s\n", message.c_str());
@@ -73,6 +83,12 @@ void warnAboutUnreadableFiles(const std::vector<id>& rows) {
     if (!rowDomain(row).empty()) domains.insert(rowDomain(row));
   }
   for (const std::string& domain : domains) {
+    std::string badName = prefs::domainNameProblem(domain);
+    if (!badName.empty()) {
+      std::fprintf(stderr, "Settings: warning: %s; its rows show their defaults.\n",
+                   vm::host::terminalText(badName).c_str());
+      continue;
+    }
     prefs::DomainFileState state = prefs::domainFileState(domain);
     if (state == prefs::DomainFileState::kNoFolder) {
       std::fprintf(stderr,
@@ -82,6 +98,15 @@ void warnAboutUnreadableFiles(const std::vector<id>& rows) {
       continue;
     }
     if (state != prefs::DomainFileState::kUnreadable) continue;
+    std::string path = prefs::domainFilePath(domain);
+    std::string oversize = vm::oversizeText(path, vm::kMaxPropertyListBytes);
+    if (!oversize.empty()) {
+      std::fprintf(stderr,
+                   "Settings: warning: the settings file %s is too large to read (%s); the "
+                   "values shown are the defaults and no change can be saved.\n",
+                   path.c_str(), oversize.c_str());
+      continue;
+    }
     std::fprintf(stderr,
                  "Settings: warning: the settings file %s holds no property list of a "
                  "dictionary; the values shown are the defaults and no change can be saved. "
@@ -124,8 +149,8 @@ int setColour(const FoundRow& found, const std::string& value) {
   if (outcome.status == prefs::WriteStatus::kUnreadableFile)
     return refuse(outcome.message + ". " + kStartAfresh);
   if (!outcome.stored()) return refuse(outcome.message);
-  std::printf("%s (%s): %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str(),
-              rowKey(found.row).c_str(),
+  std::printf("%s (%s): %s\n", shown(found.row, prefs::key::kLabel).c_str(),
+              vm::host::terminalText(rowKey(found.row)).c_str(),
               (colourSwatch(found.row, swatchesForStdout()) + colourRowText(found.row)).c_str());
   return kDone;
 }
@@ -171,8 +196,8 @@ int setOption(const std::string& pane, const std::string& name, const std::strin
     return refuse(outcome.message + ". " + kStartAfresh);
   if (!outcome.stored()) return refuse(outcome.message);
 
-  std::printf("%s (%s): %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str(),
-              prefs::stringProperty(found.row, prefs::key::kKey).c_str(),
+  std::printf("%s (%s): %s\n", shown(found.row, prefs::key::kLabel).c_str(),
+              shown(found.row, prefs::key::kKey).c_str(),
               valueText(found.row, prefs::shownValue(found.page->controller, found.row)).c_str());
   return kDone;
 }
@@ -210,8 +235,9 @@ int listOptions(const std::string& pane) {
                                  : valueText(row, vm::send<id>(row, vm::sel::propertyForKey_,
                                                                vm::nsString(prefs::key::kDefault)));
       char line[256];
-      std::snprintf(line, sizeof line, "  %-10s %-30s %s", rowKey(row).c_str(),
-                    prefs::stringProperty(row, prefs::key::kLabel).c_str(), value.c_str());
+      std::snprintf(line, sizeof line, "  %-10s %-30s %s",
+                    vm::host::terminalText(rowKey(row)).c_str(),
+                    shown(row, prefs::key::kLabel).c_str(), value.c_str());
       text += line;
       text += value == standard ? "\n" : "   * (default " + standard + ")\n";
     }
@@ -234,13 +260,15 @@ int tapButton(const std::string& pane, const std::string& label) {
   if (vm::send<BOOL>(target, vm::sel::respondsToSelector_, selector) == NO)
     return refuse("the button \"" + label + "\" does nothing: its page has no " + action);
   // A command the pane runs is looked up on PATH, the device root's usr/bin first.
+  std::string problem = putDeviceToolsFirstOnPath();
+  if (!problem.empty()) return refuse(problem);
   std::error_code ec;
   if (!std::filesystem::exists(vm::hostPath("/usr/bin/killall"), ec)) {
     std::fprintf(stderr,
                  "Settings: warning: the device root has no usr/bin/killall (scripts/stage.sh "
                  "puts it there); a killall the pane runs would be this machine's own\n");
   }
-  std::printf("tapped %s\n", prefs::stringProperty(found.row, prefs::key::kLabel).c_str());
+  std::printf("tapped %s\n", shown(found.row, prefs::key::kLabel).c_str());
   std::fflush(stdout);
   // A button's action gets the row that was tapped.
   vm::send<void>(target, selector, found.row);

@@ -2,13 +2,12 @@
 // one does, loads a pane's bundle, and shows its pages as text; options are changed and
 // buttons tapped through the pane's own rows, which store and announce the change.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
 #include "hosts/settings/commands.h"
+#include "hosts/start/device_root_check.h"
 #include "hosts/start/process_start.h"
 
 namespace {
@@ -32,14 +31,6 @@ int misuse(const std::string& problem) {
   return settings::kMisuse;
 }
 
-// As on the device, commands the pane runs are found through PATH; the simulated device's
-// own tools come first.
-void putDeviceToolsFirstOnPath() {
-  const char* path = std::getenv("PATH");
-  std::string tools = vm::hostPath("/usr/bin");
-  setenv("PATH", (path != nullptr && *path != '\0' ? tools + ":" + path : tools).c_str(), 1);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,7 +49,8 @@ int main(int argc, char** argv) {
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.empty()) return misuse("no command given");
-  putDeviceToolsFirstOnPath();
+  // Bundles are loaded by name, so the root's name must be text.
+  if (!vm::host::checkDeviceRoot("Settings", vm::host::RootName::kText)) return settings::kRefused;
 
   const std::string& command = args[0];
   size_t operands = args.size() - 1;

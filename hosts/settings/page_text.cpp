@@ -7,6 +7,7 @@
 #include "bridge/foundation.h"
 #include "hosts/settings/colour_rows.h"
 #include "hosts/settings/value_text.h"
+#include "hosts/start/terminal_text.h"
 #include "standins/preferences/preferences.h"
 
 namespace settings {
@@ -18,6 +19,11 @@ constexpr size_t kWidth = 88;  // columns of text
 
 std::string property(id row, const char* key) {
   return prefs::stringProperty(row, key);
+}
+
+// A row's text as the terminal gets it: the lists are files anyone may edit.
+std::string shown(id row, const char* key) {
+  return vm::host::terminalText(property(row, key));
 }
 
 std::string upper(std::string text) {
@@ -58,7 +64,8 @@ std::string headerText(id row) {
   for (NSUInteger i = 0; i < count; ++i) {
     id label = vm::send<id>(subviews, vm::sel::objectAtIndex_, i);
     if (vm::isKindOf(label, vm::cls::UILabel))
-      out += "  | " + vm::stdString(vm::send<id>(label, vm::sel::text)) + "\n";
+      out +=
+          "  | " + vm::host::terminalText(vm::stdString(vm::send<id>(label, vm::sel::text))) + "\n";
   }
   vm::release(view);
   return out;
@@ -76,22 +83,22 @@ std::string linkedListName(PaneSession& session, id row) {
 
 std::string pageText(PaneSession& session, const Page& page) {
   vm::AutoreleasePool pool;
-  std::string title = page.title.empty() ? page.listName : page.title;
+  std::string title = vm::host::terminalText(page.title.empty() ? page.listName : page.title);
   std::string out = title + "\n" + std::string(title.size(), '=') + "\n";
   std::string footer;
   const bool swatches = swatchesForStdout();
   for (id row : PaneSession::rows(page)) {
     std::string cellType = property(row, prefs::key::kCell);
-    std::string label = property(row, prefs::key::kLabel);
+    std::string label = shown(row, prefs::key::kLabel);
     if (cellType == prefs::cell::kGroup) {
       out += wrapped(footer, "    ");
-      footer = property(row, prefs::key::kFooterText);
+      footer = shown(row, prefs::key::kFooterText);
       out += "\n";
       if (!label.empty()) out += upper(label) + "\n";
       if (!property(row, prefs::key::kHeaderCellClass).empty()) out += headerText(row);
     } else if (isCellRow(row)) {
       out += "  " + padded(label, 36) + colourSwatch(row, swatches) +
-             padded(colourRowText(row), 24) + rowKey(row) + "\n";
+             padded(colourRowText(row), 24) + vm::host::terminalText(rowKey(row)) + "\n";
     } else if (cellType == prefs::cell::kLink) {
       out += "  > " + padded(label, 50) + "(Settings show " + linkedListName(session, row) + ")\n";
     } else if (cellType == prefs::cell::kButton) {
@@ -99,7 +106,7 @@ std::string pageText(PaneSession& session, const Page& page) {
     } else if (prefs::storesValue(row)) {
       id value = prefs::shownValue(page.controller, row);
       out += "  " + padded(label, 36) + padded(valueText(row, value), 16) +
-             property(row, prefs::key::kKey) + "\n";
+             shown(row, prefs::key::kKey) + "\n";
     } else {
       out += "  " + label + "\n";
     }

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "bridge/foundation.h"
+#include "hosts/start/terminal_text.h"
 #include "standins/preferences/preferences.h"
 
 namespace settings {
@@ -21,13 +22,32 @@ bool oneOf(const std::string& text, std::initializer_list<const char*> words) {
   return false;
 }
 
+// What a stored value that no switch can hold is, for people.
+std::string kindOf(id value) {
+  if (vm::isKindOf(value, vm::cls::NSData)) return "data";
+  if (vm::isKindOf(value, vm::cls::NSArray)) return "an array";
+  if (vm::isKindOf(value, vm::cls::NSDictionary)) return "a dictionary";
+  return std::string("a value of class ") + object_getClassName(value);
+}
+
+std::string rawValueText(id row, id value) {
+  if (value == nil) return "(none)";
+  if (isSwitch(row)) {
+    // Numbers and text answer boolValue as the device's switch reads them; a date, data,
+    // an array or a dictionary would raise.
+    if (!vm::isKindOf(value, vm::cls::NSNumber) && !vm::isString(value))
+      return "(not on or off: " + kindOf(value) + ")";
+    return vm::send<BOOL>(value, vm::sel::boolValue) != NO ? "on" : "off";
+  }
+  if (vm::isString(value)) return vm::stdString(value);
+  return vm::stdString(vm::send<id>(value, vm::sel::description));
+}
+
 }  // namespace
 
 std::string valueText(id row, id value) {
-  if (value == nil) return "(none)";
-  if (isSwitch(row)) return vm::send<BOOL>(value, vm::sel::boolValue) != NO ? "on" : "off";
-  if (vm::isString(value)) return vm::stdString(value);
-  return vm::stdString(vm::send<id>(value, vm::sel::description));
+  // From a file anyone may edit: no control character reaches the terminal as it is.
+  return vm::host::terminalText(rawValueText(row, value));
 }
 
 id valueFromText(id row, const std::string& text, std::string* problem) {

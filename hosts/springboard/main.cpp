@@ -23,8 +23,10 @@
 #include "hosts/springboard/report_header.h"
 #include "hosts/springboard/report_text.h"
 #include "hosts/springboard/scene_builder.h"
+#include "hosts/springboard/stop_signals.h"
 #include "hosts/springboard/tweak_loader.h"
 #include "hosts/springboard/tweak_state.h"
+#include "hosts/start/device_root_check.h"
 #include "hosts/start/process_start.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/springboard/springboard.h"
@@ -170,6 +172,10 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (!vm::host::checkDeviceRoot(kExecutableName, vm::host::RootName::kAnyBytes)) return 1;
+  // Before any thread starts, and before any other exit handler is registered.
+  int stopSignals = options.watch ? springboard::watchStopSignals() : -1;
+
   // The device's killall finds this process through its registration.
   std::string problem;
   if (!vm::device::registerProcess(kExecutableName, &problem))
@@ -197,6 +203,18 @@ int main(int argc, char** argv) {
   std::printf("watching for %s\n", vm::kVelmotintSettingsChanged);
   std::fflush(stdout);
   for (;;) {
+    pollfd watched[2] = {{gWakePipe[0], POLLIN, 0}, {stopSignals, POLLIN, 0}};
+    if (poll(watched, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      return 1;
+    }
+    if ((watched[1].revents & POLLIN) != 0) {
+      if (int signal = springboard::takeStopSignal(stopSignals); signal != 0) {
+        vm::device::unregisterProcess(kExecutableName);
+        springboard::endByStopSignal(signal);
+      }
+    }
+    if ((watched[0].revents & (POLLIN | POLLHUP)) == 0) continue;
     char buffer[64];
     ssize_t got = read(gWakePipe[0], buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;

@@ -6,6 +6,8 @@
 #include "bridge/device_path.h"
 #include "bridge/settings_domain.h"
 #include "bridge/foundation.h"
+#include "bridge/property_list.h"
+#include "hosts/start/terminal_text.h"
 #include "tweak/settings_keys.h"
 
 namespace springboard {
@@ -31,6 +33,10 @@ std::string settingsLines(const SettingsFile& settings) {
              "warning: the settings file is not a readable property list of a dictionary; "
              "the flags keep the values they had and colours fall back to " +
              velmotint::kFallbackColour + "\n";
+    case State::kTooLarge:
+      return text + " (too large)\n" + "warning: the settings file is too large to read (" +
+             settings.oversize + "); the flags keep the values they had and colours fall back to " +
+             velmotint::kFallbackColour + "\n";
   }
   return text + "\n";
 }
@@ -42,7 +48,7 @@ std::string colourLines(const TweakState& tweak, const SettingsFile& settings,
     const std::string& stored = settings.colours[n - 1];
     char line[160];
     std::snprintf(line, sizeof line, "  vmColor%d  %-22s", n,
-                  stored.empty() ? "(not set)" : stored.c_str());
+                  stored.empty() ? "(not set)" : vm::host::terminalText(stored).c_str());
     text += line;
     const std::optional<Colour>& used = tweak.colours[n - 1];
     if (used) {
@@ -86,8 +92,10 @@ SettingsFile readSettingsFile() {
   settings.colours.resize(6);
   std::error_code ec;
   if (!std::filesystem::exists(settings.path, ec)) return settings;
-  id values = vm::copyDictionaryAtPath(vm::nsString(settings.path));
+  id values = vm::copyDictionaryAtPath(settings.path);
   settings.state = values != nil ? SettingsFile::State::kRead : SettingsFile::State::kUnreadable;
+  if (values == nil) settings.oversize = vm::oversizeText(settings.path, vm::kMaxPropertyListBytes);
+  if (!settings.oversize.empty()) settings.state = SettingsFile::State::kTooLarge;
   for (int n = 1; n <= 6; ++n) {
     id key = vm::nsString("vmColor" + std::to_string(n));
     id stored = vm::send<id>(values, vm::sel::objectForKey_, key);

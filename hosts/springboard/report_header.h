@@ -14,9 +14,10 @@
 namespace springboard {
 
 struct SettingsFile {
-  enum class State { kRead, kMissing, kUnreadable };
+  enum class State { kRead, kMissing, kUnreadable, kTooLarge };
   std::string path;  // on this machine
   State state = State::kMissing;
+  std::string oversize;              // kTooLarge: its size and the bound
   std::vector<std::string> colours;  // vmColor1..6 as stored; empty when not set
 };
 

@@ -50,14 +50,23 @@ std::vector<LoadedTweak> loadTweaks(const std::string& bundleIdentifier,
     fs::path filterPath = library;
     filterPath.replace_extension(".plist");
     // A library without a filter list is never loaded: it would go into every process.
-    id filter = vm::copyDictionaryAtPath(vm::nsString(filterPath.string()));
+    id filter = vm::copyDictionaryAtPath(filterPath.string());
     bool selected = filter != nil && filterSelects(filter, bundleIdentifier, executableName);
     vm::release(filter);
     if (!selected) continue;
 
     LoadedTweak tweak;
     tweak.path = library.string();
-    tweak.handle = dlopen(tweak.path.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    // Only a regular file: opening a FIFO named like a tweak would wait for a writer.
+    if (!std::filesystem::is_regular_file(library, ec)) {
+      tweak.error = "not a regular file";
+      loaded.push_back(std::move(tweak));
+      continue;
+    }
+    // Each tweak in a scope of its own, as each image binds to its own symbols on the
+    // device: a copy staged under a second name must reach its own hook rows and slots,
+    // not those of the copy loaded first.
+    tweak.handle = dlopen(tweak.path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (tweak.handle == nullptr) {
       const char* error = dlerror();
       tweak.error = error != nullptr ? error : "unknown error";

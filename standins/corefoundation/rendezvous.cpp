@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -16,12 +15,10 @@
 #include <utility>
 
 #include "bridge/device_path.h"
+#include "standins/corefoundation/full_queues.h"
 
 namespace vm::notify {
 namespace {
-
-// How long a post waits for a receiver whose queue is full before giving up on it.
-constexpr int kFullQueueWaitMs = 200;
 
 // Closes a descriptor when it goes out of scope.
 class OwnedFd {
@@ -88,19 +85,8 @@ std::vector<std::string> socketEntries(int folderFd) {
   return entries;
 }
 
-// Sends one datagram without ever blocking the poster for long: a receiver that has
-// stopped draining its queue loses the post rather than hanging the sender.
-void sendBounded(int fd, const std::string& name) {
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    if (send(fd, name.data(), name.size(), MSG_DONTWAIT | MSG_NOSIGNAL) >= 0) return;
-    if (errno != EAGAIN && errno != EWOULDBLOCK) return;
-    pollfd writable{fd, POLLOUT, 0};
-    if (poll(&writable, 1, kFullQueueWaitMs) <= 0) return;
-  }
-}
-
 void sendTo(const std::string& folder, int folderFd, const std::string& entry,
-            const std::string& name) {
+            const std::string& name, FullQueues* queues) {
   sockaddr_un address;
   if (!socketAddress(folder, folderFd, entry, &address)) return;
   OwnedFd fd(socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0));
@@ -112,7 +98,9 @@ void sendTo(const std::string& folder, int folderFd, const std::string& entry,
       unlinkat(folderFd, entry.c_str(), 0);
     return;
   }
-  sendBounded(fd.get(), name);
+  struct stat receiver {};
+  fstatat(folderFd, entry.c_str(), &receiver, AT_SYMLINK_NOFOLLOW);
+  queues->send(fd.release(), receiver.st_dev, receiver.st_ino, name);
 }
 
 }  // namespace
@@ -173,9 +161,11 @@ void postToEveryListener(const std::string& name) {
   std::string folder = rendezvousFolder();
   OwnedFd folderFd(open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
   if (folderFd.get() < 0) return;  // nobody has ever observed under this root
+  FullQueues queues;
   for (const std::string& entry : socketEntries(folderFd.get())) {
-    sendTo(folder, folderFd.get(), entry, name);
+    sendTo(folder, folderFd.get(), entry, name, &queues);
   }
+  queues.finish(name);
 }
 
 std::vector<std::string> receivePendingNames(int fd) {

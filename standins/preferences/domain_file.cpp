@@ -7,10 +7,12 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 
 #include "bridge/property_list.h"
+#include "standins/preferences/bounded_lock.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {
@@ -56,6 +58,33 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
   }
 }
 
+// Whether `value` is or holds a NaN: it equals nothing, not even itself, so no list holding
+// one reads back the same (and GNUstep's binary writer asks for gigabytes on one).
+bool holdsNaN(id value) {
+  if (isKindOf(value, vm::cls::NSNumber)) return std::isnan(send<double>(value, sel::doubleValue));
+  bool dictionary = isKindOf(value, vm::cls::NSDictionary);
+  if (!dictionary && !isKindOf(value, vm::cls::NSArray)) return false;
+  id items = dictionary ? send<id>(value, sel::allKeys) : value;
+  NSUInteger count = send<NSUInteger>(items, sel::count);
+  for (NSUInteger i = 0; i < count; ++i) {
+    id item = send<id>(items, sel::objectAtIndex_, i);
+    if (holdsNaN(dictionary ? send<id>(value, sel::objectForKey_, item) : item)) return true;
+  }
+  return false;
+}
+
+// The first key whose value holds a NaN, named so that the refusal says which to mend; empty
+// when there is none.
+std::string keyHoldingNaN(id dictionary) {
+  id keys = send<id>(dictionary, sel::allKeys);
+  NSUInteger count = send<NSUInteger>(keys, sel::count);
+  for (NSUInteger i = 0; i < count; ++i) {
+    id key = send<id>(keys, sel::objectAtIndex_, i);
+    if (holdsNaN(send<id>(dictionary, sel::objectForKey_, key))) return stdString(key);
+  }
+  return std::string();
+}
+
 }  // namespace
 
 std::string folderProblem(const std::string& filePath) {
@@ -78,17 +107,28 @@ DomainLock::DomainLock(const std::string& filePath) {
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(filePath).parent_path(), ignored);
   std::string lockPath = filePath + ".lock";
-  fd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (fd_ < 0) {
-    error_ = systemError("cannot open " + lockPath);
-    return;
-  }
-  while (flock(fd_, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    error_ = systemError("cannot lock " + lockPath);
+  // Never through a link planted under the lock's name: that would create or lock a file
+  // outside the folder. Non-blocking, so that a FIFO under the name cannot stop us.
+  fd_ = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  struct stat info {};
+  if (fd_ >= 0 && (fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
     close(fd_);
     fd_ = -1;
+    errno = EINVAL;
+  }
+  if (fd_ < 0) {
+    error_ = errno == ELOOP || errno == EINVAL
+                 ? "cannot open " + lockPath +
+                       ": it is not a regular file (a link or another kind of file is in its "
+                       "place); nothing was changed"
+                 : systemError("cannot open " + lockPath);
     return;
+  }
+  std::string problem = lockWithin(fd_, lockPath);
+  if (!problem.empty()) {
+    error_ = problem;
+    close(fd_);
+    fd_ = -1;
   }
 }
 
@@ -116,6 +156,13 @@ bool replaceDomainFile(const std::string& filePath, id dictionary, std::string* 
   // Binary, as the device writes its settings: GNUstep's XML writer loses characters
   // beyond the Basic Multilingual Plane.
   std::string encoded;
+  std::string nanKey = keyHoldingNaN(dictionary);
+  if (!nanKey.empty()) {
+    *error = "the value under \"" + nanKey +
+             "\" is not a number (NaN), which cannot be written as a property list that reads "
+             "back the same; nothing was changed";
+    return false;
+  }
   if (!encodeBinaryPropertyList(dictionary, &encoded)) {
     *error = "the values cannot be written as a property list that reads back the same";
     return false;

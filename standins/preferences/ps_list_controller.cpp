@@ -3,6 +3,7 @@
 // forgets them, reload reads them all again, and an appearance reads only the ones not
 // shown yet. So a page that is never cleared keeps showing what it read first.
 #include "standins/preferences/domain_file.h"
+#include "standins/preferences/domain_name_rule.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {

@@ -3,9 +3,11 @@
 #include <mutex>
 #include <set>
 
+#include "bridge/property_list.h"
 #include "bridge/settings_domain.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/preferences/domain_file.h"
+#include "standins/preferences/domain_name_rule.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {
@@ -36,6 +38,11 @@ void post(const std::string& name) {
 }
 
 WriteOutcome unreadable(const std::string& path) {
+  // Too large is no sign of damage: starting afresh would drop every value in it.
+  std::string oversize = oversizeText(path, kMaxPropertyListBytes);
+  if (!oversize.empty())
+    return {WriteStatus::kWriteFailed, "the settings file " + path + " is too large to read (" +
+                                           oversize + "); it was left as it is"};
   return {WriteStatus::kUnreadableFile,
           "the settings file " + path +
               " holds no property list of a dictionary; it was left as it is"};
@@ -62,6 +69,7 @@ std::string domainFolderProblem(const std::string& domain) {
 }
 
 DomainFileState domainFileState(const std::string& domain) {
+  if (!domainNameProblem(domain).empty()) return DomainFileState::kMissing;  // never read
   AutoreleasePool pool;
   DomainFileState state = DomainFileState::kMissing;
   release(copyDomainDictionary(domainFilePath(domain), &state));
@@ -70,6 +78,8 @@ DomainFileState domainFileState(const std::string& domain) {
 
 std::string checkValue(id specifier, id value) {
   if (!storesValue(specifier)) return rowName(specifier) + " stores no value";
+  std::string badDomain = domainNameProblem(stringProperty(specifier, key::kDefaults));
+  if (!badDomain.empty()) return rowName(specifier) + ": " + badDomain;
   std::string cellType = stringProperty(specifier, key::kCell);
   if (cellType == cell::kSwitch) {
     if (!isKindOf(value, vm::cls::NSNumber))
@@ -90,6 +100,8 @@ WriteOutcome writeValue(id specifier, id value) {
 
 WriteOutcome storeInDomain(const std::string& domain, id key, id value,
                            const std::string& notification) {
+  std::string badDomain = domainNameProblem(domain);
+  if (!badDomain.empty()) return {WriteStatus::kRefusedValue, badDomain};
   AutoreleasePool pool;
   std::string path = domainFilePath(domain);
   {
@@ -110,7 +122,8 @@ WriteOutcome storeInDomain(const std::string& domain, id key, id value,
 
 id storedInDomain(const std::string& domain, id key) {
   id value = nil;
-  {
+  // A domain whose file would lie outside the preferences folder is never read.
+  if (domainNameProblem(domain).empty()) {
     AutoreleasePool pool;
     DomainFileState state = DomainFileState::kMissing;
     id values = copyDomainDictionary(domainFilePath(domain), &state);
@@ -145,6 +158,11 @@ WriteOutcome resetToDefaults(const std::vector<id>& specifiers,
   }
   id names = send<id>(domains, sel::allKeys);
   NSUInteger count = send<NSUInteger>(names, sel::count);
+  // Every name checked before any file is replaced, so a refusal changes nothing.
+  for (NSUInteger i = 0; i < count; ++i) {
+    std::string problem = domainNameProblem(stdString(send<id>(names, sel::objectAtIndex_, i)));
+    if (!problem.empty()) return {WriteStatus::kRefusedValue, problem};
+  }
   for (NSUInteger i = 0; i < count; ++i) {
     id domain = send<id>(names, sel::objectAtIndex_, i);
     std::string path = domainFilePath(stdString(domain));

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <future>
 
 #include "bridge/device_path.h"
 #include "standins/corefoundation/kept_strings.h"
@@ -157,6 +158,43 @@ TEST_F(DeviceRootScope, ReplacedRootFolderIsListenedToAgainOnTheNextRegistration
   log.observe(CFSTR("test.name"));  // same registration; the socket is made again
   ASSERT_EQ(postFromOtherProcess(root(), {"test.name"}), 0);
   EXPECT_TRUE(log.waitFor("test.name"));
+}
+
+// Stopped observers (sockets whose queues are full and never drained) cost a post nothing:
+// it neither waits on them nor loses a name for the observers that read.
+TEST_F(DeviceRootScope, APostNeverWaitsOnAnObserverThatDoesNotRead) {
+  NotificationLog log;
+  for (const char* name : {"test.a", "test.b", "test.c"})
+    log.observe(__CFStringMakeConstantString(name));
+  std::string folder = root() + "/var/run/notifications";
+  std::vector<int> stopped;
+  for (int i = 0; i < 20; ++i) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string path = folder + "/" + std::to_string(4100000 + i);
+    ASSERT_LT(path.size(), sizeof(address.sun_path));
+    std::strcpy(address.sun_path, path.c_str());
+    int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+    ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+    stopped.push_back(fd);
+    int sender = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK, 0);
+    ASSERT_EQ(connect(sender, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+    while (send(sender, "x", 1, MSG_DONTWAIT) == 1) {
+    }
+    close(sender);
+  }
+  // A post that waited on each full queue would take seconds; this bounds only a hang.
+  auto posting = std::async(std::launch::async, [] {
+    for (const char* name : {"test.a", "test.b", "test.c"}) {
+      CFNotificationCenterPostNotification(CFNotificationCenterGetDarwinNotifyCenter(),
+                                           __CFStringMakeConstantString(name), nullptr, nullptr,
+                                           true);
+    }
+  });
+  EXPECT_EQ(posting.wait_for(std::chrono::seconds(2)), std::future_status::ready);
+  posting.wait();
+  for (const char* name : {"test.a", "test.b", "test.c"}) EXPECT_TRUE(log.waitFor(name)) << name;
+  for (int fd : stopped) close(fd);
 }
 
 }  // namespace
