@@ -69,8 +69,8 @@ TEST_F(SettingsHostileFiles, ControlCharactersFromTheFileAreEscaped) {
     EXPECT_EQ(run.out.find_first_of("\x1b\x07"), std::string::npos) << args[0];
     EXPECT_THAT(run.out, Not(HasSubstr("\xc2\x9b")));
   }
-  EXPECT_THAT(runCaptured(kSettings, {"get", "vmColor1"}).out,
-              HasSubstr("#ff0000\\x1b]0;owned\\x07\\u009b"));
+  // The colour cell shows no stored text that is not a colour: it shows its fallback.
+  EXPECT_EQ(runCaptured(kSettings, {"get", "vmColor1"}).out, "#a1a1a1:1.0\n");
 }
 
 TEST_F(SettingsHostileFiles, RefusalsNameTheKeyOrTheBound) {
