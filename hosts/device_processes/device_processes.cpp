@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "bridge/device_path.h"
-#include "bridge/lock_holder.h"
+#include "linux_only/lock_holder.h"
 #include "hosts/device_processes/process_ids.h"
 
 namespace vm::device {

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "bridge/lock_holder.h"
+#include "linux_only/lock_holder.h"
 
 namespace vm::device {
 

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "bridge/lock_holder.h"
+#include "linux_only/lock_holder.h"
 
 namespace vm::preferences {
 namespace {

@@ -1,4 +1,4 @@
-#include "bridge/lock_holder.h"
+#include "linux_only/lock_holder.h"
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
