@@ -5,11 +5,21 @@
 
 #include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "hosts/start/terminal_text.h"
 
 namespace springboard {
 namespace {
 
 constexpr const char* kPaneBundle = "/Library/PreferenceBundles/velmotintPrefs.bundle";
+
+// A row's key: its own, or for a colour-picker cell the one in its "libcolorpicker" dictionary.
+id rowKey(id row) {
+  id key = vm::send<id>(row, vm::sel::objectForKey_, vm::nsString("key"));
+  if (key != nil) return key;
+  id picker = vm::send<id>(row, vm::sel::objectForKey_, vm::nsString("libcolorpicker"));
+  if (!vm::isKindOf(picker, vm::cls::NSDictionary)) return nil;
+  return vm::send<id>(picker, vm::sel::objectForKey_, vm::nsString("key"));
+}
 
 // The rows of one specifier list that store a value under a key, with their labels.
 void readList(const std::filesystem::path& file, OptionLabels& labels) {
@@ -20,10 +30,12 @@ void readList(const std::filesystem::path& file, OptionLabels& labels) {
     for (NSUInteger i = 0; i < count; ++i) {
       id row = vm::send<id>(items, vm::sel::objectAtIndex_, i);
       if (!vm::isKindOf(row, vm::cls::NSDictionary)) continue;
-      id key = vm::send<id>(row, vm::sel::objectForKey_, vm::nsString("key"));
+      id key = rowKey(row);
       id label = vm::send<id>(row, vm::sel::objectForKey_, vm::nsString("label"));
       if (vm::isString(key) && vm::isString(label))
-        labels[vm::stdString(key)] = vm::stdString(label);
+        // The lists are files anyone may edit; their text reaches the terminal.
+        labels[vm::host::terminalText(vm::stdString(key))] =
+            vm::host::terminalText(vm::stdString(label));
     }
   }
   vm::release(list);

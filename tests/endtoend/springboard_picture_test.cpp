@@ -170,13 +170,18 @@ TEST_F(SpringBoardPictureTest, TheReportNamesOptionsByTheStagedPanesLabels) {
   writeFile("/Library/PreferenceBundles/velmotintPrefs.bundle/Page.plist",
             vm::test::xmlPlist("<key>items</key><array><dict><key>key</key><string>ENABLED16"
                                "</string><key>label</key><string>No Date At All</string></dict>"
-                               "<dict><key>label</key><string>Group</string></dict></array>"));
+                               "<dict><key>label</key><string>Group</string></dict>"
+                               // A colour-picker row keeps its key in the picker's dictionary.
+                               "<dict><key>label</key><string>Bar\x1b Text</string>"
+                               "<key>libcolorpicker</key><dict><key>key</key><string>vmColor2"
+                               "</string></dict></dict></array>"));
   vm::test::Finished named = vm::test::runCaptured(VM_BIN_DIR "/SpringBoard", {});
   EXPECT_NE(named.out.find("flags on: ENABLED16, ENABLED21\n"), std::string::npos) << named.out;
   EXPECT_NE(named.out.find("options on: No Date At All (ENABLED16), ENABLED21\n"),
             std::string::npos)
       << named.out;
   EXPECT_NE(named.out.find("\n  ENABLED16  No Date At All\n"), std::string::npos) << named.out;
+  EXPECT_NE(named.out.find("\n  vmColor2   Bar\\x1b Text\n"), std::string::npos) << named.out;
 }
 
 // --compare: the stock screens keep the platform's colours, the screens beside them take
