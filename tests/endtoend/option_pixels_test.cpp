@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "hosts/springboard/picture_layout.h"
@@ -21,6 +22,9 @@ struct Option {
   const char* key;
   const char* tint;  // a colour's tint, on in both pictures; nullptr for a switch
 };
+
+// ctest lists each case with its parameter: the key, not the struct's bytes.
+void PrintTo(const Option& option, std::ostream* out) { *out << option.key; }
 
 const Option kOptions[] = {
     {"ENABLED1", nullptr},    {"ENABLED2", nullptr},    {"ENABLED3", nullptr},
