@@ -5,25 +5,10 @@
 
 #include <cerrno>
 
+#include "bridge/posix_platform.h"
+
 namespace vm {
 namespace {
-
-// The platforms name the nanosecond times differently.
-#if defined(__APPLE__)
-timespec modifiedTime(const struct stat& info) {
-  return info.st_mtimespec;
-}
-timespec changedTime(const struct stat& info) {
-  return info.st_ctimespec;
-}
-#else
-timespec modifiedTime(const struct stat& info) {
-  return info.st_mtim;
-}
-timespec changedTime(const struct stat& info) {
-  return info.st_ctim;
-}
-#endif
 
 bool sameTime(const timespec& a, const timespec& b) {
   return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;

@@ -1,9 +1,9 @@
 // The root page's buttons. Neither looks at its sender or at what its call answers: a
 // failed restart or an unopened address leaves nothing for the pane to do.
 #include "bridge/foundation.h"
-#include "bridge/run_program.h"
 #include "bridge/selectors.h"
 #include "prefs/pane.h"
+#include "prefs/run_program.h"
 
 namespace velmotint::prefs {
 namespace {

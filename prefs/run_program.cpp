@@ -1,4 +1,4 @@
-#include "run_program.h"
+#include "prefs/run_program.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -7,26 +7,9 @@
 #include <string>
 #include <vector>
 
-#if defined(__APPLE__)
-#include <crt_externs.h>
-#else
-#include <unistd.h>
-#endif
+#include "bridge/posix_platform.h"
 
 namespace vm {
-namespace {
-
-// A loaded library cannot reach `environ` on the device (only the main executable
-// defines it); the runtime hands it out instead.
-char** environment() {
-#if defined(__APPLE__)
-  return *_NSGetEnviron();
-#else
-  return environ;
-#endif
-}
-
-}  // namespace
 
 int runAndWait(const char* program, std::initializer_list<const char*> arguments) {
   // posix_spawnp takes writable strings; these copies outlive the call.
@@ -37,7 +20,7 @@ int runAndWait(const char* program, std::initializer_list<const char*> arguments
   argv.push_back(nullptr);
 
   pid_t child = 0;
-  if (posix_spawnp(&child, program, nullptr, nullptr, argv.data(), environment()) != 0) {
+  if (posix_spawnp(&child, program, nullptr, nullptr, argv.data(), processEnvironment()) != 0) {
     return -1;
   }
   int status = 0;
