@@ -17,8 +17,8 @@
 #include "bench/pools.h"
 #include "bench/settings_fixture.h"
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "colour/colour.h"
+#include "settings_store/settings_domain.h"
 #include "standins/springboard/springboard.h"
 #include "tweak/installer.h"
 

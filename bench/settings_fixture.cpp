@@ -4,9 +4,10 @@
 
 #include <filesystem>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
+#include "linux_only/device_path.h"
+#include "linux_only/property_list_files.h"
+#include "settings_store/settings_domain.h"
 
 namespace vm::bench {
 namespace {

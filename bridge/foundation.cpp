@@ -5,9 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "bridge/file_bytes.h"
-#include "bridge/gnustep_quirks.h"
-#include "bridge/property_list.h"
+#include "bridge/linux_seams.h"
 
 namespace vm {
 namespace {
@@ -54,25 +52,6 @@ AutoreleasePool::AutoreleasePool()
 
 AutoreleasePool::~AutoreleasePool() {
   release(pool_);
-}
-
-id copyDictionaryAtPath(id path) {
-  return copyDictionaryAtPath(stdString(path));
-}
-
-id copyDictionaryAtPath(const std::string& path) {
-  std::string bytes;
-  FileIdentity ignored;
-  if (!readRegularFile(path, kMaxPropertyListBytes, &bytes, &ignored)) return nil;
-  return copyDictionaryFromBytes(bytes.data(), bytes.size(), Containers::kMutable);
-}
-
-bool writeDictionaryAtPath(id dictionary, id path) {
-  id data = send<id>(cls::NSPropertyListSerialization.get(),
-                     sel::dataWithPropertyList_format_options_error_, dictionary,
-                     kPropertyListXmlFormat, 0UL, static_cast<id*>(nullptr));
-  if (data == nil) return false;
-  return send<BOOL>(data, sel::writeToFile_atomically_, path, static_cast<BOOL>(YES)) != NO;
 }
 
 void logf(const char* format, ...) {

@@ -1,5 +1,5 @@
 // Thin typed helpers over Foundation for the operations the whole tree repeats: strings,
-// reference counting, autorelease pools, property-list files and the platform log.
+// reference counting, autorelease pools and the platform log.
 #pragma once
 
 #include <objc/runtime.h>
@@ -59,17 +59,6 @@ class AutoreleasePool {
  private:
   id pool_;
 };
-
-// Reads the property list at `path` (XML, binary or old-style text) and returns a new
-// mutable dictionary that the caller owns (+1), or nil when the file is missing, not a
-// regular file, unreadable, not a property list within the reader's bounds
-// (bridge/property_list.h) or its root is not a dictionary. Logs nothing, never raises.
-id copyDictionaryAtPath(id path);
-// The same for a path of any bytes: a device root whose name is not UTF-8 still reads.
-id copyDictionaryAtPath(const std::string& path);
-
-// Writes a dictionary as an XML property list to `path`, replacing the file atomically.
-bool writeDictionaryAtPath(id dictionary, id path);
 
 // The platform log, with a printf-style format.
 void logf(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,8 +1,8 @@
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "colour/colour.h"
 #include "colour/colour_string.h"
 #include "colour/domain_name.h"
+#include "settings_store/settings_domain.h"
 
 id colorFromDefaultsWithKey(id domain, id key, id fallback) {
   // Checked against the file on every call: the Settings application changes the file

@@ -30,7 +30,7 @@ VM_EXPORT id colorFromHex(id text);
 
 // The colour stored under `key` in the settings file of `domain`
 // ("/var/mobile/Library/Preferences/<domain>.plist", checked on every call and read again
-// whenever it changed: bridge/settings_domain.h), with its ":alpha" applied; the colour of
+// whenever it changed: settings_store/settings_domain.h), with its ":alpha" applied; the colour of
 // the `fallback` colour string when the file, the key or a string value is missing.
 // Returns an autoreleased colour.
 VM_EXPORT id colorFromDefaultsWithKey(id domain, id key, id fallback);

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
+#include "settings_store/settings_domain.h"
 
 namespace vm::colour {
 namespace {

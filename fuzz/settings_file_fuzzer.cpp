@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
 #include "colour/colour_string.h"
 #include "fuzz/fuzz_support.h"
+#include "settings_store/property_list.h"
 #include "tweak/feature_flags.h"
 #include "tweak/settings.h"
 

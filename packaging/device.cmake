@@ -40,6 +40,7 @@ endif()
 set(VM_TWEAK_INSTALL_DIR /Library/MobileSubstrate/DynamicLibraries)
 
 add_subdirectory(bridge)
+add_subdirectory(settings_store)
 add_subdirectory(colour)
 add_subdirectory(tweak)
 add_subdirectory(prefs)

@@ -1,6 +1,6 @@
 // Everything the tweak takes from the process that loads it: class lookup, the hooking
 // call and the Darwin notification centre. Where the settings file lives on this machine is
-// its settings domain's business (bridge/settings_domain.h).
+// its settings domain's business (settings_store/settings_domain.h).
 #pragma once
 
 #include <objc/runtime.h>

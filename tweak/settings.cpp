@@ -1,7 +1,7 @@
 #include "tweak/settings.h"
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
+#include "settings_store/settings_domain.h"
 #include "tweak/feature_flags.h"
 #include "tweak/flag_value.h"
 

@@ -1,9 +1,9 @@
 // The names the tweak shares with the Settings pane. Where the settings file lives and
-// which notification announces a change belong to its settings domain
-// (bridge/settings_domain.h).
+// which notification announces a change belong to the settings store
+// (settings_store/settings_names.h).
 #pragma once
 
-#include "bridge/settings_domain.h"
+#include "settings_store/settings_names.h"
 
 namespace velmotint {
 

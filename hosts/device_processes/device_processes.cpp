@@ -10,9 +10,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "bridge/device_path.h"
-#include "linux_only/lock_holder.h"
 #include "hosts/device_processes/process_ids.h"
+#include "linux_only/device_path.h"
+#include "linux_only/lock_holder.h"
 
 namespace vm::device {
 namespace fs = std::filesystem;

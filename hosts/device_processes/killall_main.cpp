@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "bridge/device_path.h"
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/start/device_root_check.h"
+#include "linux_only/device_path.h"
 
 namespace {
 

@@ -7,10 +7,7 @@
 #include <memory>
 #include <set>
 
-#include "bridge/device_path.h"
-#include "bridge/file_bytes.h"
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
 #include "hosts/settings/colour_rows.h"
 #include "hosts/settings/device_tools.h"
 #include "hosts/settings/page_text.h"
@@ -18,6 +15,9 @@
 #include "hosts/settings/pane_session.h"
 #include "hosts/settings/value_text.h"
 #include "hosts/start/terminal_text.h"
+#include "linux_only/device_path.h"
+#include "settings_store/file_bytes.h"
+#include "settings_store/property_list.h"
 #include "standins/preferences/domain_name_rule.h"
 #include "standins/preferences/preferences.h"
 

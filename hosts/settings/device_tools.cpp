@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "bridge/device_path.h"
 #include "hosts/start/terminal_text.h"
+#include "linux_only/device_path.h"
 
 namespace settings {
 

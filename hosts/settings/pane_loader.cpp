@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "linux_only/device_path.h"
+#include "linux_only/property_list_files.h"
 #include "standins/preferences/preferences.h"
 
 namespace settings {

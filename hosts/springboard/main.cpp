@@ -12,7 +12,6 @@
 #include <string>
 
 #include "bridge/foundation.h"
-#include "bridge/settings_domain.h"
 #include "hosts/device_processes/device_processes.h"
 #include "hosts/springboard/hook_listing.h"
 #include "hosts/springboard/not_drawn.h"
@@ -28,6 +27,7 @@
 #include "hosts/springboard/tweak_state.h"
 #include "hosts/start/device_root_check.h"
 #include "hosts/start/process_start.h"
+#include "settings_store/settings_names.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/springboard/springboard.h"
 

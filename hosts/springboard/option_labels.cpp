@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
 #include "hosts/start/terminal_text.h"
+#include "linux_only/device_path.h"
+#include "linux_only/property_list_files.h"
 
 namespace springboard {
 namespace {

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "bridge/device_path.h"
-#include "bridge/settings_domain.h"
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
 #include "hosts/start/terminal_text.h"
+#include "linux_only/device_path.h"
+#include "linux_only/property_list_files.h"
+#include "settings_store/property_list.h"
+#include "settings_store/settings_domain.h"
 #include "tweak/settings_keys.h"
 
 namespace springboard {

@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "linux_only/device_path.h"
+#include "linux_only/property_list_files.h"
 
 namespace springboard {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bridge/device_path.h"
 #include "hosts/start/terminal_text.h"
 #include "hosts/start/utf8_text.h"
+#include "linux_only/device_path.h"
 
 namespace vm::host {
 namespace {

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <future>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
+#include "linux_only/device_path.h"
 
 struct __CFNotificationCenter {};
 

@@ -14,7 +14,7 @@
 #include <system_error>
 #include <utility>
 
-#include "bridge/device_path.h"
+#include "linux_only/device_path.h"
 #include "standins/corefoundation/full_queues.h"
 
 namespace vm::notify {

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <vector>
 
+#include "linux_only/property_list_files.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {

@@ -11,7 +11,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "bridge/property_list.h"
+#include "linux_only/property_list_files.h"
+#include "settings_store/property_list.h"
 #include "standins/preferences/bounded_lock.h"
 #include "standins/preferences/preferences_internal.h"
 
@@ -37,8 +38,7 @@ bool writeAll(int fd, const char* bytes, size_t length) {
 // mkostemp's six characters.
 bool isTemporaryOf(const std::string& name, const std::string& fileName) {
   const std::string prefix = "." + fileName + ".";
-  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
-    return false;
+  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
   for (size_t i = prefix.size(); i < name.size(); ++i) {
     if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
   }

@@ -3,8 +3,8 @@
 #include <mutex>
 #include <set>
 
-#include "bridge/property_list.h"
-#include "bridge/settings_domain.h"
+#include "settings_store/property_list.h"
+#include "settings_store/settings_domain.h"
 #include "standins/corefoundation/CoreFoundation.h"
 #include "standins/preferences/domain_file.h"
 #include "standins/preferences/domain_name_rule.h"

@@ -1,5 +1,6 @@
 // Reading a bundle's specifier list ("<bundle>/<name>.plist") into rows. A controller's
 // lists live in the bundle its class came from, found through the bundle registry.
+#include "linux_only/property_list_files.h"
 #include "standins/preferences/preferences_internal.h"
 
 namespace vm::preferences {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bridge/device_path.h"
+#include "linux_only/device_path.h"
 #include "tests/support/hook_probe.h"
 #include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"

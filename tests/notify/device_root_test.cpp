@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <future>
 
-#include "bridge/device_path.h"
+#include "linux_only/device_path.h"
 #include "standins/corefoundation/kept_strings.h"
 #include "tests/notify/notification_log.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "bridge/device_path.h"
+#include "linux_only/device_path.h"
 #include "tests/support/child_process.h"
 
 namespace vm::test {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "bridge/foundation.h"
+#include "linux_only/property_list_files.h"
 #include "standins/preferences/preferences.h"
 
 namespace vm::test {

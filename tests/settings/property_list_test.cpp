@@ -1,10 +1,11 @@
 // The one property-list reader: what it hands to the parser, and that nothing the parser
 // raises or any file holds gets past it.
-#include "bridge/property_list.h"
+#include "settings_store/property_list.h"
 
 #include <gtest/gtest.h>
 
 #include "bridge/foundation.h"
+#include "linux_only/property_list_files.h"
 #include "tests/support/hostile_plists.h"
 
 namespace {

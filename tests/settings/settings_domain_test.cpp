@@ -1,6 +1,6 @@
 // A settings domain's snapshot: fresh at the very next use after any change to the file,
 // read only once while the file stays as it is, and safe to use from several threads.
-#include "bridge/settings_domain.h"
+#include "settings_store/settings_domain.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "bridge/device_path.h"
+#include "linux_only/device_path.h"
 
 namespace vm::test {
 

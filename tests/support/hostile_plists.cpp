@@ -3,7 +3,8 @@
 #include <cstdint>
 
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
+#include "linux_only/property_list_files.h"
+#include "settings_store/property_list.h"
 #include "tests/support/device_root.h"
 
 namespace vm::test {

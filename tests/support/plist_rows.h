@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bridge/foundation.h"
+#include "linux_only/property_list_files.h"
 
 namespace vm::test {
 

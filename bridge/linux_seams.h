@@ -1,11 +1,28 @@
-// What the bridge does only for GNUstep-base and the Linux leak checker. Apple's
-// Foundation needs none of it, so the device build compiles none of it
-// (bridge/gnustep_quirks.cpp is a Linux source only): there these are empty and vanish.
+// The few things code every build compiles needs done only on Linux: device paths that
+// live under a device root, and what GNUstep-base and the Linux leak checker need. The
+// device has no device root and Apple's Foundation needs none of the rest, so there each
+// is the identity or nothing, inline, and vanishes; on Linux the Linux-only library
+// defines them (linux_only/device_path.cpp, linux_only/gnustep_quirks.cpp), and the device
+// build compiles none of it.
 #pragma once
 
 #include <cstddef>
+#include <string>
 
-namespace vm::gnustep {
+namespace vm {
+
+#if defined(__APPLE__)
+inline const std::string& currentHostPath(const std::string& devicePath) {
+  return devicePath;
+}
+#else
+// `devicePath` ("/var/mobile/...") under the current device root (linux_only/device_path.h),
+// in storage of the calling thread's, valid until the thread asks again: no allocation
+// once it has grown.
+const std::string& currentHostPath(const std::string& devicePath);
+#endif
+
+namespace gnustep {
 
 #if defined(__APPLE__)
 inline void setUpFoundationClasses() {}
@@ -29,4 +46,5 @@ void setUpPropertyListClasses();
 bool parserSurvivesDeclarations(const unsigned char* bytes, size_t length);
 #endif
 
-}  // namespace vm::gnustep
+}  // namespace gnustep
+}  // namespace vm

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "bridge/gnustep_quirks.h"
-#include "bridge/property_list.h"
+#include "bridge/linux_seams.h"
+#include "settings_store/property_list.h"
 
 namespace vm {
 namespace {

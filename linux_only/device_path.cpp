@@ -1,4 +1,4 @@
-#include "device_path.h"
+#include "linux_only/device_path.h"
 
 #include <unistd.h>
 
@@ -7,9 +7,6 @@
 namespace vm {
 
 std::string deviceRoot() {
-#if defined(__APPLE__)
-  return std::string();
-#else
   const char* configured = std::getenv(kDeviceRootVariable);
   std::string root;
   if (configured != nullptr && configured[0] != '\0') {
@@ -21,19 +18,8 @@ std::string deviceRoot() {
   }
   while (root.size() > 1 && root.back() == '/') root.pop_back();
   return root;
-#endif
 }
 
-#if defined(__APPLE__)
-const std::string& currentDeviceRoot() {
-  static const std::string none;
-  return none;
-}
-
-const std::string& currentHostPath(const std::string& devicePath) {
-  return devicePath;
-}
-#else
 namespace {
 
 // One environment variable's value as last seen (unset and empty are told apart).
@@ -50,8 +36,8 @@ struct SeenVariable {
 
 }  // namespace
 
-// Per-thread memos: Linux only, since the oldest supported devices have no thread-local
-// storage (and need no device root).
+// Per-thread memos, which only Linux can have: the oldest supported devices have no
+// thread-local storage.
 const std::string& currentDeviceRoot() {
   thread_local SeenVariable configured, home;
   thread_local std::string root;
@@ -74,7 +60,6 @@ const std::string& currentHostPath(const std::string& devicePath) {
   path.assign(currentDeviceRoot()).append(devicePath);
   return path;
 }
-#endif
 
 std::string hostPath(const std::string& devicePath) {
   return deviceRoot() + devicePath;

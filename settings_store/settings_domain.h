@@ -19,16 +19,10 @@
 #include <mutex>
 #include <string>
 
-#include "bridge/file_bytes.h"
-
-// The Velmotint settings: the domain, and the Darwin notification that announces a change
-// to it. The name is a literal macro because CFSTR takes nothing else.
-#define VM_VELMOTINT_SETTINGS_CHANGED "com.tanvork.velmotint/settingschanged"
+#include "settings_store/file_bytes.h"
+#include "settings_store/settings_names.h"
 
 namespace vm {
-
-inline constexpr const char* kVelmotintDomain = "com.tanvork.velmotint";
-inline constexpr const char* kVelmotintSettingsChanged = VM_VELMOTINT_SETTINGS_CHANGED;
 
 // One reading of a settings file: an immutable dictionary and the identity of the file
 // it came from.
@@ -67,7 +61,7 @@ class SettingsDomain {
   const std::string& name() const { return name_; }
   // "/var/mobile/Library/Preferences/<name>.plist".
   const std::string& devicePath() const { return devicePath_; }
-  // The device path under the current device root.
+  // The device path as this machine stores it (bridge/linux_seams.h).
   std::string hostPath() const;
 
   // The file's dictionary as it is now, or null. See the top of this file.

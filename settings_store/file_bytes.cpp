@@ -1,4 +1,4 @@
-#include "bridge/file_bytes.h"
+#include "settings_store/file_bytes.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
-#include "bridge/property_list.h"
+#include "settings_store/property_list.h"
 
 #include "bridge/foundation.h"
-#include "bridge/gnustep_quirks.h"
+#include "bridge/linux_seams.h"
 
 namespace vm {
 
@@ -40,28 +40,6 @@ id copyDictionaryFromBytes(const void* bytes, size_t length, Containers containe
     return copy;
   }
   return plist;
-}
-
-bool encodeBinaryPropertyList(id plist, std::string* bytes) {
-  gnustep::setUpPropertyListClasses();
-  bytes->clear();
-  try {
-    AutoreleasePool pool;
-    id data = send<id>(cls::NSPropertyListSerialization.get(),
-                       sel::dataWithPropertyList_format_options_error_, plist,
-                       kPropertyListBinaryFormat, 0UL, static_cast<id*>(nullptr));
-    if (data == nil) return false;
-    bytes->assign(send<const char*>(data, sel::bytes), send<NSUInteger>(data, sel::length));
-  } catch (...) {
-    bytes->clear();
-    return false;
-  }
-  // What a later read will see: anything the writer dropped or changed shows here.
-  id again = copyPropertyList(bytes->data(), bytes->size(), Containers::kImmutable);
-  bool exact = again != nil && send<BOOL>(again, sel::isEqual_, plist) != NO;
-  release(again);
-  if (!exact) bytes->clear();
-  return exact;
 }
 
 }  // namespace vm

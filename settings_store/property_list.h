@@ -17,7 +17,6 @@
 #include <objc/runtime.h>
 
 #include <cstddef>
-#include <string>
 
 namespace vm {
 
@@ -46,10 +45,7 @@ id copyPropertyList(const void* bytes, size_t length, Containers containers);
 // The same, kept only when the root is a dictionary.
 id copyDictionaryFromBytes(const void* bytes, size_t length, Containers containers);
 
-// `plist` as a binary property list (the encoding the device writes), into `bytes`. False
-// when it cannot be encoded, or when reading the encoding back through this reader would
-// not give an equal list: every string, keys included, must come back exactly, or
-// nothing is written. Never raises.
-bool encodeBinaryPropertyList(id plist, std::string* bytes);
+// Reading whole files and writing lists, which only the hosts, the stand-ins and the tests
+// do: linux_only/property_list_files.h.
 
 }  // namespace vm

@@ -1,13 +1,13 @@
-#include "bridge/settings_domain.h"
+#include "settings_store/settings_domain.h"
 
 #include <sys/time.h>
 
 #include <algorithm>
 #include <map>
 
-#include "bridge/device_path.h"
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
+#include "bridge/linux_seams.h"
+#include "settings_store/property_list.h"
 
 namespace vm {
 namespace {
@@ -66,7 +66,7 @@ SettingsDomain::SettingsDomain(std::string name)
     : name_(std::move(name)), devicePath_(kPreferencesFolder + name_ + ".plist") {}
 
 std::string SettingsDomain::hostPath() const {
-  return vm::hostPath(devicePath_);
+  return currentHostPath(devicePath_);
 }
 
 void SettingsDomain::rememberName(id name) {

@@ -1,12 +1,10 @@
-// GNUstep-base's needs only: the Linux build's sources list this file, the device build's
-// do not (bridge/gnustep_quirks.h).
-#include "bridge/gnustep_quirks.h"
-
+// GNUstep-base's needs, behind the bridge's Linux seams (bridge/linux_seams.h).
 #include <cstring>
 #include <utility>
 
 #include "bridge/foundation.h"
-#include "bridge/property_list.h"
+#include "bridge/linux_seams.h"
+#include "settings_store/property_list.h"
 
 namespace vm::gnustep {
 
