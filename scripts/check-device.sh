@@ -92,8 +92,9 @@ too_new_for_7='St11align_val_t|__tlv_bootstrap|_tlv_atexit|__cxa_thread_atexit|_
 too_new_for_6="$too_new_for_7"'|_ZNSt9type_infoD[012]Ev|_ZTVSt9type_info|_ZNSt3__16locale[0-9]+(none|collate|ctype|monetary|numeric|time|messages|all)E|__get_sp_mut|__sp_mut'
 declare -A too_new=([7.0]=$too_new_for_7 [6.0]=$too_new_for_6)
 
-# Code that only the hosts, the stand-ins and the tests call (dead-stripped), and what
-# only GNUstep needs (never compiled for the device): no slice may hold either.
+# Code that only the hosts, the stand-ins and the tests call (dead-stripped, or compiled
+# for Linux only), and what only GNUstep needs (linux_only/, never compiled for the
+# device): no slice may hold either.
 not_on_device='VelmotintCopyHookInfo|encodeBinaryPropertyList|7gnustep'
 
 declare -A minimum_ios=([arm64]=7.0 [armv7]=6.0)
@@ -216,13 +217,14 @@ check_package_binary() {
 # them calls what iOS 6 lacks, and only the two load files carry a load-time initialiser.
 check_armv7_objects() {
   local build=$out/armv7 source object objects what
-  for source in $(cd "$here" && find bridge colour tweak prefs -name '*.cpp' | sort); do
+  # What only Linux needs is never compiled for the device.
+  for source in $(cd "$here" && find linux_only -name '*.cpp' | sort); do
+    objects=$(find "$build" -name "$(basename "$source").o" 2>/dev/null)
+    [ -z "$objects" ] || fail "$source: serves Linux only, yet has a device object"
+  done
+  for source in $(cd "$here" && find bridge settings_store colour tweak prefs -name '*.cpp' | sort); do
     # <folder>/x.cpp compiles to <folder>/CMakeFiles/<target>.dir/x.cpp.o
     objects=$(find "$build/${source%%/*}/CMakeFiles" -path "*.dir/${source#*/}.o" 2>/dev/null)
-    if [[ $source == */gnustep_* ]]; then
-      [ -z "$objects" ] || fail "$source: serves GNUstep only, yet has a device object"
-      continue
-    fi
     [ -n "$objects" ] || fail "$source: no armv7 object"
     for object in $objects; do
       what="armv7 object of $source"
