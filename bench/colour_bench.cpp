@@ -8,6 +8,8 @@
 #include "bench/settings_fixture.h"
 #include "bridge/foundation.h"
 #include "colour/colour.h"
+#include "colour/colour_string.h"
+#include "colour/hex.h"
 
 namespace {
 

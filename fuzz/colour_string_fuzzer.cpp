@@ -1,13 +1,13 @@
 // Colour strings as a settings file or a person may hold them: the hex part through
-// colorFromHex, the whole string with its ":alpha", and the byte-level conversions.
+// colorFromHex, the whole string with its ":alpha", and the hex conversions.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bridge/foundation.h"
-#include "colour/colour.h"
 #include "colour/colour_string.h"
+#include "colour/hex.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

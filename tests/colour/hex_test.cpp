@@ -1,11 +1,12 @@
 // convertFromHex and hextodec: values, rejected characters and their log lines.
+#include "colour/hex.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <stdexcept>
 #include <utility>
 
-#include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 
 namespace {
