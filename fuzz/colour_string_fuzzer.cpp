@@ -1,4 +1,4 @@
-// Colour strings as a settings file or a person may hold them: the hex part through
+// Colour strings as a settings file or a person may hold them: the hex text through
 // colorFromHex, the whole string with its ":alpha", and the hex conversions.
 #include <cstdint>
 #include <stdexcept>
@@ -15,7 +15,7 @@ namespace {
 bool componentsInRange(id colour) {
   CGFloat red = -1, green = -1, blue = -1, alpha = -1;
   vm::send<BOOL>(colour, vm::sel::getRed_green_blue_alpha_, &red, &green, &blue, &alpha);
-  // The alpha is passed on as written (UIColor decides); the hex part always gives bytes.
+  // The alpha is passed on as written (UIColor decides); the hex text always gives bytes.
   for (CGFloat c : {red, green, blue}) {
     if (!(c >= 0 && c <= 1)) return false;
   }
