@@ -8,14 +8,16 @@
 #include "bench/settings_fixture.h"
 #include "bridge/foundation.h"
 #include "colour/colour.h"
+#include "colour/colour_string.h"
+#include "colour/hex.h"
 
 namespace {
 
 using vm::bench::runInPools;
 
 void BM_convertFromHex(benchmark::State& state, const char* text) {
-  const std::string digits = text;
-  for (auto _ : state) benchmark::DoNotOptimize(convertFromHex(digits));
+  const std::string hexText = text;
+  for (auto _ : state) benchmark::DoNotOptimize(convertFromHex(hexText));
 }
 BENCHMARK_CAPTURE(BM_convertFromHex, pair, "a1");
 BENCHMARK_CAPTURE(BM_convertFromHex, six_digits, "a1b2c3");

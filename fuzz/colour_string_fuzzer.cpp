@@ -1,13 +1,13 @@
-// Colour strings as a settings file or a person may hold them: the hex part through
-// colorFromHex, the whole string with its ":alpha", and the byte-level conversions.
+// Colour strings as a settings file or a person may hold them: the hex text through
+// colorFromHex, the whole string with its ":alpha", and the hex conversions.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "bridge/foundation.h"
-#include "colour/colour.h"
 #include "colour/colour_string.h"
+#include "colour/hex.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 bool componentsInRange(id colour) {
   CGFloat red = -1, green = -1, blue = -1, alpha = -1;
   vm::send<BOOL>(colour, vm::sel::getRed_green_blue_alpha_, &red, &green, &blue, &alpha);
-  // The alpha is passed on as written (UIColor decides); the hex part always gives bytes.
+  // The alpha is passed on as written (UIColor decides); the hex text always gives bytes.
   for (CGFloat c : {red, green, blue}) {
     if (!(c >= 0 && c <= 1)) return false;
   }

@@ -1,12 +1,13 @@
 // colorFromDefaultsWithKey against settings files in a device root of its own. Lookups on
 // several threads while the file is replaced are in tests/tweak/reload_race_test.cpp, which
 // ThreadSanitizer runs too.
+#include "colour/colour.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "bridge/foundation.h"
-#include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 #include "tests/support/device_root.h"
 #include "tests/support/hostile_plists.h"
@@ -97,7 +98,7 @@ struct StoredCase {
   double alpha;
 };
 
-TEST_F(ColorFromDefaultsTest, HexPartWithAlphaReplaced) {
+TEST_F(ColorFromDefaultsTest, HexTextWithAlphaReplaced) {
   const StoredCase cases[] = {
       StoredCase{"#ff0000:0.5", 255, 0, 0, 0.5}, StoredCase{"#ff0000", 255, 0, 0, 1.0},
       StoredCase{"ff0000:0.5", 255, 0, 0, 0.5},  StoredCase{"#f00:0.25", 255, 0, 0, 0.25},
@@ -114,7 +115,7 @@ TEST_F(ColorFromDefaultsTest, HexPartWithAlphaReplaced) {
   }
 }
 
-TEST_F(ColorFromDefaultsTest, EmptyHexPartIsRandomWithTheStoredAlpha) {
+TEST_F(ColorFromDefaultsTest, EmptyHexTextIsRandomWithTheStoredAlpha) {
   for (const auto& [stored, alpha] : {std::pair{"", 1.0}, std::pair{":0.5", 0.5}}) {
     storeString(stored);
     // The fallback is parsed on every call, also when the stored value wins, and first: its

@@ -1,11 +1,12 @@
 // convertFromHex and hextodec: values, rejected characters and their log lines.
+#include "colour/hex.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <stdexcept>
 #include <utility>
 
-#include "colour/colour.h"
 #include "tests/colour/colour_probe.h"
 
 namespace {
@@ -40,40 +41,36 @@ TEST(ConvertFromHex, GivesValueAndLogsRejectedCharactersLastFirst) {
 }
 
 struct SplitCase {
-  std::string digits;
+  std::string hexText;
   std::vector<unsigned char> bytes;
+  std::vector<int> rejected;  // red's, then green's, then blue's
 };
 
-TEST(Hextodec, StoresRedGreenBlueFromCharacterPairs) {
-  const SplitCase cases[] = {{"a1b2c3", {161, 178, 195}},
-                             {"aabbccdd", {170, 187, 204}},
-                             {"aabb", {170, 187, 0}},
-                             {"aabbc", {170, 187, 12}}};
+TEST(Hextodec, StoresRedGreenBlueFromCharacterPairsConvertedInThatOrder) {
+  const SplitCase cases[] = {{"a1b2c3", {161, 178, 195}, {}},
+                             {"aabbccdd", {170, 187, 204}, {}},
+                             {"aabb", {170, 187, 0}, {}},
+                             {"aabbc", {170, 187, 12}, {}},
+                             {"g1h1i1", {1, 1, 1}, {'g', 'h', 'i'}}};
   for (const SplitCase& c : cases) {
     std::vector<unsigned char> bytes{9, 9, 9, 42};
-    hextodec(c.digits, bytes);
+    Logged logged = logsOf([&] { hextodec(c.hexText, bytes); });
     std::vector<unsigned char> expected = c.bytes;
     expected.push_back(42);  // only elements 0 to 2 are written, nothing is resized
-    EXPECT_EQ(bytes, expected) << c.digits;
+    EXPECT_EQ(bytes, expected) << c.hexText;
+    EXPECT_EQ(logged.rejectedCodes, c.rejected) << c.hexText;
   }
-}
-
-TEST(Hextodec, ConvertsRedGreenBlueInThatOrder) {
-  std::vector<unsigned char> bytes(3);
-  Logged logged = logsOf([&] { hextodec("g1h1i1", bytes); });
-  EXPECT_EQ(logged.rejectedCodes, (std::vector<int>{'g', 'h', 'i'}));
-  EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 1, 1}));
 }
 
 // Too short a text, or too few component bytes: raises before writing or logging anything.
 TEST(Hextodec, ShortTextOrTooFewBytesRaiseBeforeWritingOrLogging) {
   const std::pair<std::string, std::vector<unsigned char>> cases[] = {
       {"", {1, 2, 3}}, {"z", {1, 2, 3}}, {"zz", {1, 2, 3}}, {"zzz", {1, 2, 3}}, {"aabbcc", {7, 7}}};
-  for (const auto& [digits, before] : cases) {
+  for (const auto& [hexText, before] : cases) {
     std::vector<unsigned char> bytes = before;
-    Logged logged = logsOf([&] { EXPECT_THROW(hextodec(digits, bytes), std::out_of_range); });
-    EXPECT_EQ(bytes, before) << digits;
-    EXPECT_TRUE(logged.rejectedCodes.empty()) << digits;
+    Logged logged = logsOf([&] { EXPECT_THROW(hextodec(hexText, bytes), std::out_of_range); });
+    EXPECT_EQ(bytes, before) << hexText;
+    EXPECT_TRUE(logged.rejectedCodes.empty()) << hexText;
   }
 }
 
