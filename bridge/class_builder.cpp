@@ -35,15 +35,17 @@ struct DeallocPlan {
 // call the superclass's dealloc: a subclass's dealloc reaches it with the same receiver, so
 // the receiver's class cannot tell. Each class with owned properties therefore gets its own
 // function, one of a fixed set, each reading its own plan. Plans are written before the
-// class is registered and only read afterwards.
+// class is registered and only read afterwards. Classes are built while libraries load,
+// before this file's dynamic initialisers may have run, so the table is plain pointers
+// (zero before any code runs) and a plan, like its class, lives as long as the process.
 constexpr size_t kDeallocSlots = 96;
-std::array<DeallocPlan, kDeallocSlots> gPlans;
+const DeallocPlan* gPlans[kDeallocSlots] = {};
 std::mutex gPlansMutex;
 size_t gPlansUsed = 0;
 
 template <size_t Slot>
 void generatedDealloc(id self, SEL) {
-  const DeallocPlan& plan = gPlans[Slot];
+  const DeallocPlan& plan = *gPlans[Slot];
   if (plan.first != nullptr) plan.first(self);
   for (const IvarRef<id>* ivar : plan.owned) {
     id& slot = ivar->of(self);
@@ -128,7 +130,7 @@ void ClassBuilder::addGeneratedDealloc() {
       abortWith(name, "dealloc", "no generated dealloc left; raise kDeallocSlots");
     slot = gPlansUsed++;
   }
-  gPlans[slot] = DeallocPlan{cls_, onDealloc_, std::move(owned_)};
+  gPlans[slot] = new DeallocPlan{cls_, onDealloc_, std::move(owned_)};
   method("dealloc", kGeneratedDeallocs[slot]);
 }
 
