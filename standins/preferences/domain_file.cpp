@@ -37,8 +37,7 @@ bool writeAll(int fd, const char* bytes, size_t length) {
 // mkostemp's six characters.
 bool isTemporaryOf(const std::string& name, const std::string& fileName) {
   const std::string prefix = "." + fileName + ".";
-  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
-    return false;
+  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
   for (size_t i = prefix.size(); i < name.size(); ++i) {
     if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
   }
