@@ -40,8 +40,7 @@ struct DeallocPlan {
 // (zero before any code runs) and a plan, like its class, lives as long as the process.
 constexpr size_t kDeallocSlots = 96;
 const DeallocPlan* gPlans[kDeallocSlots] = {};
-std::mutex gPlansMutex;
-size_t gPlansUsed = 0;
+std::atomic<size_t> gPlansUsed{0};
 
 template <size_t Slot>
 void generatedDealloc(id self, SEL) {
@@ -123,13 +122,9 @@ void ClassBuilder::addGeneratedDealloc() {
   const char* name = class_getName(cls_);
   if (handWrittenDealloc_)
     abortWith(name, "dealloc", "hand-written beside the generated releases; use onDealloc");
-  size_t slot;
-  {
-    std::lock_guard<std::mutex> lock(gPlansMutex);
-    if (gPlansUsed == kDeallocSlots)
-      abortWith(name, "dealloc", "no generated dealloc left; raise kDeallocSlots");
-    slot = gPlansUsed++;
-  }
+  size_t slot = gPlansUsed.fetch_add(1);
+  if (slot >= kDeallocSlots)
+    abortWith(name, "dealloc", "no generated dealloc left; raise kDeallocSlots");
   gPlans[slot] = new DeallocPlan{cls_, onDealloc_, std::move(owned_)};
   method("dealloc", kGeneratedDeallocs[slot]);
 }

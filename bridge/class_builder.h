@@ -5,8 +5,8 @@
 
 #include <objc/runtime.h>
 
+#include <atomic>
 #include <cstddef>
-#include <mutex>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -30,6 +30,10 @@ std::ptrdiff_t ivarOffsetOrAbort(Class cls, const char* ivarName);
 // Typed access to an instance variable by name. The offset is looked up per class, since a
 // name can sit at different offsets in unrelated classes, and the last few classes' offsets
 // are kept. Works on instances of the declaring class and of its subclasses.
+//
+// The cache is guarded by a spin flag rather than a mutex: held only for a few string
+// compares, and trivially destructible, so a global IvarRef needs no load-time initialiser
+// or exit-time destructor in the device binaries.
 template <typename T>
 class IvarRef {
  public:
@@ -51,17 +55,22 @@ class IvarRef {
   static constexpr size_t kCacheSize = 4;
 
   std::ptrdiff_t offsetIn(Class cls) const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    while (busy_.test_and_set(std::memory_order_acquire)) {
+    }
+    std::ptrdiff_t offset = -1;
     for (const Cached& entry : cache_)
-      if (entry.cls == cls && cls != nullptr) return entry.offset;
-    std::ptrdiff_t offset = ivarOffsetOrAbort(cls, name_);
-    cache_[next_] = Cached{cls, offset};
-    next_ = (next_ + 1) % kCacheSize;
+      if (entry.cls == cls && cls != nullptr) offset = entry.offset;
+    if (offset < 0) {
+      offset = ivarOffsetOrAbort(cls, name_);
+      cache_[next_] = Cached{cls, offset};
+      next_ = (next_ + 1) % kCacheSize;
+    }
+    busy_.clear(std::memory_order_release);
     return offset;
   }
 
   const char* name_;
-  mutable std::mutex mutex_;
+  mutable std::atomic_flag busy_ = ATOMIC_FLAG_INIT;
   mutable Cached cache_[kCacheSize] = {};
   mutable size_t next_ = 0;
 };
