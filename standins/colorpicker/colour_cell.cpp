@@ -19,9 +19,10 @@ using preferences::WriteStatus;
 // The swatch's size beside the label, in points.
 constexpr CGRect kSwatchFrame{{0, 0}, {29, 29}};
 
-const IvarRef<id> kSwatch{"_swatch"};
-const IvarRef<id> kShownText{"_shownText"};
-const IvarRef<id> kNote{"_note"};
+// Owned, with no accessors: the cell's own code fills them.
+const RetainProperty kSwatch{"_swatch", nullptr, nullptr};
+const RetainProperty kShownText{"_shownText", nullptr, nullptr};
+const RetainProperty kNote{"_note", nullptr, nullptr};
 
 std::mutex gChoiceLock;
 WriteOutcome& latestChoice() {
@@ -125,13 +126,6 @@ id swatchColor(id self, SEL) {
   return send<id>(kSwatch.of(self), sel::backgroundColor);
 }
 
-void dealloc(id self, SEL) {
-  release(kSwatch.of(self));
-  release(kShownText.of(self));
-  release(kNote.of(self));
-  sendSuper<void>(self, cls::PFSimpleLiteColorCell, sel::dealloc);
-}
-
 }  // namespace
 
 ColourRow colourRowOf(id specifier) {
@@ -176,13 +170,12 @@ WriteOutcome lastChoice() {
 
 void registerColourCellClass() {
   ClassBuilder(cls::PFSimpleLiteColorCell.name(), cls::PSTableCell.name())
-      .ivar<id>("_swatch")
-      .ivar<id>("_shownText")
-      .ivar<id>("_note")
+      .property<kSwatch>()
+      .property<kShownText>()
+      .property<kNote>()
       .method("initWithStyle:reuseIdentifier:specifier:", initWithStyle)
       .method("chooseColor:", chooseColor)
       .method("swatchColor", swatchColor)
-      .method("dealloc", dealloc)
       .build();
 }
 

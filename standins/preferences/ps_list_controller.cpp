@@ -9,10 +9,10 @@
 namespace vm::preferences {
 namespace {
 
-const IvarRef<id> kSpecifiers{"_specifiers"};
-const IvarRef<id> kShownValues{"_shownValues"};
-const IvarRef<id> kTitle{"_title"};
-const IvarRef<id> kLoadedListName{"_loadedListName"};
+const RetainProperty kSpecifiers{"_specifiers", "specifiers", nullptr};
+const RetainProperty kShownValues{"_shownValues", nullptr, nullptr};
+const CopyProperty kTitle{"_title", "title", "setTitle:"};
+const RetainProperty kLoadedListName{"_loadedListName", "loadedListName", nullptr};
 
 id rowKey(id specifier) {
   return send<id>(specifier, sel::propertyForKey_, nsString(key::kKey));
@@ -43,10 +43,6 @@ id init(id self, SEL) {
   return self;
 }
 
-id specifiers(id self, SEL) {
-  return kSpecifiers.of(self);
-}
-
 id loadSpecifiers(id self, SEL, id name, id target) {
   id old = kLoadedListName.of(self);
   kLoadedListName.of(self) = send<id>(name, sel::retain);
@@ -67,19 +63,6 @@ void viewWillAppear(id self, SEL, BOOL) {
   readShownValues(self, true);
 }
 
-id title(id self, SEL) {
-  return kTitle.of(self);
-}
-void setTitle(id self, SEL, id text) {
-  id old = kTitle.of(self);
-  kTitle.of(self) = send<id>(text, sel::copy);
-  release(old);
-}
-
-id loadedListNameOf(id self, SEL) {
-  return kLoadedListName.of(self);
-}
-
 id readPreferenceValue(id, SEL, id specifier) {
   return readStoredValue(specifier);
 }
@@ -90,14 +73,6 @@ void setPreferenceValue(id self, SEL, id value, id specifier) {
   // A refused value leaves the row showing what it showed; lastWriteOutcome says why.
   if (outcome.stored())
     send<void>(kShownValues.of(self), sel::setObject_forKey_, value, rowKey(specifier));
-}
-
-void dealloc(id self, SEL) {
-  release(kSpecifiers.of(self));
-  release(kShownValues.of(self));
-  release(kTitle.of(self));
-  release(kLoadedListName.of(self));
-  sendSuper<void>(self, cls::PSListController, sel::dealloc);
 }
 
 }  // namespace
@@ -128,22 +103,17 @@ id shownValue(id controller, id specifier) {
 
 void registerListControllerClass() {
   ClassBuilder(cls::PSListController.name(), cls::NSObject.name())
-      .ivar<id>("_specifiers")
-      .ivar<id>("_shownValues")
-      .ivar<id>("_title")
-      .ivar<id>("_loadedListName")
+      .property<kSpecifiers>()
+      .property<kShownValues>()
+      .property<kTitle>()
+      .property<kLoadedListName>()
       .method("init", init)
-      .method("specifiers", specifiers)
       .method("loadSpecifiersFromPlistName:target:", loadSpecifiers)
       .method("clearCache", clearCache)
       .method("reload", reload)
       .method("viewWillAppear:", viewWillAppear)
-      .method("title", title)
-      .method("setTitle:", setTitle)
-      .method("loadedListName", loadedListNameOf)
       .method("readPreferenceValue:", readPreferenceValue)
       .method("setPreferenceValue:specifier:", setPreferenceValue)
-      .method("dealloc", dealloc)
       .build();
 }
 

@@ -5,8 +5,8 @@
 namespace vm::preferences {
 namespace {
 
-const IvarRef<id> kProperties{"_properties"};
-const IvarRef<id> kTarget{"_target"};
+const RetainProperty kProperties{"_properties", "properties", nullptr};
+const AssignProperty<id> kTarget{"_target", "target", "setTarget:"};
 
 id propertyForKey(id self, SEL, id key) {
   return send<id>(kProperties.of(self), sel::objectForKey_, key);
@@ -21,10 +21,6 @@ void setPropertyForKey(id self, SEL, id value, id key) {
   }
 }
 
-id propertiesOf(id self, SEL) {
-  return kProperties.of(self);
-}
-
 id name(id self, SEL) {
   return propertyForKey(self, nullptr, nsString(key::kLabel));
 }
@@ -34,23 +30,10 @@ id identifier(id self, SEL) {
   return rowKey != nil ? rowKey : name(self, nullptr);
 }
 
-id target(id self, SEL) {
-  return kTarget.of(self);
-}
-void setTarget(id self, SEL, id newTarget) {
-  kTarget.of(self) = newTarget;
-}
-
 id init(id self, SEL) {
   self = sendSuper<id>(self, cls::PSSpecifier, sel::init);
   if (self != nil) kProperties.of(self) = send<id>(vm::cls::NSMutableDictionary.get(), sel::new_);
   return self;
-}
-
-void dealloc(id self, SEL) {
-  release(kProperties.of(self));
-  kProperties.of(self) = nil;
-  sendSuper<void>(self, cls::PSSpecifier, sel::dealloc);
 }
 
 }  // namespace
@@ -68,17 +51,13 @@ id newSpecifier(id entry, id target) {
 
 void registerSpecifierClass() {
   ClassBuilder(cls::PSSpecifier.name(), cls::NSObject.name())
-      .ivar<id>("_properties")
-      .ivar<id>("_target")
+      .property<kProperties>()
+      .property<kTarget>()
       .method("init", init)
       .method("propertyForKey:", propertyForKey)
       .method("setProperty:forKey:", setPropertyForKey)
-      .method("properties", propertiesOf)
       .method("name", name)
       .method("identifier", identifier)
-      .method("target", target)
-      .method("setTarget:", setTarget)
-      .method("dealloc", dealloc)
       .build();
 }
 

@@ -9,10 +9,10 @@ namespace {
 // A table row's size before the table places it.
 constexpr CGRect kDefaultCellFrame{{0, 0}, {320, 44}};
 
-const IvarRef<id> kContentView{"_contentView"};
-const IvarRef<id> kSpecifier{"_specifier"};
-const IvarRef<id> kReuseIdentifier{"_reuseIdentifier"};
-const IvarRef<NSInteger> kStyle{"_style"};
+const RetainProperty kContentView{"_contentView", "contentView", nullptr};
+const RetainProperty kSpecifier{"_specifier", "specifier", nullptr};
+const CopyProperty kReuseIdentifier{"_reuseIdentifier", "reuseIdentifier", nullptr};
+const AssignProperty<NSInteger> kStyle{"_style", "style", nullptr};
 
 id initWithStyle(id self, SEL, NSInteger style, id reuseIdentifier, id specifier) {
   self = sendSuper<id>(self, cls::PSTableCell, sel::initWithFrame_, kDefaultCellFrame);
@@ -34,47 +34,22 @@ id initWithFrame(id self, SEL, CGRect frame) {
   return self;
 }
 
-id contentView(id self, SEL) {
-  return kContentView.of(self);
-}
-id specifier(id self, SEL) {
-  return kSpecifier.of(self);
-}
-id reuseIdentifier(id self, SEL) {
-  return kReuseIdentifier.of(self);
-}
-NSInteger style(id self, SEL) {
-  return kStyle.of(self);
-}
-
 void layoutSubviews(id self, SEL) {
   sendSuper<void>(self, cls::PSTableCell, sel::layoutSubviews);
   send<void>(kContentView.of(self), sel::setFrame_, send<CGRect>(self, sel::bounds));
-}
-
-void dealloc(id self, SEL) {
-  release(kContentView.of(self));
-  release(kSpecifier.of(self));
-  release(kReuseIdentifier.of(self));
-  sendSuper<void>(self, cls::PSTableCell, sel::dealloc);
 }
 
 }  // namespace
 
 void registerTableCellClass() {
   ClassBuilder(cls::PSTableCell.name(), cls::UIView.name())
-      .ivar<id>("_contentView")
-      .ivar<id>("_specifier")
-      .ivar<id>("_reuseIdentifier")
-      .ivar<NSInteger>("_style")
+      .property<kContentView>()
+      .property<kSpecifier>()
+      .property<kReuseIdentifier>()
+      .property<kStyle>()
       .method("initWithStyle:reuseIdentifier:specifier:", initWithStyle)
       .method("initWithFrame:", initWithFrame)
-      .method("contentView", contentView)
-      .method("specifier", specifier)
-      .method("reuseIdentifier", reuseIdentifier)
-      .method("style", style)
       .method("layoutSubviews", layoutSubviews)
-      .method("dealloc", dealloc)
       .build();
 }
 

@@ -21,6 +21,19 @@ class ReleaseClassBuilder {
     return *this;
   }
 
+  // The property's ivar always; each accessor only where the release has it.
+  template <const auto& P>
+  ReleaseClassBuilder& property() {
+    if (builder_)
+      builder_->property<P>(hasInstanceMethod(P.getter()), hasInstanceMethod(P.setter()));
+    return *this;
+  }
+
+  ReleaseClassBuilder& onDealloc(void (*fn)(id self)) {
+    if (builder_) builder_->onDealloc(fn);
+    return *this;
+  }
+
   template <typename R, typename... Args>
   ReleaseClassBuilder& method(const char* selector, R (*fn)(id, SEL, Args...)) {
     if (builder_ && hasMethod(currentRelease(), name_, false, selector))
@@ -39,6 +52,10 @@ class ReleaseClassBuilder {
   Class build() { return builder_ ? builder_->build() : nullptr; }
 
  private:
+  bool hasInstanceMethod(const char* selector) const {
+    return selector != nullptr && hasMethod(currentRelease(), name_, false, selector);
+  }
+
   const char* name_;
   std::optional<ClassBuilder> builder_;
 };

@@ -9,8 +9,8 @@ constexpr CGRect kChargingFrame{{0, 0}, {320, 120}};
 constexpr CGRect kBatteryFrame{{130, 20}, {60, 80}};
 
 // Charging view
-const IvarRef<BOOL> kBatteryVisible{"_batteryVisible"};
-const IvarRef<id> kBatteryView{"_batteryView"};
+const AssignProperty<BOOL> kBatteryVisible{"_batteryVisible", "batteryVisible", nullptr};
+const RetainProperty kBatteryView{"_batteryView", "batteryView", nullptr};
 
 id viewInitWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(self, cls::SBLockScreenBatteryChargingView, sel::initWithFrame_, frame);
@@ -24,21 +24,10 @@ void setBatteryVisible(id self, SEL, BOOL visible) {
   kBatteryVisible.of(self) = visible ? YES : NO;
   send<void>(kBatteryView.of(self), sel::setHidden_, static_cast<BOOL>(visible ? NO : YES));
 }
-BOOL viewBatteryVisible(id self, SEL) {
-  return kBatteryVisible.of(self);
-}
-id batteryView(id self, SEL) {
-  return kBatteryView.of(self);
-}
-
-void viewDealloc(id self, SEL) {
-  uikit::releaseAndClear(kBatteryView.of(self));
-  sendSuper<void>(self, cls::SBLockScreenBatteryChargingView, sel::dealloc);
-}
 
 // Controller
-const IvarRef<id> kChargingView{"_chargingView"};
-const IvarRef<NSInteger> kLoadCount{"_loadCount"};
+const RetainProperty kChargingView{"_chargingView", "chargingView", nullptr};
+const AssignProperty<NSInteger> kLoadCount{"_loadCount", "loadCount", nullptr};
 
 void loadView(id self, SEL) {
   id view = uikit::newView(cls::SBLockScreenBatteryChargingView, kChargingFrame);
@@ -49,43 +38,25 @@ void loadView(id self, SEL) {
   ++kLoadCount.of(self);
 }
 
-id chargingView(id self, SEL) {
-  return kChargingView.of(self);
-}
-NSInteger loadCount(id self, SEL) {
-  return kLoadCount.of(self);
-}
-
 BOOL controllerBatteryVisible(id self, SEL) {
   return send<BOOL>(kChargingView.of(self), sel::batteryVisible);
-}
-
-void controllerDealloc(id self, SEL) {
-  uikit::releaseAndClear(kChargingView.of(self));
-  sendSuper<void>(self, cls::SBLockScreenBatteryChargingViewController, sel::dealloc);
 }
 
 }  // namespace
 
 void registerBatteryChargingClasses() {
   ReleaseClassBuilder(cls::SBLockScreenBatteryChargingView.name(), cls::UIView.name())
-      .ivar<BOOL>("_batteryVisible")
-      .ivar<id>("_batteryView")
+      .property<kBatteryVisible>()
+      .property<kBatteryView>()
       .method("initWithFrame:", viewInitWithFrame)
       .method("setBatteryVisible:", setBatteryVisible)
-      .method("batteryVisible", viewBatteryVisible)
-      .method("batteryView", batteryView)
-      .method("dealloc", viewDealloc)
       .build();
 
   ReleaseClassBuilder(cls::SBLockScreenBatteryChargingViewController.name(), cls::NSObject.name())
-      .ivar<id>("_chargingView")
-      .ivar<NSInteger>("_loadCount")
+      .property<kChargingView>()
+      .property<kLoadCount>()
       .method("loadView", loadView)
-      .method("chargingView", chargingView)
-      .method("loadCount", loadCount)
       .method("batteryVisible", controllerBatteryVisible)
-      .method("dealloc", controllerDealloc)
       .build();
 }
 

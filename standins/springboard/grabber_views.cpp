@@ -10,8 +10,9 @@ constexpr CGFloat kGrabberHeight = 5;
 constexpr CGFloat kGrabberTop = 5;
 
 // Banner
-const IvarRef<id> kGrabberView{"_grabberView"};
-const IvarRef<NSInteger> kGrabberLayoutCount{"_grabberLayoutCount"};
+const RetainProperty kGrabberView{"_grabberView", "grabberView", nullptr};
+const AssignProperty<NSInteger> kGrabberLayoutCount{"_grabberLayoutCount", "grabberLayoutCount",
+                                                    nullptr};
 
 id defaultGrabberColor(id, SEL) {
   return uikit::rgbaColor(1, 1, 1, 0.5);
@@ -31,20 +32,8 @@ void layoutGrabber(id self, SEL) {
   ++kGrabberLayoutCount.of(self);
 }
 
-id grabberView(id self, SEL) {
-  return kGrabberView.of(self);
-}
-NSInteger grabberLayoutCount(id self, SEL) {
-  return kGrabberLayoutCount.of(self);
-}
-
-void bannerDealloc(id self, SEL) {
-  uikit::releaseAndClear(kGrabberView.of(self));
-  sendSuper<void>(self, cls::SBBannerContextView, sel::dealloc);
-}
-
 // Camera grabber: the image is made once per view and kept.
-const IvarRef<id> kCameraImage{"_cameraImage"};
+const RetainProperty kCameraImage{"_cameraImage", nullptr, nullptr};
 
 id cameraGrabberImage(id self, SEL) {
   id& image = kCameraImage.of(self);
@@ -53,95 +42,49 @@ id cameraGrabberImage(id self, SEL) {
   return image;
 }
 
-void cameraDealloc(id self, SEL) {
-  uikit::releaseAndClear(kCameraImage.of(self));
-  sendSuper<void>(self, cls::SBCameraGrabberView, sel::dealloc);
-}
-
 // Slide-up app grabber
-const IvarRef<id> kGrabberImage{"_grabberImage"};
-
-void setGrabberImage(id self, SEL, id image) {
-  uikit::assignRetained(kGrabberImage.of(self), image);
-}
-id grabberImage(id self, SEL) {
-  return kGrabberImage.of(self);
-}
-
-void slideUpGrabberDealloc(id self, SEL) {
-  uikit::releaseAndClear(kGrabberImage.of(self));
-  sendSuper<void>(self, cls::SBSlideUpAppGrabberView, sel::dealloc);
-}
+const RetainProperty kGrabberImage{"_grabberImage", "grabberImage", "setGrabberImage:"};
 
 // Chevron
-const IvarRef<id> kChevronColor{"_chevronColor"};
-
-void setChevronColor(id self, SEL, id color) {
-  uikit::assignRetained(kChevronColor.of(self), color);
-}
-id chevronColor(id self, SEL) {
-  return kChevronColor.of(self);
-}
-
-void chevronDealloc(id self, SEL) {
-  uikit::releaseAndClear(kChevronColor.of(self));
-  sendSuper<void>(self, cls::SBChevronView, sel::dealloc);
-}
+const RetainProperty kChevronColor{"_chevronColor", "color", "setColor:"};
 
 // Slide-up controller
-const IvarRef<BOOL> kPrepared{"_preparedForSlideUp"};
-const IvarRef<NSInteger> kPreparationCount{"_slideUpPreparationCount"};
+const AssignProperty<BOOL> kPrepared{"_preparedForSlideUp", "isPreparedForSlideUp", nullptr};
+const AssignProperty<NSInteger> kPreparationCount{"_slideUpPreparationCount",
+                                                  "slideUpPreparationCount", nullptr};
 
 void prepareForSlideUpAnimation(id self, SEL) {
   kPrepared.of(self) = YES;
   ++kPreparationCount.of(self);
-}
-BOOL isPreparedForSlideUp(id self, SEL) {
-  return kPrepared.of(self);
-}
-NSInteger slideUpPreparationCount(id self, SEL) {
-  return kPreparationCount.of(self);
 }
 
 }  // namespace
 
 void registerGrabberClasses() {
   ReleaseClassBuilder(cls::SBBannerContextView.name(), cls::UIView.name())
-      .ivar<id>("_grabberView")
-      .ivar<NSInteger>("_grabberLayoutCount")
+      .property<kGrabberView>()
+      .property<kGrabberLayoutCount>()
       .method("_layoutGrabber", layoutGrabber)
-      .method("grabberView", grabberView)
-      .method("grabberLayoutCount", grabberLayoutCount)
-      .method("dealloc", bannerDealloc)
       .classMethod("_defaultGrabberColor", defaultGrabberColor)
       .build();
 
   ReleaseClassBuilder(cls::SBCameraGrabberView.name(), cls::UIView.name())
-      .ivar<id>("_cameraImage")
+      .property<kCameraImage>()
       .method("_cameraGrabberImage", cameraGrabberImage)
-      .method("dealloc", cameraDealloc)
       .build();
 
   ReleaseClassBuilder(cls::SBSlideUpAppGrabberView.name(), cls::UIView.name())
-      .ivar<id>("_grabberImage")
-      .method("setGrabberImage:", setGrabberImage)
-      .method("grabberImage", grabberImage)
-      .method("dealloc", slideUpGrabberDealloc)
+      .property<kGrabberImage>()
       .build();
 
   ReleaseClassBuilder(cls::SBChevronView.name(), cls::UIView.name())
-      .ivar<id>("_chevronColor")
-      .method("setColor:", setChevronColor)
-      .method("color", chevronColor)
-      .method("dealloc", chevronDealloc)
+      .property<kChevronColor>()
       .build();
 
   ReleaseClassBuilder(cls::SBLockScreenSlideUpToAppController.name(), cls::NSObject.name())
-      .ivar<BOOL>("_preparedForSlideUp")
-      .ivar<NSInteger>("_slideUpPreparationCount")
+      .property<kPrepared>()
+      .property<kPreparationCount>()
       .method("prepareForSlideUpAnimation", prepareForSlideUpAnimation)
-      .method("isPreparedForSlideUp", isPreparedForSlideUp)
-      .method("slideUpPreparationCount", slideUpPreparationCount)
       .build();
 }
 

@@ -7,44 +7,27 @@
 namespace vm::springboard {
 namespace {
 
-// Badge and image views each declare their own counter, so each has its own accessor.
-const IvarRef<NSInteger> kBadgeFrameChanges{"_frameChangeCount"};
-const IvarRef<NSInteger> kImageFrameChanges{"_frameChangeCount"};
+// Badge and image views each declare a counter of this name, at offsets of their own.
+const AssignProperty<NSInteger> kFrameChanges{"_frameChangeCount", "frameChangeCount", nullptr};
 
 void badgeSetFrame(id self, SEL, CGRect frame) {
   sendSuper<void>(self, cls::SBIconBadgeView, sel::setFrame_, frame);
-  ++kBadgeFrameChanges.of(self);
-}
-NSInteger badgeFrameChangeCount(id self, SEL) {
-  return kBadgeFrameChanges.of(self);
+  ++kFrameChanges.of(self);
 }
 
 void imageSetFrame(id self, SEL, CGRect frame) {
   sendSuper<void>(self, cls::SBIconImageView, sel::setFrame_, frame);
-  ++kImageFrameChanges.of(self);
-}
-NSInteger imageFrameChangeCount(id self, SEL) {
-  return kImageFrameChanges.of(self);
+  ++kFrameChanges.of(self);
 }
 
 // Label parameters
-const IvarRef<id> kText{"_text"};
+const CopyProperty kText{"_text", "text", "setText:"};
 
 id initWithText(id self, SEL, id text) {
   self = sendSuper<id>(self, cls::SBIconLabelImageParameters, sel::init);
   if (self == nil) return nil;
   uikit::assignCopied(kText.of(self), text);
   return self;
-}
-id text(id self, SEL) {
-  return kText.of(self);
-}
-void setText(id self, SEL, id text) {
-  uikit::assignCopied(kText.of(self), text);
-}
-void parametersDealloc(id self, SEL) {
-  uikit::releaseAndClear(kText.of(self));
-  sendSuper<void>(self, cls::SBIconLabelImageParameters, sel::dealloc);
 }
 
 // Page control: a process-wide count of live instances shows whether one that was
@@ -73,23 +56,18 @@ NSInteger liveInstanceCount(id, SEL) {
 
 void registerIconClasses() {
   ReleaseClassBuilder(cls::SBIconBadgeView.name(), cls::UIView.name())
-      .ivar<NSInteger>("_frameChangeCount")
+      .property<kFrameChanges>()
       .method("setFrame:", badgeSetFrame)
-      .method("frameChangeCount", badgeFrameChangeCount)
       .build();
 
   ReleaseClassBuilder(cls::SBIconImageView.name(), cls::UIView.name())
-      .ivar<NSInteger>("_frameChangeCount")
+      .property<kFrameChanges>()
       .method("setFrame:", imageSetFrame)
-      .method("frameChangeCount", imageFrameChangeCount)
       .build();
 
   ReleaseClassBuilder(cls::SBIconLabelImageParameters.name(), cls::NSObject.name())
-      .ivar<id>("_text")
+      .property<kText>()
       .method("initWithText:", initWithText)
-      .method("text", text)
-      .method("setText:", setText)
-      .method("dealloc", parametersDealloc)
       .build();
 
   ReleaseClassBuilder(cls::SBIconListPageControl.name(), cls::UIView.name())

@@ -13,12 +13,13 @@ constexpr CGRect kCameraFrame{{0, 0}, {320, 568}};
 constexpr CGRect kDateFrame{{0, 30}, {320, 60}};
 
 // Lock-screen view
-const IvarRef<id> kSlideToUnlockView{"_slideToUnlockView"};
-const IvarRef<id> kTopGrabberView{"_topGrabberView"};
-const IvarRef<id> kBottomGrabberView{"_bottomGrabberView"};
-const IvarRef<id> kVibrantView{"_vibrantView"};
-const IvarRef<id> kTopRequesters{"_topGrabberHiders"};
-const IvarRef<id> kBottomRequesters{"_bottomGrabberHiders"};
+// The lock-screen view and the preview view each declare their own slide-to-unlock view.
+const RetainProperty kSlideToUnlockView{"_slideToUnlockView", "slideToUnlockView", nullptr};
+const RetainProperty kTopGrabberView{"_topGrabberView", "topGrabberView", nullptr};
+const RetainProperty kBottomGrabberView{"_bottomGrabberView", "bottomGrabberView", nullptr};
+const RetainProperty kVibrantView{"_vibrantView", "vibrantView", nullptr};
+const RetainProperty kTopRequesters{"_topGrabberHiders", nullptr, nullptr};
+const RetainProperty kBottomRequesters{"_bottomGrabberHiders", nullptr, nullptr};
 
 id lockInitWithFrame(id self, SEL, CGRect frame) {
   self = sendSuper<id>(self, cls::SBLockScreenView, sel::initWithFrame_, frame);
@@ -73,31 +74,10 @@ BOOL isBottomGrabberHiddenForRequester(id self, SEL, id requester) {
   return isHiddenForRequester(kBottomRequesters.of(self), requester);
 }
 
-id slideToUnlockView(id self, SEL) {
-  return kSlideToUnlockView.of(self);
-}
-id topGrabberView(id self, SEL) {
-  return kTopGrabberView.of(self);
-}
-id bottomGrabberView(id self, SEL) {
-  return kBottomGrabberView.of(self);
-}
-id vibrantView(id self, SEL) {
-  return kVibrantView.of(self);
-}
-
-void lockDealloc(id self, SEL) {
-  for (const IvarRef<id>* slot : {&kSlideToUnlockView, &kTopGrabberView, &kBottomGrabberView,
-                                  &kVibrantView, &kTopRequesters, &kBottomRequesters})
-    uikit::releaseAndClear(slot->of(self));
-  sendSuper<void>(self, cls::SBLockScreenView, sel::dealloc);
-}
-
 // Preview view: each part is made once, on its first set-up call.
-const IvarRef<id> kCameraView{"_cameraView"};
-const IvarRef<id> kDateView{"_dateView"};
-const IvarRef<id> kPreviewSlideView{"_slideToUnlockView"};
-const IvarRef<NSInteger> kSetupCount{"_setupCount"};
+const RetainProperty kCameraView{"_cameraView", "cameraView", nullptr};
+const RetainProperty kDateView{"_dateView", "dateView", nullptr};
+const AssignProperty<NSInteger> kSetupCount{"_setupCount", "setupCount", nullptr};
 
 void setUpPart(id self, const IvarRef<id>& slot, Class viewClass, CGRect frame) {
   ++kSetupCount.of(self);
@@ -114,40 +94,20 @@ void setupDateView(id self, SEL) {
 // view, which nothing here replaces, so a plain view stands for it.
 void setupSlideToUnlockView(id self, SEL) {
   Class glinty = cls::p_UIGlintyStringView.get();
-  setUpPart(self, kPreviewSlideView, glinty != nullptr ? glinty : cls::UIView.get(),
+  setUpPart(self, kSlideToUnlockView, glinty != nullptr ? glinty : cls::UIView.get(),
             kSlideToUnlockFrame);
-}
-
-id cameraView(id self, SEL) {
-  return kCameraView.of(self);
-}
-id dateView(id self, SEL) {
-  return kDateView.of(self);
-}
-id previewSlideToUnlockView(id self, SEL) {
-  return kPreviewSlideView.of(self);
-}
-NSInteger setupCount(id self, SEL) {
-  return kSetupCount.of(self);
-}
-
-void previewDealloc(id self, SEL) {
-  uikit::releaseAndClear(kCameraView.of(self));
-  uikit::releaseAndClear(kDateView.of(self));
-  uikit::releaseAndClear(kPreviewSlideView.of(self));
-  sendSuper<void>(self, cls::SBLockScreenPreviewView, sel::dealloc);
 }
 
 }  // namespace
 
 void registerLockScreenViews() {
   ReleaseClassBuilder(cls::SBLockScreenView.name(), cls::UIView.name())
-      .ivar<id>("_slideToUnlockView")
-      .ivar<id>("_topGrabberView")
-      .ivar<id>("_bottomGrabberView")
-      .ivar<id>("_vibrantView")
-      .ivar<id>("_topGrabberHiders")
-      .ivar<id>("_bottomGrabberHiders")
+      .property<kSlideToUnlockView>()
+      .property<kTopGrabberView>()
+      .property<kBottomGrabberView>()
+      .property<kVibrantView>()
+      .property<kTopRequesters>()
+      .property<kBottomRequesters>()
       .method("initWithFrame:", lockInitWithFrame)
       .method("_updateSlideToUnlockBackground", updateSlideToUnlockBackground)
       .method("_updateBottomGrabberBackground", updateBottomGrabberBackground)
@@ -159,26 +119,16 @@ void registerLockScreenViews() {
       .method("isBottomGrabberHidden", isBottomGrabberHidden)
       .method("isTopGrabberHiddenForRequester:", isTopGrabberHiddenForRequester)
       .method("isBottomGrabberHiddenForRequester:", isBottomGrabberHiddenForRequester)
-      .method("slideToUnlockView", slideToUnlockView)
-      .method("topGrabberView", topGrabberView)
-      .method("bottomGrabberView", bottomGrabberView)
-      .method("vibrantView", vibrantView)
-      .method("dealloc", lockDealloc)
       .build();
 
   ReleaseClassBuilder(cls::SBLockScreenPreviewView.name(), cls::UIView.name())
-      .ivar<id>("_cameraView")
-      .ivar<id>("_dateView")
-      .ivar<id>("_slideToUnlockView")
-      .ivar<NSInteger>("_setupCount")
+      .property<kCameraView>()
+      .property<kDateView>()
+      .property<kSlideToUnlockView>()
+      .property<kSetupCount>()
       .method("_setupCameraView", setupCameraView)
       .method("_setupDateView", setupDateView)
       .method("_setupSlideToUnlockView", setupSlideToUnlockView)
-      .method("cameraView", cameraView)
-      .method("dateView", dateView)
-      .method("slideToUnlockView", previewSlideToUnlockView)
-      .method("setupCount", setupCount)
-      .method("dealloc", previewDealloc)
       .build();
 }
 

@@ -7,24 +7,23 @@
 namespace vm::springboard {
 namespace {
 
-const IvarRef<NSInteger> kActivityUpdates{"_activityUpdateCount"};
-const IvarRef<BOOL> kActivityVisible{"_activityItemVisible"};
-const IvarRef<BOOL> kAirplaneModeEnabled{"_airplaneModeEnabled"};
-const IvarRef<BOOL> kAirplaneItemVisible{"_airplaneModeItemVisible"};
-const IvarRef<NSInteger> kAirplaneUpdates{"_airplaneModeUpdateCount"};
-const IvarRef<NSInteger> kAirplaneChanges{"_airplaneModeChangeCount"};
-const IvarRef<NSInteger> kTimeUpdates{"_timeUpdateCount"};
-const IvarRef<id> kTimeText{"_timeItemText"};
+const AssignProperty<NSInteger> kActivityUpdates{"_activityUpdateCount", "activityUpdateCount",
+                                                 nullptr};
+const AssignProperty<BOOL> kActivityVisible{"_activityItemVisible", "isActivityItemVisible",
+                                            nullptr};
+const AssignProperty<BOOL> kAirplaneModeEnabled{"_airplaneModeEnabled", nullptr, nullptr};
+const AssignProperty<BOOL> kAirplaneItemVisible{"_airplaneModeItemVisible",
+                                                "isAirplaneModeItemVisible", nullptr};
+const AssignProperty<NSInteger> kAirplaneUpdates{"_airplaneModeUpdateCount",
+                                                 "airplaneModeUpdateCount", nullptr};
+const AssignProperty<NSInteger> kAirplaneChanges{"_airplaneModeChangeCount",
+                                                 "airplaneModeChangeCount", nullptr};
+const AssignProperty<NSInteger> kTimeUpdates{"_timeUpdateCount", "timeUpdateCount", nullptr};
+const CopyProperty kTimeText{"_timeItemText", "timeItemText", nullptr};
 
 void updateActivityItem(id self, SEL) {
   kActivityVisible.of(self) = YES;
   ++kActivityUpdates.of(self);
-}
-NSInteger activityUpdateCount(id self, SEL) {
-  return kActivityUpdates.of(self);
-}
-BOOL isActivityItemVisible(id self, SEL) {
-  return kActivityVisible.of(self);
 }
 
 // The airplane item shows the radio state as of its last update, not as it is now.
@@ -39,15 +38,6 @@ void noteAirplaneModeChanged(id self, SEL) {
   ++kAirplaneChanges.of(self);
   send<void>(self, sel::p_updateAirplaneMode);
 }
-BOOL isAirplaneModeItemVisible(id self, SEL) {
-  return kAirplaneItemVisible.of(self);
-}
-NSInteger airplaneModeUpdateCount(id self, SEL) {
-  return kAirplaneUpdates.of(self);
-}
-NSInteger airplaneModeChangeCount(id self, SEL) {
-  return kAirplaneChanges.of(self);
-}
 
 void updateTimeItems(id self, SEL) {
   std::time_t now = std::time(nullptr);
@@ -58,43 +48,24 @@ void updateTimeItems(id self, SEL) {
   uikit::assignCopied(kTimeText.of(self), nsString(text));
   ++kTimeUpdates.of(self);
 }
-NSInteger timeUpdateCount(id self, SEL) {
-  return kTimeUpdates.of(self);
-}
-id timeItemText(id self, SEL) {
-  return kTimeText.of(self);
-}
-
-void dealloc(id self, SEL) {
-  uikit::releaseAndClear(kTimeText.of(self));
-  sendSuper<void>(self, cls::SBStatusBarStateAggregator, sel::dealloc);
-}
 
 }  // namespace
 
 void registerStatusBarStateAggregator() {
   ReleaseClassBuilder(cls::SBStatusBarStateAggregator.name(), cls::NSObject.name())
-      .ivar<NSInteger>("_activityUpdateCount")
-      .ivar<BOOL>("_activityItemVisible")
-      .ivar<BOOL>("_airplaneModeEnabled")
-      .ivar<BOOL>("_airplaneModeItemVisible")
-      .ivar<NSInteger>("_airplaneModeUpdateCount")
-      .ivar<NSInteger>("_airplaneModeChangeCount")
-      .ivar<NSInteger>("_timeUpdateCount")
-      .ivar<id>("_timeItemText")
+      .property<kActivityUpdates>()
+      .property<kActivityVisible>()
+      .property<kAirplaneModeEnabled>()
+      .property<kAirplaneItemVisible>()
+      .property<kAirplaneUpdates>()
+      .property<kAirplaneChanges>()
+      .property<kTimeUpdates>()
+      .property<kTimeText>()
       .method("_updateActivityItem", updateActivityItem)
-      .method("activityUpdateCount", activityUpdateCount)
-      .method("isActivityItemVisible", isActivityItemVisible)
       .method("setAirplaneModeEnabled:", setAirplaneModeEnabled)
       .method("_updateAirplaneMode", updateAirplaneMode)
       .method("_noteAirplaneModeChanged", noteAirplaneModeChanged)
-      .method("isAirplaneModeItemVisible", isAirplaneModeItemVisible)
-      .method("airplaneModeUpdateCount", airplaneModeUpdateCount)
-      .method("airplaneModeChangeCount", airplaneModeChangeCount)
       .method("_updateTimeItems", updateTimeItems)
-      .method("timeUpdateCount", timeUpdateCount)
-      .method("timeItemText", timeItemText)
-      .method("dealloc", dealloc)
       .build();
 }
 

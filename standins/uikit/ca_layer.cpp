@@ -5,8 +5,8 @@
 namespace vm::uikit {
 namespace {
 
-const IvarRef<CGFloat> kCornerRadius{"_cornerRadius"};
-const IvarRef<CGFloat> kBorderWidth{"_borderWidth"};
+const AssignProperty<CGFloat> kCornerRadius{"_cornerRadius", "cornerRadius", "setCornerRadius:"};
+const AssignProperty<CGFloat> kBorderWidth{"_borderWidth", "borderWidth", "setBorderWidth:"};
 const IvarRef<CGColorRef> kBackgroundColor{"_backgroundColor"};
 const IvarRef<CGColorRef> kBorderColor{"_borderColor"};
 
@@ -16,18 +16,6 @@ void assignColor(CGColorRef& slot, CGColorRef value) {
   CGColorRelease(old);
 }
 
-CGFloat cornerRadius(id self, SEL) {
-  return kCornerRadius.of(self);
-}
-void setCornerRadius(id self, SEL, CGFloat radius) {
-  kCornerRadius.of(self) = radius;
-}
-CGFloat borderWidth(id self, SEL) {
-  return kBorderWidth.of(self);
-}
-void setBorderWidth(id self, SEL, CGFloat width) {
-  kBorderWidth.of(self) = width;
-}
 CGColorRef backgroundColor(id self, SEL) {
   return kBackgroundColor.of(self);
 }
@@ -51,14 +39,10 @@ void dealloc(id self, SEL) {
 
 void registerLayerClass() {
   ReleaseClassBuilder(cls::CALayer.name(), cls::NSObject.name())
-      .ivar<CGFloat>("_cornerRadius")
-      .ivar<CGFloat>("_borderWidth")
+      .property<kCornerRadius>()
+      .property<kBorderWidth>()
       .ivar<CGColorRef>("_backgroundColor")
       .ivar<CGColorRef>("_borderColor")
-      .method("cornerRadius", cornerRadius)
-      .method("setCornerRadius:", setCornerRadius)
-      .method("borderWidth", borderWidth)
-      .method("setBorderWidth:", setBorderWidth)
       .method("backgroundColor", backgroundColor)
       .method("setBackgroundColor:", setBackgroundColor)
       .method("borderColor", borderColor)

@@ -11,13 +11,13 @@ constexpr NSUInteger kGlintLayer = 1;
 constexpr NSUInteger kTintLayer = 2;
 constexpr CGFloat kBaseChevronOffset = 2.0;
 
-const IvarRef<id> kEffectView{"_effectView"};
-const IvarRef<id> kLabel{"_label"};
-const IvarRef<NSInteger> kChevronStyle{"_chevronStyle"};
-const IvarRef<id> kBlurRequesters{"_blurHiddenRequesters"};
-const IvarRef<id> kDisplayedText{"_displayedText"};
-const IvarRef<NSInteger> kTextUpdateCount{"_textUpdateCount"};
-const IvarRef<NSInteger> kLayoutCount{"_layoutCount"};
+const RetainProperty kEffectView{"_effectView", "effectView", nullptr};
+const RetainProperty kLabel{"_label", "label", "setLabel:"};
+const AssignProperty<NSInteger> kChevronStyle{"_chevronStyle", "chevronStyle", "setChevronStyle:"};
+const RetainProperty kBlurRequesters{"_blurHiddenRequesters", nullptr, nullptr};
+const CopyProperty kDisplayedText{"_displayedText", "displayedText", nullptr};
+const AssignProperty<NSInteger> kTextUpdateCount{"_textUpdateCount", "textUpdateCount", nullptr};
+const AssignProperty<NSInteger> kLayoutCount{"_layoutCount", "layoutCount", nullptr};
 
 id effectLayer(id self, NSUInteger index) {
   id layers = send<id>(kEffectView.of(self), sel::subviews);
@@ -41,10 +41,6 @@ id initWithFrame(id self, SEL, CGRect frame) {
   return self;
 }
 
-id effectView(id self, SEL) {
-  return kEffectView.of(self);
-}
-
 void setBlurHiddenForRequester(id self, SEL, BOOL hidden, id requester) {
   id requesters = kBlurRequesters.of(self);
   setHiddenForRequester(requesters, hidden, requester);
@@ -64,29 +60,9 @@ CGFloat chevronVerticalOffset(id self, SEL) {
   return kBaseChevronOffset + static_cast<CGFloat>(kChevronStyle.of(self));
 }
 
-void setChevronStyle(id self, SEL, NSInteger style) {
-  kChevronStyle.of(self) = style;
-}
-NSInteger chevronStyle(id self, SEL) {
-  return kChevronStyle.of(self);
-}
-
-void setLabel(id self, SEL, id label) {
-  assignRetained(kLabel.of(self), label);
-}
-id label(id self, SEL) {
-  return kLabel.of(self);
-}
-
 void updateText(id self, SEL) {
   assignCopied(kDisplayedText.of(self), send<id>(kLabel.of(self), sel::text));
   ++kTextUpdateCount.of(self);
-}
-id displayedText(id self, SEL) {
-  return kDisplayedText.of(self);
-}
-NSInteger textUpdateCount(id self, SEL) {
-  return kTextUpdateCount.of(self);
 }
 
 // The platform's layout shows blur and glint and tints the text white.
@@ -97,45 +73,25 @@ void layoutSubviews(id self, SEL) {
   send<void>(effectLayer(self, kTintLayer), sel::setBackgroundColor_, rgbaColor(1, 1, 1, 0.6));
   ++kLayoutCount.of(self);
 }
-NSInteger layoutCount(id self, SEL) {
-  return kLayoutCount.of(self);
-}
-
-void dealloc(id self, SEL) {
-  releaseAndClear(kEffectView.of(self));
-  releaseAndClear(kLabel.of(self));
-  releaseAndClear(kBlurRequesters.of(self));
-  releaseAndClear(kDisplayedText.of(self));
-  sendSuper<void>(self, cls::p_UIGlintyStringView, sel::dealloc);
-}
 
 }  // namespace
 
 void registerGlintyStringView() {
   ReleaseClassBuilder(cls::p_UIGlintyStringView.name(), cls::UIView.name())
-      .ivar<id>("_effectView")
-      .ivar<id>("_label")
-      .ivar<NSInteger>("_chevronStyle")
-      .ivar<id>("_blurHiddenRequesters")
-      .ivar<id>("_displayedText")
-      .ivar<NSInteger>("_textUpdateCount")
-      .ivar<NSInteger>("_layoutCount")
+      .property<kEffectView>()
+      .property<kLabel>()
+      .property<kChevronStyle>()
+      .property<kBlurRequesters>()
+      .property<kDisplayedText>()
+      .property<kTextUpdateCount>()
+      .property<kLayoutCount>()
       .method("initWithFrame:", initWithFrame)
-      .method("effectView", effectView)
       .method("setBlurHidden:forRequester:", setBlurHiddenForRequester)
       .method("isBlurHidden", isBlurHidden)
       .method("isBlurHiddenForRequester:", isBlurHiddenForRequester)
       .method("_chevronVerticalOffset", chevronVerticalOffset)
-      .method("setChevronStyle:", setChevronStyle)
-      .method("chevronStyle", chevronStyle)
-      .method("setLabel:", setLabel)
-      .method("label", label)
       .method("updateText", updateText)
-      .method("displayedText", displayedText)
-      .method("textUpdateCount", textUpdateCount)
       .method("layoutSubviews", layoutSubviews)
-      .method("layoutCount", layoutCount)
-      .method("dealloc", dealloc)
       .build();
 }
 

@@ -5,24 +5,20 @@
 namespace vm::uikit {
 namespace {
 
-const IvarRef<NSInteger> kTintColorChangeCount{"_tintColorChangeCount"};
+const AssignProperty<NSInteger> kTintColorChangeCount{"_tintColorChangeCount",
+                                                      "tintColorChangeCount", nullptr};
 
 void setTintColor(id self, SEL, id color) {
   sendSuper<void>(self, cls::p_UIRefreshControlModernContentView, sel::setTintColor_, color);
   ++kTintColorChangeCount.of(self);
 }
 
-NSInteger tintColorChangeCount(id self, SEL) {
-  return kTintColorChangeCount.of(self);
-}
-
 }  // namespace
 
 void registerRefreshControlContentView() {
   ReleaseClassBuilder(cls::p_UIRefreshControlModernContentView.name(), cls::UIView.name())
-      .ivar<NSInteger>("_tintColorChangeCount")
+      .property<kTintColorChangeCount>()
       .method("setTintColor:", setTintColor)
-      .method("tintColorChangeCount", tintColorChangeCount)
       .build();
 }
 

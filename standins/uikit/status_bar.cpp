@@ -27,9 +27,9 @@ id textColorForStyle(id, SEL, NSInteger style) {
 }
 
 // Style attributes
-const IvarRef<id> kRequest{"_request"};
-const IvarRef<id> kBackground{"_backgroundColor"};
-const IvarRef<id> kForeground{"_foregroundColor"};
+const RetainProperty kRequest{"_request", "request", nullptr};
+const RetainProperty kBackground{"_backgroundColor", "backgroundColor", nullptr};
+const RetainProperty kForeground{"_foregroundColor", "foregroundColor", nullptr};
 
 id initWithRequest(id self, SEL, id request, id background, id foreground) {
   self = sendSuper<id>(self, cls::UIStatusBarNewUIStyleAttributes, sel::init);
@@ -40,29 +40,9 @@ id initWithRequest(id self, SEL, id request, id background, id foreground) {
   return self;
 }
 
-id request(id self, SEL) {
-  return kRequest.of(self);
-}
-id backgroundColor(id self, SEL) {
-  return kBackground.of(self);
-}
-id foregroundColor(id self, SEL) {
-  return kForeground.of(self);
-}
-
-void styleDealloc(id self, SEL) {
-  releaseAndClear(kRequest.of(self));
-  releaseAndClear(kBackground.of(self));
-  releaseAndClear(kForeground.of(self));
-  sendSuper<void>(self, cls::UIStatusBarNewUIStyleAttributes, sel::dealloc);
-}
-
 // Battery item: the accessory image is the charging bolt.
-const IvarRef<BOOL> kCharging{"_charging"};
+const AssignProperty<BOOL> kCharging{"_charging", "isCharging", nullptr};
 
-BOOL isCharging(id self, SEL) {
-  return kCharging.of(self);
-}
 void setCharging(id self, SEL, BOOL charging) {
   kCharging.of(self) = charging ? YES : NO;
 }
@@ -79,19 +59,14 @@ void registerStatusBarClasses() {
       .build();
 
   ReleaseClassBuilder(cls::UIStatusBarNewUIStyleAttributes.name(), cls::NSObject.name())
-      .ivar<id>("_request")
-      .ivar<id>("_backgroundColor")
-      .ivar<id>("_foregroundColor")
+      .property<kRequest>()
+      .property<kBackground>()
+      .property<kForeground>()
       .method("initWithRequest:backgroundColor:foregroundColor:", initWithRequest)
-      .method("request", request)
-      .method("backgroundColor", backgroundColor)
-      .method("foregroundColor", foregroundColor)
-      .method("dealloc", styleDealloc)
       .build();
 
   ReleaseClassBuilder(cls::UIStatusBarBatteryItemView.name(), cls::UIView.name())
-      .ivar<BOOL>("_charging")
-      .method("isCharging", isCharging)
+      .property<kCharging>()
       .method("setCharging:", setCharging)
       .method("_needsAccessoryImage", needsAccessoryImage)
       .build();

@@ -5,35 +5,21 @@
 namespace vm::uikit {
 namespace {
 
-const IvarRef<id> kColor{"_spinnerColor"};
-const IvarRef<NSInteger> kColorChangeCount{"_colorChangeCount"};
+const RetainProperty kColor{"_spinnerColor", "color", nullptr};
+const AssignProperty<NSInteger> kColorChangeCount{"_colorChangeCount", "colorChangeCount", nullptr};
 
 void setColor(id self, SEL, id color) {
   assignRetained(kColor.of(self), color);
   ++kColorChangeCount.of(self);
-}
-id color(id self, SEL) {
-  return kColor.of(self);
-}
-NSInteger colorChangeCount(id self, SEL) {
-  return kColorChangeCount.of(self);
-}
-
-void dealloc(id self, SEL) {
-  releaseAndClear(kColor.of(self));
-  sendSuper<void>(self, cls::UIActivityIndicatorView, sel::dealloc);
 }
 
 }  // namespace
 
 void registerActivityIndicator() {
   ReleaseClassBuilder(cls::UIActivityIndicatorView.name(), cls::UIView.name())
-      .ivar<id>("_spinnerColor")
-      .ivar<NSInteger>("_colorChangeCount")
+      .property<kColor>()
+      .property<kColorChangeCount>()
       .method("setColor:", setColor)
-      .method("color", color)
-      .method("colorChangeCount", colorChangeCount)
-      .method("dealloc", dealloc)
       .build();
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 constexpr CGSize kNamedImageSize{30, 30};
 
-const IvarRef<id> kName{"_name"};
+const CopyProperty kName{"_name", "name", nullptr};
 
 id imageNamed(id self, SEL, id name) {
   if (name == nil) return nil;
@@ -16,27 +16,17 @@ id imageNamed(id self, SEL, id name) {
   return autoreleased(image);
 }
 
-id name(id self, SEL) {
-  return kName.of(self);
-}
 CGSize size(id, SEL) {
   return kNamedImageSize;
-}
-
-void dealloc(id self, SEL) {
-  releaseAndClear(kName.of(self));
-  sendSuper<void>(self, cls::UIImage, sel::dealloc);
 }
 
 }  // namespace
 
 void registerImageClass() {
   ReleaseClassBuilder(cls::UIImage.name(), cls::NSObject.name())
-      .ivar<id>("_name")
+      .property<kName>()
       .classMethod("imageNamed:", imageNamed)
-      .method("name", name)
       .method("size", size)
-      .method("dealloc", dealloc)
       .build();
 }
 

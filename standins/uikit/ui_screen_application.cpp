@@ -11,8 +11,9 @@ namespace {
 constexpr CGFloat kDefaultScreenWidth = 375.5;
 constexpr CGFloat kScreenHeight = 667;
 
-const IvarRef<id> kLastOpenedURL{"_lastOpenedURL"};
-const IvarRef<NSInteger> kOpenedURLCount{"_openedURLCount"};
+// The application is never deallocated, so its URL is retained by hand and never let go.
+const AssignProperty<id> kLastOpenedURL{"_lastOpenedURL", "lastOpenedURL", nullptr};
+const AssignProperty<NSInteger> kOpenedURLCount{"_openedURLCount", "openedURLCount", nullptr};
 
 // Shared objects live as long as the process, as the platform's do.
 id sharedInstance(Class c) {
@@ -49,13 +50,6 @@ BOOL openURL(id self, SEL, id url) {
   return YES;
 }
 
-id lastOpenedURL(id self, SEL) {
-  return kLastOpenedURL.of(self);
-}
-NSInteger openedURLCount(id self, SEL) {
-  return kOpenedURLCount.of(self);
-}
-
 }  // namespace
 
 std::string lastOpenedURLString() {
@@ -71,12 +65,10 @@ void registerScreenAndApplication() {
       .build();
 
   ReleaseClassBuilder(cls::UIApplication.name(), cls::NSObject.name())
-      .ivar<id>("_lastOpenedURL")
-      .ivar<NSInteger>("_openedURLCount")
+      .property<kLastOpenedURL>()
+      .property<kOpenedURLCount>()
       .classMethod("sharedApplication", sharedApplication)
       .method("openURL:", openURL)
-      .method("lastOpenedURL", lastOpenedURL)
-      .method("openedURLCount", openedURLCount)
       .build();
 }
 

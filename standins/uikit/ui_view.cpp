@@ -6,15 +6,16 @@
 namespace vm::uikit {
 namespace {
 
-const IvarRef<CGRect> kFrame{"_frame"};
-const IvarRef<id> kLayer{"_layer"};
-const IvarRef<id> kSubviews{"_subviewList"};
-const IvarRef<id> kSuperview{"_superview"};
-const IvarRef<CGFloat> kAlpha{"_alpha"};
-const IvarRef<id> kBackgroundColor{"_backgroundColor"};
-const IvarRef<id> kTintColor{"_tintColor"};
-const IvarRef<BOOL> kHidden{"_hidden"};
-const IvarRef<BOOL> kNeedsLayout{"_needsLayout"};
+// Declared in the order a view lets its objects go: subviews, layer, colours.
+const AssignProperty<CGRect> kFrame{"_frame", "frame", "setFrame:"};
+const RetainProperty kSubviews{"_subviewList", nullptr, nullptr};
+const RetainProperty kLayer{"_layer", nullptr, nullptr};
+const AssignProperty<id> kSuperview{"_superview", "superview", nullptr};
+const AssignProperty<CGFloat> kAlpha{"_alpha", "alpha", "setAlpha:"};
+const RetainProperty kBackgroundColor{"_backgroundColor", "backgroundColor", "setBackgroundColor:"};
+const RetainProperty kTintColor{"_tintColor", nullptr, "setTintColor:"};
+const AssignProperty<BOOL> kHidden{"_hidden", "isHidden", nullptr};
+const AssignProperty<BOOL> kNeedsLayout{"_needsLayout", nullptr, nullptr};
 
 bool isView(id object) {
   return isKindOf(object, cls::UIView);
@@ -35,12 +36,6 @@ id init(id self, SEL) {
   return send<id>(self, sel::initWithFrame_, CGRect{});
 }
 
-CGRect frame(id self, SEL) {
-  return kFrame.of(self);
-}
-void setFrame(id self, SEL, CGRect frame) {
-  kFrame.of(self) = frame;
-}
 CGRect bounds(id self, SEL) {
   return CGRect{{0, 0}, kFrame.of(self).size};
 }
@@ -55,10 +50,6 @@ id subviews(id self, SEL) {
   id list = kSubviews.of(self);
   if (list == nil) return send<id>(::vm::cls::NSArray.get(), sel::array);
   return send<id>(::vm::cls::NSArray.get(), sel::arrayWithArray_, list);
-}
-
-id superview(id self, SEL) {
-  return kSuperview.of(self);
 }
 
 void removeFromSuperview(id self, SEL) {
@@ -83,32 +74,13 @@ void addSubview(id self, SEL, id view) {
   release(view);
 }
 
-CGFloat alpha(id self, SEL) {
-  return kAlpha.of(self);
-}
-void setAlpha(id self, SEL, CGFloat alpha) {
-  kAlpha.of(self) = alpha;
-}
-id backgroundColor(id self, SEL) {
-  return kBackgroundColor.of(self);
-}
-void setBackgroundColor(id self, SEL, id color) {
-  assignRetained(kBackgroundColor.of(self), color);
-}
-
 // An unset tint colour is inherited from the superview.
 id tintColor(id self, SEL) {
   id own = kTintColor.of(self);
   if (own != nil) return own;
   return send<id>(kSuperview.of(self), sel::tintColor);
 }
-void setTintColor(id self, SEL, id color) {
-  assignRetained(kTintColor.of(self), color);
-}
 
-BOOL isHidden(id self, SEL) {
-  return kHidden.of(self);
-}
 void setHidden(id self, SEL, BOOL hidden) {
   kHidden.of(self) = hidden ? YES : NO;
 }
@@ -123,53 +95,40 @@ void layoutIfNeeded(id self, SEL) {
   send<void>(self, sel::layoutSubviews);
 }
 
-void dealloc(id self, SEL) {
+// Children outlive a parent only as orphans.
+void orphanSubviews(id self) {
   id list = kSubviews.of(self);
   NSUInteger count = send<NSUInteger>(list, sel::count);
   for (NSUInteger i = 0; i < count; ++i)
     kSuperview.of(send<id>(list, sel::objectAtIndex_, i)) = nil;
-  releaseAndClear(kSubviews.of(self));
-  releaseAndClear(kLayer.of(self));
-  releaseAndClear(kBackgroundColor.of(self));
-  releaseAndClear(kTintColor.of(self));
-  sendSuper<void>(self, cls::UIView, sel::dealloc);
 }
 
 }  // namespace
 
 void registerViewClass() {
   ReleaseClassBuilder(cls::UIView.name(), cls::NSObject.name())
-      .ivar<CGRect>("_frame")
-      .ivar<id>("_layer")
-      .ivar<id>("_subviewList")
-      .ivar<id>("_superview")
-      .ivar<CGFloat>("_alpha")
-      .ivar<id>("_backgroundColor")
-      .ivar<id>("_tintColor")
-      .ivar<BOOL>("_hidden")
-      .ivar<BOOL>("_needsLayout")
+      .property<kFrame>()
+      .property<kSubviews>()
+      .property<kLayer>()
+      .property<kSuperview>()
+      .property<kAlpha>()
+      .property<kBackgroundColor>()
+      .property<kTintColor>()
+      .property<kHidden>()
+      .property<kNeedsLayout>()
       .method("initWithFrame:", initWithFrame)
       .method("init", init)
-      .method("frame", frame)
-      .method("setFrame:", setFrame)
       .method("bounds", bounds)
       .method("layer", layer)
       .method("subviews", subviews)
-      .method("superview", superview)
       .method("addSubview:", addSubview)
       .method("removeFromSuperview", removeFromSuperview)
-      .method("alpha", alpha)
-      .method("setAlpha:", setAlpha)
-      .method("backgroundColor", backgroundColor)
-      .method("setBackgroundColor:", setBackgroundColor)
       .method("tintColor", tintColor)
-      .method("setTintColor:", setTintColor)
-      .method("isHidden", isHidden)
       .method("setHidden:", setHidden)
       .method("layoutSubviews", layoutSubviews)
       .method("setNeedsLayout", setNeedsLayout)
       .method("layoutIfNeeded", layoutIfNeeded)
-      .method("dealloc", dealloc)
+      .onDealloc(orphanSubviews)
       .build();
 }
 
