@@ -9,10 +9,12 @@
 
 #include "hosts/springboard/release_options.h"
 #include "hosts/springboard/release_report.h"
+#include "linux_only/tweak_report.h"
 #include "standins/releases/ios_release.h"
 #include "tests/support/child_process.h"
 #include "tests/support/device_root.h"
 #include "tests/support/plist_rows.h"
+#include "tweak/feature_flags.h"
 #include "tweak/hook_report.h"
 
 namespace {
@@ -23,15 +25,16 @@ using vm::releases::Release;
 const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
 
 std::vector<VelmotintHookInfo> hookRows() {
-  std::vector<VelmotintHookInfo> rows(VelmotintCopyHookInfo(nullptr, 0));
-  VelmotintCopyHookInfo(rows.data(), rows.size());
-  return rows;
+  return vm::copyReport(&VelmotintCopyHookInfo);
 }
+
+// A profile's count for a release that has every row.
+constexpr int kEveryRow = -1;
 
 struct Profile {
   Release release;
   const char* option;                 // how the test asks for it, with a version the profile covers
-  int installed;                      // as the class-dump facts count them
+  int installed;                      // as the class-dump facts count them, or kEveryRow
   std::vector<std::string> noEffect;  // options all of whose rows this release lacks
 };
 
@@ -65,7 +68,8 @@ class ReleaseProfileTest : public vm::test::DeviceRootTest,
     DeviceRootTest::SetUp();
     stageTweak(VM_TWEAK_DIR);
     std::string everyFlag;
-    for (int n = 1; n <= 24; ++n) everyFlag += "<key>ENABLED" + std::to_string(n) + "</key><true/>";
+    for (const velmotint::FeatureFlag& flag : velmotint::kFeatureFlags)
+      everyFlag += vm::test::boolEntry(flag.key, true);
     writeSettings(everyFlag);
   }
 };
@@ -112,9 +116,11 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
     EXPECT_EQ(listed[row.number], why);
     installed += has;
   }
-  EXPECT_EQ(installed, profile.installed);
-  EXPECT_NE(out.find("hooks installed: " + std::to_string(profile.installed) +
-                     ", skipped: " + std::to_string(63 - profile.installed)),
+  const int rowCount = static_cast<int>(hookRows().size());
+  const int expected = profile.installed == kEveryRow ? rowCount : profile.installed;
+  EXPECT_EQ(installed, expected);
+  EXPECT_NE(out.find("hooks installed: " + std::to_string(expected) +
+                     ", skipped: " + std::to_string(rowCount - expected)),
             std::string::npos)
       << out;
 
@@ -148,7 +154,7 @@ const std::vector<std::string> kNothingOnIos6 = {
 
 INSTANTIATE_TEST_SUITE_P(
     Releases, ReleaseProfileTest,
-    ::testing::Values(Profile{Release::Complete, "", 63, {}},
+    ::testing::Values(Profile{Release::Complete, "", kEveryRow, {}},
                       Profile{Release::iOS6, "--ios=6.1.6", 5, kNothingOnIos6},
                       Profile{Release::iOS7_0, "--ios 7.0", 53, {"ENABLED18", "ENABLED22"}},
                       Profile{Release::iOS7_1, "--ios=7.1.2", 59, {"ENABLED22"}},
