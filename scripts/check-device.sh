@@ -95,7 +95,7 @@ declare -A too_new=([7.0]=$too_new_for_7 [6.0]=$too_new_for_6)
 # Code that only the hosts, the stand-ins and the tests call (dead-stripped, or compiled
 # for Linux only), and what only GNUstep needs (linux_only/, never compiled for the
 # device): no slice may hold either.
-not_on_device='VelmotintCopyHookInfo|encodeBinaryPropertyList|7gnustep'
+not_on_device='VelmotintCopyHookInfo|VelmotintCopyFlagInfo|encodeBinaryPropertyList|7gnustep'
 
 declare -A minimum_ios=([arm64]=7.0 [armv7]=6.0)
 declare -A cpu=([arm64]="ARM64 ALL" [armv7]="ARM V7")

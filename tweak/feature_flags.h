@@ -1,4 +1,4 @@
-// The 24 feature flags, process-wide. Whole-byte atomics: written only by loadSettings
+// The feature flags, process-wide. Whole-byte atomics: written only by loadSettings
 // (possibly on the notification thread), read by the replacements on the host's layout
 // thread without a lock.
 #pragma once
@@ -34,14 +34,16 @@ extern std::atomic<bool> ENABLED24;
 namespace velmotint {
 
 // A flag read at the moment it is tested; relaxed is enough, each flag stands alone.
-inline bool on(const std::atomic<bool>& flag) { return flag.load(std::memory_order_relaxed); }
+inline bool on(const std::atomic<bool>& flag) {
+  return flag.load(std::memory_order_relaxed);
+}
 
 struct FeatureFlag {
   const char* key;  // the settings file's key, "ENABLED1" ...
   std::atomic<bool>* flag;
 };
 
-// All 24 flags in key order, as loadSettings walks them.
+// Every flag in key order, as loadSettings walks them.
 extern const std::array<FeatureFlag, 24> kFeatureFlags;
 
 }  // namespace velmotint

@@ -1,22 +1,19 @@
 #include "tweak/hook_table.h"
 
-#include "tweak/hooks/replacements.h"
+#include "tweak/hook_list.h"
 
 namespace velmotint {
+namespace {
 
-const std::array<HookRow, kHookCount>& hookTable() {
-  static const std::array<HookRow, kHookCount> table = [] {
-    std::array<HookRow, kHookCount> merged{};
-    for (HookRows (*group)() :
-         {homeItemHooks, lockScreenElementHooks, lockScreenTintHooks, statusBarTintHooks}) {
-      for (const HookRow& row : group()) {
-        // A number out of range is left out; the table's test finds the gap.
-        if (row.number >= 1 && row.number <= static_cast<int>(kHookCount))
-          merged[row.number - 1] = row;
-      }
-    }
-    return merged;
-  }();
+template <typename... Row>
+std::vector<HookRow> rowsOf(HookList<Row...>) {
+  return {Row::row()...};
+}
+
+}  // namespace
+
+const std::vector<HookRow>& hookTable() {
+  static const std::vector<HookRow> table = rowsOf(Hooks{});
   return table;
 }
 

@@ -11,4 +11,13 @@ inline constexpr const char* kSettingsDomain = vm::kVelmotintDomain;
 // Every colour a replacement looks up falls back to this when nothing is stored.
 inline constexpr const char* kFallbackColour = "#a1a1a1:1.0";
 
+// The user's colours, by settings key. Arrays, so that a hook row can take one as a
+// template argument and its body and the hook report read the same key.
+inline constexpr char kColour1[] = "vmColor1";
+inline constexpr char kColour2[] = "vmColor2";
+inline constexpr char kColour3[] = "vmColor3";
+inline constexpr char kColour4[] = "vmColor4";
+inline constexpr char kColour5[] = "vmColor5";
+inline constexpr char kColour6[] = "vmColor6";
+
 }  // namespace velmotint

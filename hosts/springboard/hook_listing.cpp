@@ -1,11 +1,10 @@
 #include "hosts/springboard/hook_listing.h"
 
-#include <dlfcn.h>
-
 #include <cstdio>
 #include <filesystem>
 
 #include "hosts/springboard/release_report.h"
+#include "linux_only/tweak_report.h"
 
 namespace springboard {
 
@@ -14,16 +13,13 @@ HookListing listHooks(const std::vector<LoadedTweak>& tweaks) {
   for (const LoadedTweak& tweak : tweaks) {
     std::string name = std::filesystem::path(tweak.path).filename().string();
     if (tweak.handle == nullptr) continue;  // the report's header says why
-    using CopyHookInfo = std::size_t (*)(VelmotintHookInfo*, std::size_t);
-    auto copy = reinterpret_cast<CopyHookInfo>(dlsym(tweak.handle, "VelmotintCopyHookInfo"));
-    if (copy == nullptr) {
+    std::optional<std::vector<VelmotintHookInfo>> rows = vm::loadedHookRows(tweak.handle);
+    if (!rows) {
       listing.text += name + ": loaded (no hook table to list)\n";
       continue;
     }
-    std::vector<VelmotintHookInfo> rows(copy(nullptr, 0));
-    copy(rows.data(), rows.size());
-    listing.text += name + ": " + std::to_string(rows.size()) + " hooks\n";
-    for (const VelmotintHookInfo& row : rows) {
+    listing.text += name + ": " + std::to_string(rows->size()) + " hooks\n";
+    for (const VelmotintHookInfo& row : *rows) {
       char line[200];
       std::snprintf(line, sizeof line, "  %2d %-9s %c[%s %s]%s%s%s\n", row.number,
                     row.installed ? "installed" : "SKIPPED", row.isClassMethod ? '+' : '-',

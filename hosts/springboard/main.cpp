@@ -103,7 +103,7 @@ class Reporter {
     if (!labels_.empty()) text += "options on: " + springboard::flagNames(labels_, tweak.on) + "\n";
     for (const std::string& line : springboard::notDrawnLines(tweak.on, labels_))
       text += line + "\n";
-    text += springboard::releaseSummary(hooks.rows);
+    text += springboard::releaseSummary(hooks.rows, springboard::paneOptionLabels());
     text += springboard::sceneText(scene, style_);
     if (generation_ == 1) text += springboard::optionLegend(labels_);
     if (options_.hooks) text += "\nHooks\n" + hooks.text;
@@ -191,7 +191,8 @@ int main(int argc, char** argv) {
   std::vector<springboard::LoadedTweak> tweaks =
       springboard::loadTweaks(kBundleIdentifier, kExecutableName);
   if (options.releaseTable)
-    return springboard::printReleaseTable(springboard::listHooks(tweaks).rows);
+    return springboard::printReleaseTable(springboard::listHooks(tweaks).rows,
+                                          springboard::paneOptionLabels());
   Reporter reporter(options, std::move(tweaks), std::move(stock));
   bool drawn = reporter.report(nullptr);
   if (!options.watch) return drawn ? 0 : 1;

@@ -42,17 +42,27 @@ void readList(const std::filesystem::path& file, OptionLabels& labels) {
   vm::release(list);
 }
 
-}  // namespace
-
-OptionLabels stagedOptionLabels() {
+// The labels of every specifier list in the pane bundle at `bundle`.
+OptionLabels labelsIn(const std::filesystem::path& bundle) {
   vm::AutoreleasePool pool;
   OptionLabels labels;
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(vm::hostPath(kPaneBundle), ec)) {
+  for (const auto& entry : std::filesystem::directory_iterator(bundle, ec)) {
     if (entry.path().extension() == ".plist" && entry.path().filename() != "Info.plist")
       readList(entry.path(), labels);
   }
   return labels;
+}
+
+}  // namespace
+
+OptionLabels stagedOptionLabels() {
+  return labelsIn(vm::hostPath(kPaneBundle));
+}
+
+OptionLabels paneOptionLabels() {
+  OptionLabels labels = stagedOptionLabels();
+  return labels.empty() ? labelsIn(VM_BUILT_PANE) : labels;
 }
 
 std::string optionName(const OptionLabels& labels, const std::string& key) {

@@ -14,6 +14,10 @@ namespace springboard {
 using OptionLabels = std::map<std::string, std::string>;
 OptionLabels stagedOptionLabels();
 
+// The staged pane's labels, or while no pane is staged, those of the pane this build made:
+// what the release report names the options by, whatever the device root holds.
+OptionLabels paneOptionLabels();
+
 // "Remove Date View (ENABLED16)", or the key alone when the pane has no row for it.
 std::string optionName(const OptionLabels& labels, const std::string& key);
 

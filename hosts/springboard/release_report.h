@@ -6,10 +6,23 @@
 #include <string>
 #include <vector>
 
-#include "hosts/springboard/release_options.h"
+#include "hosts/springboard/option_labels.h"
 #include "tweak/hook_report.h"
 
 namespace springboard {
+
+// An option a user sets in the pane (a switch or a colour) and the hook rows, by install
+// number, that read its key.
+struct UserOption {
+  std::string key;    // the settings key
+  std::string label;  // as the pane shows it
+  std::vector<int> rows;
+};
+
+// Every key some row reads, with its label: the switches in key order, then the colours.
+// The flags no row reads (the pane has no switch for them) are no option.
+std::vector<UserOption> userOptions(const std::vector<VelmotintHookInfo>& rows,
+                                    const OptionLabels& labels);
 
 enum class Effect { Full, Partial, None };
 
@@ -30,14 +43,14 @@ const char* skipReason(const VelmotintHookInfo& row);
 
 // The release this process plays, and the options that do nothing or only part of their
 // work here, judged by the rows that actually installed (none without rows).
-std::string releaseSummary(const std::vector<VelmotintHookInfo>& rows);
+std::string releaseSummary(const std::vector<VelmotintHookInfo>& rows, const OptionLabels& labels);
 
 // A markdown table of every option against each release users run, from the release
 // facts and the hook table's classes and selectors.
-std::string releaseTable(const std::vector<VelmotintHookInfo>& rows);
+std::string releaseTable(const std::vector<VelmotintHookInfo>& rows, const OptionLabels& labels);
 
 // Prints releaseTable to standard output and returns 0; 1, with a message, when no loaded
 // tweak has a hook table to judge.
-int printReleaseTable(const std::vector<VelmotintHookInfo>& rows);
+int printReleaseTable(const std::vector<VelmotintHookInfo>& rows, const OptionLabels& labels);
 
 }  // namespace springboard

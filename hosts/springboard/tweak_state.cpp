@@ -2,10 +2,12 @@
 
 #include <dlfcn.h>
 
-#include <atomic>
+#include <cstdlib>
+#include <cstring>
 
 #include "bridge/foundation.h"
 #include "hosts/springboard/report_objects.h"
+#include "linux_only/tweak_report.h"
 #include "tweak/settings_keys.h"
 
 namespace springboard {
@@ -16,19 +18,23 @@ namespace {
 constexpr const char* kColourLookupSymbol = "_Z24colorFromDefaultsWithKeyP11objc_objectS0_S0_";
 using ColourLookup = id (*)(id, id, id);
 
+// The n of "ENABLEDn".
+int flagNumber(const char* key) {
+  return std::atoi(key + std::strlen("ENABLED"));
+}
+
 }  // namespace
 
 TweakState readTweakState(const std::vector<LoadedTweak>& tweaks) {
   TweakState state;
   state.colours.resize(6);
   for (const LoadedTweak& tweak : tweaks) {
-    if (tweak.handle == nullptr || dlsym(tweak.handle, "ENABLED1") == nullptr) continue;
+    if (tweak.handle == nullptr) continue;
+    std::optional<std::vector<VelmotintFlagInfo>> flags = vm::loadedFlags(tweak.handle);
+    if (!flags) continue;
     state.found = true;
-    for (int n = 1; n <= 24; ++n) {
-      std::string name = "ENABLED" + std::to_string(n);
-      auto* flag = static_cast<std::atomic<bool>*>(dlsym(tweak.handle, name.c_str()));
-      if (flag != nullptr && flag->load(std::memory_order_relaxed)) state.on.push_back(n);
-    }
+    for (const VelmotintFlagInfo& flag : *flags)
+      if (flag.on) state.on.push_back(flagNumber(flag.key));
     auto lookup = reinterpret_cast<ColourLookup>(dlsym(tweak.handle, kColourLookupSymbol));
     if (lookup != nullptr) {
       vm::AutoreleasePool pool;

@@ -13,20 +13,20 @@
 #include "linux_only/device_path.h"
 #include "tests/support/hook_probe.h"
 #include "tests/tweak/springboard_process.h"
-#include "tweak/feature_flags.h"
-#include "tweak/hooks/replacements.h"
+#include "tweak/hook_list.h"
 
 namespace vm::test {
 namespace {
 
 using namespace velmotint::replaced;
+using velmotint::Flag;
 
 // The colour handed on is replaced by the user's colour under `key` before the platform sees
 // it, and by the fallback while there is no settings file.
 template <auto Replacement>
-HookCase tints(const char* key) {
+HookCase tints(Flag* flag, const char* key) {
   using Probe = HookProbe<Replacement>;
-  return underFlag<Replacement>(&ENABLED2, [key](id receiver) {
+  return underFlag<Replacement>(flag, [key](id receiver) {
     Probe::send(receiver, SpringBoardProcessTest::someColour());
     EXPECT_EQ(componentsOf(std::get<0>(Probe::lastArgs)), userRgba(key));
     const std::string file = vm::hostPath(kSettingsFile);
@@ -37,81 +37,73 @@ HookCase tints(const char* key) {
   });
 }
 
-// The longest replacement name, shortened for the list below.
-constexpr auto batteryColour =
-    &UIStatusBarNewUIForegroundStyleAttributes__batteryColorForCapacity_lowCapacity_charging_;
+template <auto A, auto B>
+constexpr bool kSame = false;
+template <auto A>
+constexpr bool kSame<A, A> = true;
 
-const std::vector<HookCase>& everyHook() {
-  static const std::vector<HookCase> all{
-      forwards<&SBIconBadgeView_setFrame_>({&ENABLED24}),
-      forwards<&SBBannerContextView__layoutGrabber>({&ENABLED2}),
-      forwards<&SBBannerContextView__defaultGrabberColor>({&ENABLED2}),
+Flags flagsOf(const velmotint::HookRow& row) {
+  Flags flags;
+  for (Flag* flag : row.flags)
+    if (flag != nullptr) flags.push_back(flag);
+  return flags;
+}
+
+// A hand-written replacement: off, it forwards; what it does on is its own test's business,
+// but for the two that never or only answer.
+template <typename Row>
+struct CaseOf {
+  static HookCase make() {
+    constexpr auto replacement = Row::replacement;
+    if constexpr (kSame<replacement, &SBLockScreenPreviewView_p_setupSlideToUnlockView>) {
+      return neverForwards<replacement>();
+    } else if constexpr (kSame<replacement, &SBFadeAnimationSettings_backlightFadeDuration>) {
       // The single-precision 0.1, widened: not the double nearest 0.1.
-      answers<&SBFadeAnimationSettings_backlightFadeDuration>(&ENABLED23,
-                                                              CGFloat{0.10000000149011612}),
-      answers<&SBCameraGrabberView__cameraGrabberImage>(&ENABLED11, id{nil}),
-      skips<&SBSlideUpAppGrabberView_setGrabberImage_>(&ENABLED11),
-      skips<&SBLockScreenSlideUpToAppController_prepareForSlideUpAnimation>(&ENABLED22),
-      forwards<&SBIconImageView_setFrame_>({&ENABLED21}),
-      forcesHidden<&_UIGlintyStringView_setBlurHidden_forRequester_>(&ENABLED2),
-      answers<&_UIGlintyStringView__chevronVerticalOffset>(&ENABLED2, CGFloat{0}),
-      forwards<&_UIGlintyStringView_setLabel_>({&ENABLED2}),
-      forwards<&_UIGlintyStringView_layoutSubviews>({&ENABLED2}),
-      skips<&_UIGlintyStringView_setChevronStyle_>(&ENABLED18),
-      skips<&_UIGlintyStringView_updateText>(&ENABLED18),
-      tints<&UILabel_setColor_>("vmColor6"),
-      skips<&SBLockScreenDateViewController_setDateHidden_>(&ENABLED16),
-      answers<&SBLockScreenDateViewController_isDateHidden>(&ENABLED16, BOOL{YES}),
-      answers<&SBLockScreenDateViewController_disablesUpdates>(&ENABLED16, BOOL{YES}),
-      skips<&SBLockScreenDateViewController_loadView>(&ENABLED16),
-      skips<&SBLockScreenDateViewController__updateView>(&ENABLED16),
-      skips<&SBLockScreenDateViewController__backlightChanged>(&ENABLED16),
-      skips<&SBLockScreenDateViewController__updateFormat>(&ENABLED16),
-      skips<&SBLockScreenDateViewController__addObservers>(&ENABLED16),
-      answers<&SBLockScreenBatteryChargingViewController_batteryVisible>(&ENABLED14, BOOL{NO}),
-      skips<&SBLockScreenBatteryChargingViewController_loadView>(&ENABLED17),
-      answers<&SBLockScreenBatteryChargingViewController_chargingView>(&ENABLED17, id{nil}),
-      skips<&SBLockScreenBatteryChargingView_setBatteryVisible_>(&ENABLED14),
-      answers<&SBLockScreenBatteryChargingView_batteryVisible>(&ENABLED14, BOOL{NO}),
-      answers<&_UILegibilitySettingsProvider_hasContrast>(&ENABLED2, BOOL{YES}),
-      answers<&_UILegibilitySettingsProvider_accumulatedBrightness>(&ENABLED2, CGFloat{1}),
-      answers<&_UILegibilitySettingsProvider_accumulatedLuminance>(&ENABLED2, CGFloat{1}),
-      skips<&SBLockScreenPreviewView__setupCameraView>(&ENABLED11),
-      skips<&SBLockScreenPreviewView__setupDateView>(&ENABLED16),
-      neverForwards<&SBLockScreenPreviewView__setupSlideToUnlockView>(),
-      skips<&SBStatusBarStateAggregator__updateActivityItem>(&ENABLED15),
-      skips<&SBStatusBarStateAggregator__updateAirplaneMode>(&ENABLED13),
-      skips<&SBStatusBarStateAggregator__noteAirplaneModeChanged>(&ENABLED13),
-      skips<&SBStatusBarStateAggregator__updateTimeItems>(&ENABLED12),
-      skips<&SBLockScreenView__updateSlideToUnlockBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateBottomGrabberBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateTopGrabberBackground>(&ENABLED2),
-      skips<&SBLockScreenView__updateVibrantViewBackgrounds>(&ENABLED2),
-      forcesHidden<&SBLockScreenView_setTopGrabberHidden_forRequester_>(&ENABLED10),
-      forcesHidden<&SBLockScreenView_setBottomGrabberHidden_forRequester_>(&ENABLED9),
-      answers<&SBIconLabelImageParameters_text>(&ENABLED8, id{nil}),
-      forwards<&SBIconListPageControl_initWithFrame_>({&ENABLED7}),
-      answers<&UIStatusBarBatteryItemView__needsAccessoryImage>(&ENABLED3, BOOL{YES}),
-      skips<&SBLockScreenViewController_startLockScreenFadeInAnimationForSource_>(&ENABLED23),
-      answers<&SBLockScreenViewController__effectiveVisibleStatusBarAlpha>(&ENABLED19,
-                                                                           CGFloat{0.0}),
-      answers<&SBLockScreenViewController_showsSpringBoardStatusBar>(&ENABLED19, BOOL{NO}),
-      answers<&SBLockScreenViewController__shouldShowDate>(&ENABLED6, BOOL{NO}),
-      answers<&SBLockScreenViewController_statusBarStyle>(&ENABLED4, NSInteger{0}),
-      tints<&SBChevronView_setColor_>("vmColor5"),
-      answers<&_UILegibilityView_usesSecondaryColor>(&ENABLED2, BOOL{YES}),
-      answers<&_UILegibilityLabel_usesSecondaryColor>(&ENABLED2, BOOL{YES}),
-      answers<&_UILegibilitySettings_shadowAlpha>(&ENABLED2, CGFloat{0}),
-      tints<&_UILegibilitySettings_setPrimaryColor_>("vmColor5"),
-      tints<&_UILegibilitySettings_setSecondaryColor_>("vmColor6"),
-      forwards<&UIActivityIndicatorView_setColor_>({&ENABLED1, &ENABLED2}),
-      forwards<batteryColour>({&ENABLED1}),
-      forwards<&UIStatusBarNewUIForegroundStyleAttributes_textColorForStyle_>(
-          {&ENABLED1, &ENABLED2}),
-      forwards<&_UIRefreshControlModernContentView_setTintColor_>({&ENABLED1}),
-      forwards<&UIStatusBarNewUIStyleAttributes_initWithRequest_backgroundColor_foregroundColor_>(
-          {&ENABLED1, &ENABLED2}),
-  };
+      return answers<replacement>(&ENABLED23, CGFloat{0.10000000149011612});
+    } else {
+      return forwards<replacement>(flagsOf(Row::row()));
+    }
+  }
+};
+
+template <const ClassRef& C, const SelRef& S, Flag& F, typename Shape>
+struct CaseOf<velmotint::Skip<C, S, F, Shape>> {
+  static HookCase make() { return skips<velmotint::Skip<C, S, F, Shape>::replacement>(&F); }
+};
+
+template <const ClassRef& C, const SelRef& S, Flag& F, typename R, int Value>
+struct CaseOf<velmotint::Answer<C, S, F, R, Value>> {
+  using Row = velmotint::Answer<C, S, F, R, Value>;
+  static HookCase make() { return answers<Row::replacement>(&F, Row::answer()); }
+};
+
+template <const ClassRef& C, const SelRef& S, Flag& F, typename Shape, int Value>
+struct CaseOf<velmotint::Force<C, S, F, Shape, Value>> {
+  using Row = velmotint::Force<C, S, F, Shape, Value>;
+  static HookCase make() { return forcesFirst<Row::replacement>(&F, Row::forced); }
+};
+
+template <const ClassRef& C, const SelRef& S, Flag& F, const char* Key>
+struct CaseOf<velmotint::Tint<C, S, F, Key>> {
+  static HookCase make() { return tints<velmotint::Tint<C, S, F, Key>::replacement>(&F, Key); }
+};
+
+template <const ClassRef& C, const SelRef& S, Flag& F, const char* Key, typename Shape,
+          velmotint::MethodKind Kind>
+struct CaseOf<velmotint::AnswerColour<C, S, F, Key, Shape, Kind>> {
+  static HookCase make() {
+    return forwards<velmotint::AnswerColour<C, S, F, Key, Shape, Kind>::replacement>({&F});
+  }
+};
+
+template <typename... Row>
+std::vector<HookCase> casesOf(velmotint::HookList<Row...>) {
+  return {CaseOf<Row>::make()...};
+}
+
+// One case per row of the hook list, made from the row's kind.
+const std::vector<HookCase>& everyHook() {
+  static const std::vector<HookCase> all = casesOf(velmotint::Hooks{});
   return all;
 }
 
@@ -127,14 +119,12 @@ class HookTest : public SpringBoardProcessTest {
 };
 
 TEST_F(HookTest, EveryReplacementHandsThePlatformExactlyWhatItGotWhileItsFlagsAreOff) {
-  std::set<int> numbers;
-  for (const HookCase& hook : everyHook()) numbers.insert(hook.row->number);
-  EXPECT_EQ(everyHook().size(), velmotint::kHookCount);
-  EXPECT_EQ(numbers.size(), velmotint::kHookCount) << "every hook is checked once";
+  std::set<const velmotint::HookRow*> rows;
+  for (const HookCase& hook : everyHook()) rows.insert(hook.row);
+  EXPECT_EQ(rows.size(), velmotint::hookTable().size()) << "every hook is checked once";
   for (const HookCase& hook : everyHook()) {
     if (hook.forwarded == nullptr) continue;
-    SCOPED_TRACE(std::to_string(hook.row->number) + " " + hook.row->className + " " +
-                 hook.row->selector);
+    SCOPED_TRACE(std::string(hook.row->className) + " " + hook.row->selector);
     setOnlyFlags({});
     hook.forwarded(0);
     // Every other hook's flags on: none of them reaches this one.

@@ -14,6 +14,7 @@
 
 #include "tests/prefs/pane_fixture.h"
 #include "tests/support/child_process.h"
+#include "tweak/feature_flags.h"
 
 namespace vm::test {
 namespace {
@@ -43,7 +44,8 @@ TEST_F(HostileDeviceRoot, SpringBoardLoadsOnlyRegularFilesAndEachCopyKeepsItsOwn
   fs::copy_file(path(kTweaks + "/Velmotint.dylib"), path(kTweaks + "/Second.dylib"));
   fs::copy_file(path(kTweaks + "/Velmotint.plist"), path(kTweaks + "/Second.plist"));
   std::string every;
-  for (int n = 1; n <= 24; ++n) every += boolEntry("ENABLED" + std::to_string(n), true);
+  for (const velmotint::FeatureFlag& flag : velmotint::kFeatureFlags)
+    every += boolEntry(flag.key, true);
   writeSettings(every);
   Finished report = runCaptured(kSpringBoard, {}, std::chrono::seconds(60));
   ASSERT_EQ(report.exitCode, 0) << report.err;

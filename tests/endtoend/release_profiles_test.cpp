@@ -7,12 +7,13 @@
 #include <optional>
 #include <sstream>
 
-#include "hosts/springboard/release_options.h"
 #include "hosts/springboard/release_report.h"
+#include "linux_only/tweak_report.h"
 #include "standins/releases/ios_release.h"
 #include "tests/support/child_process.h"
 #include "tests/support/device_root.h"
 #include "tests/support/plist_rows.h"
+#include "tweak/feature_flags.h"
 #include "tweak/hook_report.h"
 
 namespace {
@@ -23,15 +24,33 @@ using vm::releases::Release;
 const std::string kSpringBoard = VM_BIN_DIR "/SpringBoard";
 
 std::vector<VelmotintHookInfo> hookRows() {
-  std::vector<VelmotintHookInfo> rows(VelmotintCopyHookInfo(nullptr, 0));
-  VelmotintCopyHookInfo(rows.data(), rows.size());
-  return rows;
+  return vm::copyReport(&VelmotintCopyHookInfo);
 }
+
+// The pane's switches and colours, key -> label, from its specifier lists.
+const std::map<std::string, std::string>& paneLabels() {
+  static const std::map<std::string, std::string> labels = [] {
+    std::map<std::string, std::string> pane;
+    for (const char* list : {"VelmoSettings", "VelmoSettings2"}) {
+      const std::string file = std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist";
+      for (const vm::test::PlistRow& row : vm::test::plistRows(file)) {
+        // A switch's own key, or the key in a colour cell's dictionary.
+        for (const char* key : {"key", "libcolorpicker.key"})
+          if (row.count(key) != 0) pane[row.at(key)] = vm::test::field(row, "label");
+      }
+    }
+    return pane;
+  }();
+  return labels;
+}
+
+// A profile's count for a release that has every row.
+constexpr int kEveryRow = -1;
 
 struct Profile {
   Release release;
   const char* option;                 // how the test asks for it, with a version the profile covers
-  int installed;                      // as the class-dump facts count them
+  int installed;                      // as the class-dump facts count them, or kEveryRow
   std::vector<std::string> noEffect;  // options all of whose rows this release lacks
 };
 
@@ -65,7 +84,8 @@ class ReleaseProfileTest : public vm::test::DeviceRootTest,
     DeviceRootTest::SetUp();
     stageTweak(VM_TWEAK_DIR);
     std::string everyFlag;
-    for (int n = 1; n <= 24; ++n) everyFlag += "<key>ENABLED" + std::to_string(n) + "</key><true/>";
+    for (const velmotint::FeatureFlag& flag : velmotint::kFeatureFlags)
+      everyFlag += vm::test::boolEntry(flag.key, true);
     writeSettings(everyFlag);
   }
 };
@@ -112,9 +132,11 @@ TEST_P(ReleaseProfileTest, InstallsWhatTheReleaseHasAndSkipsTheRestWithEveryFlag
     EXPECT_EQ(listed[row.number], why);
     installed += has;
   }
-  EXPECT_EQ(installed, profile.installed);
-  EXPECT_NE(out.find("hooks installed: " + std::to_string(profile.installed) +
-                     ", skipped: " + std::to_string(63 - profile.installed)),
+  const int rowCount = static_cast<int>(hookRows().size());
+  const int expected = profile.installed == kEveryRow ? rowCount : profile.installed;
+  EXPECT_EQ(installed, expected);
+  EXPECT_NE(out.find("hooks installed: " + std::to_string(expected) +
+                     ", skipped: " + std::to_string(rowCount - expected)),
             std::string::npos)
       << out;
 
@@ -148,7 +170,7 @@ const std::vector<std::string> kNothingOnIos6 = {
 
 INSTANTIATE_TEST_SUITE_P(
     Releases, ReleaseProfileTest,
-    ::testing::Values(Profile{Release::Complete, "", 63, {}},
+    ::testing::Values(Profile{Release::Complete, "", kEveryRow, {}},
                       Profile{Release::iOS6, "--ios=6.1.6", 5, kNothingOnIos6},
                       Profile{Release::iOS7_0, "--ios 7.0", 53, {"ENABLED18", "ENABLED22"}},
                       Profile{Release::iOS7_1, "--ios=7.1.2", 59, {"ENABLED22"}},
@@ -198,25 +220,16 @@ TEST(ReleaseTable, ReadmeShowsTheTableTheFactsGive) {
   ASSERT_NE(from, std::string::npos);
   ASSERT_NE(to, std::string::npos);
   from += begin.size();
-  EXPECT_EQ(readme.substr(from, to - from), springboard::releaseTable(hookRows()));
+  EXPECT_EQ(readme.substr(from, to - from), springboard::releaseTable(hookRows(), paneLabels()));
 }
 
-// The options the table speaks of are the pane's: its switches and colours, as labelled.
-TEST(ReleaseTable, OptionsAreThePanesSwitchesAndColoursWithTheirLabels) {
-  std::map<std::string, std::string> pane;  // key -> label
-  for (const char* list : {"VelmoSettings", "VelmoSettings2"}) {
-    for (const vm::test::PlistRow& row :
-         vm::test::plistRows(std::string(VM_SOURCE_DIR "/prefs/Resources/") + list + ".plist")) {
-      // A switch's own key, or the key in a colour cell's dictionary.
-      for (const char* key : {"key", "libcolorpicker.key"})
-        if (row.count(key) != 0) pane[row.at(key)] = vm::test::field(row, "label");
-    }
-  }
-  std::map<std::string, std::string> table;
-  for (const springboard::UserOption& option : springboard::userOptions())
-    table[option.key] = option.label;
-  EXPECT_EQ(table, pane);
-  EXPECT_EQ(table.size(), 28u);
+// Every key a hook row reads is a switch or a colour of the pane, and the other way round:
+// an option without a row, or a row read by a key no one can set, shows here.
+TEST(ReleaseTable, TheKeysTheRowsReadAreThePanesSwitchesAndColours) {
+  std::map<std::string, std::string> fromRows;  // key -> label
+  for (const springboard::UserOption& option : springboard::userOptions(hookRows(), paneLabels()))
+    fromRows[option.key] = option.label;
+  EXPECT_EQ(fromRows, paneLabels());
 }
 
 }  // namespace

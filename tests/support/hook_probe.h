@@ -221,18 +221,18 @@ HookCase answers(std::atomic<bool>* flag, T on) {
 }
 
 // A (BOOL hidden, id requester) setter: forwarded all the same, to the same receiver with
-// the same requester, the BOOL forced to YES.
+// the same requester, the BOOL forced to `forced`.
 template <auto Replacement>
-HookCase forcesHidden(std::atomic<bool>* flag) {
+HookCase forcesFirst(std::atomic<bool>* flag, BOOL forced) {
   using Probe = HookProbe<Replacement>;
-  return underFlag<Replacement>(flag, [](id receiver) {
+  return underFlag<Replacement>(flag, [forced](id receiver) {
     for (id requester : {sample<id>(0, 1), id{nil}}) {
       Probe::calls = 0;
-      Probe::send(receiver, NO, requester);
+      Probe::send(receiver, forced ? NO : YES, requester);
       EXPECT_EQ(Probe::calls, 1);
       EXPECT_EQ(Probe::lastSelf, receiver);
       EXPECT_EQ(Probe::lastCmd, Probe::selector());
-      EXPECT_EQ(std::get<0>(Probe::lastArgs), YES);
+      EXPECT_EQ(std::get<0>(Probe::lastArgs), forced);
       EXPECT_EQ(std::get<1>(Probe::lastArgs), requester);
     }
   });

@@ -11,6 +11,9 @@
 #include "bridge/objc_send.h"
 #include "tests/support/hook_probe.h"
 #include "tests/tweak/springboard_process.h"
+#include "tweak/feature_flags.h"
+#include "tweak/hook_list.h"
+#include "tweak/hook_report.h"
 #include "tweak/hook_table.h"
 
 namespace {
@@ -24,27 +27,43 @@ IMP currentImplementation(const HookRow& row) {
   return method == nullptr ? nullptr : method_getImplementation(method);
 }
 
-TEST(HookTable, HasSixtyThreeRowsInInstallOrderOnTwentyEightClassesStandingTogether) {
+TEST(HookTable, HasOneRowPerListedHookEachWithItsOwnMethodReplacementAndSlot) {
   const auto& table = hookTable();
-  ASSERT_EQ(table.size(), 63u);
+  ASSERT_EQ(table.size(), velmotint::Hooks::size);
   std::set<std::pair<std::string, std::string>> pairs;
   std::set<IMP> replacements;
   std::set<IMP*> slots;
   std::vector<std::string> classOrder;
-  for (size_t i = 0; i < table.size(); ++i) {
-    const HookRow& row = table[i];
-    EXPECT_EQ(row.number, static_cast<int>(i) + 1);
-    EXPECT_TRUE(pairs.emplace(row.className, row.selector).second)
-        << row.className << " " << row.selector << " appears twice";
-    EXPECT_TRUE(replacements.insert(row.replacement).second) << "row " << row.number;
-    EXPECT_TRUE(slots.insert(row.saved).second) << "row " << row.number;
+  for (const HookRow& row : table) {
+    SCOPED_TRACE(std::string(row.className) + " " + row.selector);
+    EXPECT_TRUE(pairs.emplace(row.className, row.selector).second) << "appears twice";
+    EXPECT_TRUE(replacements.insert(row.replacement).second);
+    EXPECT_TRUE(slots.insert(row.saved).second);
     if (classOrder.empty() || classOrder.back() != row.className)
       classOrder.push_back(row.className);
   }
-  EXPECT_EQ(classOrder.size(), 28u) << "a class's rows must stand together";
-  EXPECT_EQ(std::set<std::string>(classOrder.begin(), classOrder.end()).size(), 28u);
-  EXPECT_EQ(classOrder.front(), "SBIconBadgeView");
-  EXPECT_EQ(classOrder.back(), "UIStatusBarNewUIStyleAttributes");
+  EXPECT_EQ(std::set<std::string>(classOrder.begin(), classOrder.end()).size(), classOrder.size())
+      << "a class's rows must stand together";
+}
+
+// The report spells each row's flags and colours by their settings keys, in the row's order.
+TEST(HookTable, TheReportNamesEachRowsFlagsAndColoursByKey) {
+  std::vector<VelmotintHookInfo> report(VelmotintCopyHookInfo(nullptr, 0));
+  VelmotintCopyHookInfo(report.data(), report.size());
+  ASSERT_EQ(report.size(), hookTable().size());
+  for (std::size_t i = 0; i < report.size(); ++i) {
+    const HookRow& row = hookTable()[i];
+    std::string flags, colours;
+    for (const std::atomic<bool>* place : row.flags)
+      for (const velmotint::FeatureFlag& flag : velmotint::kFeatureFlags)
+        if (place != nullptr && place == flag.flag) flags += std::string(flag.key) + " ";
+    for (const char* colour : row.colours)
+      if (colour != nullptr) colours += std::string(colour) + " ";
+    EXPECT_EQ(report[i].number, static_cast<int>(i) + 1);
+    EXPECT_STREQ(report[i].className, row.className);
+    EXPECT_STREQ(report[i].flags, flags.c_str()) << row.className << " " << row.selector;
+    EXPECT_STREQ(report[i].colours, colours.c_str()) << row.className << " " << row.selector;
+  }
 }
 
 // What the device's log says for a row the running release cannot take.
@@ -63,28 +82,29 @@ TEST(HookTable, ASkippedRowsLineNamesTheMethodAndWhatTheReleaseLacks) {
        "no such method"},
   };
   for (const auto& c : cases) {
-    HookRow row{1, c.className, c.kind, c.selector, nullptr, nullptr};
+    HookRow row{c.className, c.kind, c.selector, nullptr, nullptr, {}, {}};
     EXPECT_EQ(velmotint::skippedRowLine(row, c.classFound), c.line);
   }
 }
 
 TEST(HookTable, SlotsAreEmptyBeforeInstallation) {
-  for (const HookRow& row : hookTable()) EXPECT_EQ(*row.saved, nullptr) << "row " << row.number;
+  for (const HookRow& row : hookTable())
+    EXPECT_EQ(*row.saved, nullptr) << row.className << " " << row.selector;
 }
 
 class InstallerTest : public vm::test::SpringBoardProcessTest {};
 
 TEST_F(InstallerTest, EveryRowTakesHoldAndSavesTheFormerImplementation) {
-  std::map<int, IMP> before;
+  std::map<const HookRow*, IMP> before;
   for (const HookRow& row : hookTable()) {
-    before[row.number] = currentImplementation(row);
-    ASSERT_NE(before[row.number], nullptr)
+    before[&row] = currentImplementation(row);
+    ASSERT_NE(before[&row], nullptr)
         << "the platform lacks " << row.className << " " << row.selector;
   }
   installHooks();
   for (const HookRow& row : hookTable()) {
     SCOPED_TRACE(std::string(row.className) + " " + row.selector);
-    EXPECT_EQ(*row.saved, before[row.number]) << "saved slot holds the former implementation";
+    EXPECT_EQ(*row.saved, before[&row]) << "saved slot holds the former implementation";
     EXPECT_EQ(currentImplementation(row), row.replacement);
   }
 }

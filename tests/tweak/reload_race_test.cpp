@@ -63,7 +63,7 @@ class ReloadWhileReading : public vm::test::DeviceRootTest {
 TEST_F(ReloadWhileReading, EveryReadSeesAWholeSettingAndTheLastOneWins) {
   store(kAllOn);
   initSettings();
-  ASSERT_EQ(flagsOn(), 24);
+  ASSERT_EQ(flagsOn(), static_cast<int>(kFeatureFlags.size()));
 
   // Readers on several threads while this one replaces the file again and again, as the
   // Settings app does. Half of them share one domain string, as the tweak shares its own; the
