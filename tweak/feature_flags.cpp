@@ -27,18 +27,3 @@ std::atomic<bool> ENABLED21{false};
 std::atomic<bool> ENABLED22{false};
 std::atomic<bool> ENABLED23{false};
 std::atomic<bool> ENABLED24{false};
-
-namespace velmotint {
-
-const std::array<FeatureFlag, 24> kFeatureFlags{{
-    {"ENABLED1", &ENABLED1},   {"ENABLED2", &ENABLED2},   {"ENABLED3", &ENABLED3},
-    {"ENABLED4", &ENABLED4},   {"ENABLED5", &ENABLED5},   {"ENABLED6", &ENABLED6},
-    {"ENABLED7", &ENABLED7},   {"ENABLED8", &ENABLED8},   {"ENABLED9", &ENABLED9},
-    {"ENABLED10", &ENABLED10}, {"ENABLED11", &ENABLED11}, {"ENABLED12", &ENABLED12},
-    {"ENABLED13", &ENABLED13}, {"ENABLED14", &ENABLED14}, {"ENABLED15", &ENABLED15},
-    {"ENABLED16", &ENABLED16}, {"ENABLED17", &ENABLED17}, {"ENABLED18", &ENABLED18},
-    {"ENABLED19", &ENABLED19}, {"ENABLED20", &ENABLED20}, {"ENABLED21", &ENABLED21},
-    {"ENABLED22", &ENABLED22}, {"ENABLED23", &ENABLED23}, {"ENABLED24", &ENABLED24},
-}};
-
-}  // namespace velmotint

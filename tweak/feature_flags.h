@@ -5,6 +5,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 
 extern std::atomic<bool> ENABLED1;
 extern std::atomic<bool> ENABLED2;
@@ -43,7 +44,24 @@ struct FeatureFlag {
   std::atomic<bool>* flag;
 };
 
-// Every flag in key order, as loadSettings walks them.
-extern const std::array<FeatureFlag, 24> kFeatureFlags;
+// Every flag in key order, as loadSettings walks them. Constant, so that what only needs a
+// flag's number (a host reading the hook list) can take it without linking the flags.
+inline constexpr std::array<FeatureFlag, 24> kFeatureFlags{{
+    {"ENABLED1", &ENABLED1},   {"ENABLED2", &ENABLED2},   {"ENABLED3", &ENABLED3},
+    {"ENABLED4", &ENABLED4},   {"ENABLED5", &ENABLED5},   {"ENABLED6", &ENABLED6},
+    {"ENABLED7", &ENABLED7},   {"ENABLED8", &ENABLED8},   {"ENABLED9", &ENABLED9},
+    {"ENABLED10", &ENABLED10}, {"ENABLED11", &ENABLED11}, {"ENABLED12", &ENABLED12},
+    {"ENABLED13", &ENABLED13}, {"ENABLED14", &ENABLED14}, {"ENABLED15", &ENABLED15},
+    {"ENABLED16", &ENABLED16}, {"ENABLED17", &ENABLED17}, {"ENABLED18", &ENABLED18},
+    {"ENABLED19", &ENABLED19}, {"ENABLED20", &ENABLED20}, {"ENABLED21", &ENABLED21},
+    {"ENABLED22", &ENABLED22}, {"ENABLED23", &ENABLED23}, {"ENABLED24", &ENABLED24},
+}};
+
+// The n of the flag "ENABLEDn" at `flag`; 0 for no flag.
+constexpr int flagNumber(const std::atomic<bool>* flag) {
+  for (std::size_t i = 0; i < kFeatureFlags.size(); ++i)
+    if (kFeatureFlags[i].flag == flag) return static_cast<int>(i) + 1;
+  return 0;
+}
 
 }  // namespace velmotint

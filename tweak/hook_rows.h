@@ -10,6 +10,7 @@
 
 #include <objc/runtime.h>
 
+#include <array>
 #include <atomic>
 #include <type_traits>
 
@@ -26,6 +27,8 @@ using Flag = std::atomic<bool>;
 template <Flag&... F>
 struct FlagList {
   static RowFlags list() { return {&F...}; }
+  // The n of each ENABLEDn read, in order; unused places are 0.
+  static constexpr std::array<int, 2> numbers{flagNumber(&F)...};
 };
 
 template <const char*... Key>
@@ -33,11 +36,21 @@ struct ColourList {
   static RowColours list() { return {Key...}; }
 };
 
+// What every row kind tells without its code: the class and selector it replaces and the
+// flags its replacement reads (a FlagList), so that a host can read the list at compile
+// time.
+template <const vm::ClassRef& C, const vm::SelRef& S, typename Flags>
+struct RowKeys {
+  static constexpr const vm::ClassRef& kClass = C;
+  static constexpr const vm::SelRef& kSelector = S;
+  using FlagsRead = Flags;
+};
+
 // A replacement written by hand: `Replacement` reads the flags in Flags (a FlagList) and
 // looks up the keys in Colours (a ColourList).
 template <auto Replacement, const vm::ClassRef& C, const vm::SelRef& S, typename Flags,
           typename Colours = ColourList<>, MethodKind Kind = MethodKind::Instance>
-struct Written {
+struct Written : RowKeys<C, S, Flags> {
   static constexpr auto replacement = Replacement;
   static HookRow row() { return rowOf<Replacement>(C, Kind, S, Flags::list(), Colours::list()); }
 };
@@ -48,7 +61,7 @@ struct Skip;
 
 // With F on, the call does nothing.
 template <const vm::ClassRef& C, const vm::SelRef& S, Flag& F, typename... Args>
-struct Skip<C, S, F, void(Args...)> {
+struct Skip<C, S, F, void(Args...)> : RowKeys<C, S, FlagList<F>> {
   static void replace(id self, SEL cmd, Args... args) {
     if (on(F)) return;
     original<&replace>(self, cmd, args...);
@@ -59,7 +72,7 @@ struct Skip<C, S, F, void(Args...)> {
 
 // With F on, the getter answers `Value` (nil for an object) without asking the platform.
 template <const vm::ClassRef& C, const vm::SelRef& S, Flag& F, typename R, int Value>
-struct Answer {
+struct Answer : RowKeys<C, S, FlagList<F>> {
   static_assert(!std::is_pointer_v<R> || Value == 0, "an object answer can only be nil");
   static R answer() {
     if constexpr (std::is_pointer_v<R>)
@@ -81,7 +94,7 @@ struct Force;
 
 template <const vm::ClassRef& C, const vm::SelRef& S, Flag& F, typename First, typename... Rest,
           int Value>
-struct Force<C, S, F, void(First, Rest...), Value> {
+struct Force<C, S, F, void(First, Rest...), Value> : RowKeys<C, S, FlagList<F>> {
   static constexpr First forced = static_cast<First>(Value);
   static void replace(id self, SEL cmd, First first, Rest... rest) {
     original<&replace>(self, cmd, on(F) ? forced : first, rest...);
@@ -93,7 +106,7 @@ struct Force<C, S, F, void(First, Rest...), Value> {
 // A colour setter: with F on, the platform is handed the user's colour under Key instead of
 // the caller's.
 template <const vm::ClassRef& C, const vm::SelRef& S, Flag& F, const char* Key>
-struct Tint {
+struct Tint : RowKeys<C, S, FlagList<F>> {
   static constexpr const char* key = Key;
   static void replace(id self, SEL cmd, id colour) {
     if (!on(F)) return original<&replace>(self, cmd, colour);
@@ -111,7 +124,7 @@ struct AnswerColour;
 
 template <const vm::ClassRef& C, const vm::SelRef& S, Flag& F, const char* Key, typename... Args,
           MethodKind Kind>
-struct AnswerColour<C, S, F, Key, id(Args...), Kind> {
+struct AnswerColour<C, S, F, Key, id(Args...), Kind> : RowKeys<C, S, FlagList<F>> {
   static constexpr const char* key = Key;
   static id replace(id self, SEL cmd, Args... args) {
     if (on(F)) return userColour(Key);

@@ -1,5 +1,10 @@
 #include "hosts/springboard/scene.h"
 
+#include <iterator>
+
+#include "bridge/selectors.h"
+#include "tweak/hook_keys.h"
+
 namespace springboard {
 namespace {
 
@@ -32,105 +37,197 @@ constexpr Frame kTimeArea{136, 0, 48, 20};
 constexpr Frame kBatteryArea{280, 5, 30, 10};
 constexpr Frame kSignalArea{6, 6, 44, 8};
 
+namespace cls = vm::cls;
+namespace sel = vm::sel;
+using velmotint::HookKeys;
+
+// The hook row that drives a view: the view's switches are the flags that row reads.
+constexpr const HookKeys* row(const vm::ClassRef& cls, const vm::SelRef& selector) {
+  return velmotint::findHookKeys(cls, selector);
+}
+
 struct Entry {
   View id;
   const char* group;
   const char* name;
-  std::vector<int> flags;
+  const HookKeys* row;
   Frame frame;
 };
 
-const std::vector<Entry>& entries() {
-  static const std::vector<Entry> table = {
-      {View::kShowsDate, kLock, "lock screen shows date", {6}, kDateView},
-      {View::kStatusBarShown, kLock, "status bar shown", {19}, kStatusBar},
-      {View::kStatusBarAlpha, kLock, "status bar alpha", {19}, kStatusBar},
-      {View::kStatusBarStyle, kLock, "status bar style", {4}, kStatusBar},
-      {View::kFadeInRuns, kLock, "fade-in animations run", {23}, kNone},
-      {View::kFadeDuration, kLock, "backlight fade duration", {23}, kNone},
-      {View::kDateHidden, kLock, "date hidden", {16}, kDateView},
-      {View::kDateLoaded, kLock, "date view loaded", {16}, kDateView},
-      {View::kDateObserving, kLock, "date observing changes", {16}, kNone},
-      {View::kDateUpdatesDisabled, kLock, "date updates disabled", {16}, kNone},
-      {View::kDateUpdatesRun, kLock, "date updates run", {16}, kNone},
-      {View::kPreviewCamera, kLock, "preview camera view", {11}, kNone},
-      {View::kPreviewDate, kLock, "preview date view", {16}, kNone},
-      {View::kPreviewSlideToUnlock, kLock, "preview slide-to-unlock view", {}, kNone},
-      {View::kChargingView, kLock, "charging view", {17}, kChargingArea},
-      {View::kChargingBatteryVisible, kLock, "charging battery visible", {14}, kChargingArea},
-      {View::kChargingViewBatteryVisible,
-       kLock,
-       "charging view's battery visible",
-       {14},
-       kChargingArea},
-      {View::kCameraGrabber, kLock, "camera grabber image", {11}, kCameraGrabberArea},
-      {View::kSlideUpGrabber, kLock, "slide-up grabber image", {11}, kCameraGrabberArea},
-      {View::kSlideUpPrepared, kLock, "slide-up animation prepared", {22}, kNone},
-      {View::kTopGrabberHidden, kLock, "top grabber hidden", {10}, kTopGrabber},
-      {View::kBottomGrabberHidden, kLock, "bottom grabber hidden", {9}, kBottomGrabber},
-      {View::kChevronStyle, kLock, "slide-to-unlock chevron style", {18}, kChevron},
-      {View::kTextUpdates, kLock, "slide-to-unlock text updates", {18}, kNone},
+constexpr Entry kEntries[] = {
+    {View::kShowsDate, kLock, "lock screen shows date",
+     row(cls::SBLockScreenViewController, sel::p_shouldShowDate), kDateView},
+    {View::kStatusBarShown, kLock, "status bar shown",
+     row(cls::SBLockScreenViewController, sel::showsSpringBoardStatusBar), kStatusBar},
+    {View::kStatusBarAlpha, kLock, "status bar alpha",
+     row(cls::SBLockScreenViewController, sel::p_effectiveVisibleStatusBarAlpha), kStatusBar},
+    {View::kStatusBarStyle, kLock, "status bar style",
+     row(cls::SBLockScreenViewController, sel::statusBarStyle), kStatusBar},
+    {View::kFadeInRuns, kLock, "fade-in animations run",
+     row(cls::SBLockScreenViewController, sel::startLockScreenFadeInAnimationForSource_), kNone},
+    {View::kFadeDuration, kLock, "backlight fade duration",
+     row(cls::SBFadeAnimationSettings, sel::backlightFadeDuration), kNone},
+    {View::kDateHidden, kLock, "date hidden",
+     row(cls::SBLockScreenDateViewController, sel::isDateHidden), kDateView},
+    {View::kDateLoaded, kLock, "date view loaded",
+     row(cls::SBLockScreenDateViewController, sel::loadView), kDateView},
+    {View::kDateObserving, kLock, "date observing changes",
+     row(cls::SBLockScreenDateViewController, sel::p_addObservers), kNone},
+    {View::kDateUpdatesDisabled, kLock, "date updates disabled",
+     row(cls::SBLockScreenDateViewController, sel::disablesUpdates), kNone},
+    {View::kDateUpdatesRun, kLock, "date updates run",
+     row(cls::SBLockScreenDateViewController, sel::p_updateView), kNone},
+    {View::kPreviewCamera, kLock, "preview camera view",
+     row(cls::SBLockScreenPreviewView, sel::p_setupCameraView), kNone},
+    {View::kPreviewDate, kLock, "preview date view",
+     row(cls::SBLockScreenPreviewView, sel::p_setupDateView), kNone},
+    {View::kPreviewSlideToUnlock, kLock, "preview slide-to-unlock view",
+     row(cls::SBLockScreenPreviewView, sel::p_setupSlideToUnlockView), kNone},
+    {View::kChargingView, kLock, "charging view",
+     row(cls::SBLockScreenBatteryChargingViewController, sel::chargingView), kChargingArea},
+    {View::kChargingBatteryVisible, kLock, "charging battery visible",
+     row(cls::SBLockScreenBatteryChargingViewController, sel::batteryVisible), kChargingArea},
+    {View::kChargingViewBatteryVisible, kLock, "charging view's battery visible",
+     row(cls::SBLockScreenBatteryChargingView, sel::batteryVisible), kChargingArea},
+    {View::kCameraGrabber, kLock, "camera grabber image",
+     row(cls::SBCameraGrabberView, sel::p_cameraGrabberImage), kCameraGrabberArea},
+    {View::kSlideUpGrabber, kLock, "slide-up grabber image",
+     row(cls::SBSlideUpAppGrabberView, sel::setGrabberImage_), kCameraGrabberArea},
+    {View::kSlideUpPrepared, kLock, "slide-up animation prepared",
+     row(cls::SBLockScreenSlideUpToAppController, sel::prepareForSlideUpAnimation), kNone},
+    {View::kTopGrabberHidden, kLock, "top grabber hidden",
+     row(cls::SBLockScreenView, sel::setTopGrabberHidden_forRequester_), kTopGrabber},
+    {View::kBottomGrabberHidden, kLock, "bottom grabber hidden",
+     row(cls::SBLockScreenView, sel::setBottomGrabberHidden_forRequester_), kBottomGrabber},
+    {View::kChevronStyle, kLock, "slide-to-unlock chevron style",
+     row(cls::p_UIGlintyStringView, sel::setChevronStyle_), kChevron},
+    {View::kTextUpdates, kLock, "slide-to-unlock text updates",
+     row(cls::p_UIGlintyStringView, sel::updateText), kNone},
 
-      {View::kSlideLabel, kLockTint, "slide-to-unlock label", {2}, kSlideToUnlock},
-      {View::kSlideTextColour, kLockTint, "slide-to-unlock text colour", {2}, kSlideToUnlock},
-      {View::kSlideTextBackground,
-       kLockTint,
-       "slide-to-unlock text background",
-       {2},
-       kSlideToUnlock},
-      {View::kSlideBlurHidden, kLockTint, "slide-to-unlock blur hidden", {2}, kSlideToUnlock},
-      {View::kSlideBlurAlpha, kLockTint, "slide-to-unlock blur alpha", {2}, kSlideToUnlock},
-      {View::kSlideGlintAlpha, kLockTint, "slide-to-unlock glint alpha", {2}, kSlideToUnlock},
-      {View::kSlideTint, kLockTint, "slide-to-unlock tint", {2}, kSlideToUnlock},
-      {View::kChevronOffset, kLockTint, "chevron vertical offset", {2}, kChevron},
-      {View::kLabelColour, kLockTint, "lock-screen label colour", {2}, kDateView},
-      {View::kChevronColour, kLockTint, "chevron colour", {2}, kChevron},
-      {View::kBannerBackground, kLockTint, "banner background", {2}, kBanner},
-      {View::kBannerGrabber, kLockTint, "banner grabber", {2}, kBannerGrabber},
-      {View::kSlideBackground, kLockTint, "slide-to-unlock background", {2}, kSlideArea},
-      {View::kTopGrabberBackground, kLockTint, "top grabber background", {2}, kTopGrabber},
-      {View::kBottomGrabberBackground, kLockTint, "bottom grabber background", {2}, kBottomGrabber},
-      {View::kVibrantBackground, kLockTint, "vibrant view background", {2}, kNone},
-      {View::kLegibilityPrimary, kLockTint, "legibility primary colour", {2}, kNone},
-      {View::kLegibilitySecondary, kLockTint, "legibility secondary colour", {2}, kNone},
-      {View::kLegibilityShadow, kLockTint, "legibility shadow alpha", {2}, kNone},
-      {View::kLegibilityContrast, kLockTint, "legibility contrast", {2}, kNone},
-      {View::kLegibilityBrightness, kLockTint, "legibility brightness", {2}, kNone},
-      {View::kLegibilityLuminance, kLockTint, "legibility luminance", {2}, kNone},
-      {View::kLegibilityViewSecondary, kLockTint, "legibility view secondary colour", {2}, kNone},
-      {View::kLegibilityLabelSecondary, kLockTint, "legibility label secondary colour", {2}, kNone},
+    {View::kSlideLabel, kLockTint, "slide-to-unlock label",
+     row(cls::p_UIGlintyStringView, sel::setLabel_), kSlideToUnlock},
+    {View::kSlideTextColour, kLockTint, "slide-to-unlock text colour",
+     row(cls::p_UIGlintyStringView, sel::setLabel_), kSlideToUnlock},
+    {View::kSlideTextBackground, kLockTint, "slide-to-unlock text background",
+     row(cls::p_UIGlintyStringView, sel::setLabel_), kSlideToUnlock},
+    {View::kSlideBlurHidden, kLockTint, "slide-to-unlock blur hidden",
+     row(cls::p_UIGlintyStringView, sel::setBlurHidden_forRequester_), kSlideToUnlock},
+    {View::kSlideBlurAlpha, kLockTint, "slide-to-unlock blur alpha",
+     row(cls::p_UIGlintyStringView, sel::layoutSubviews), kSlideToUnlock},
+    {View::kSlideGlintAlpha, kLockTint, "slide-to-unlock glint alpha",
+     row(cls::p_UIGlintyStringView, sel::layoutSubviews), kSlideToUnlock},
+    {View::kSlideTint, kLockTint, "slide-to-unlock tint",
+     row(cls::p_UIGlintyStringView, sel::layoutSubviews), kSlideToUnlock},
+    {View::kChevronOffset, kLockTint, "chevron vertical offset",
+     row(cls::p_UIGlintyStringView, sel::p_chevronVerticalOffset), kChevron},
+    {View::kLabelColour, kLockTint, "lock-screen label colour", row(cls::UILabel, sel::setColor_),
+     kDateView},
+    {View::kChevronColour, kLockTint, "chevron colour", row(cls::SBChevronView, sel::setColor_),
+     kChevron},
+    {View::kBannerBackground, kLockTint, "banner background",
+     row(cls::SBBannerContextView, sel::p_layoutGrabber), kBanner},
+    {View::kBannerGrabber, kLockTint, "banner grabber",
+     row(cls::SBBannerContextView, sel::p_defaultGrabberColor), kBannerGrabber},
+    {View::kSlideBackground, kLockTint, "slide-to-unlock background",
+     row(cls::SBLockScreenView, sel::p_updateSlideToUnlockBackground), kSlideArea},
+    {View::kTopGrabberBackground, kLockTint, "top grabber background",
+     row(cls::SBLockScreenView, sel::p_updateTopGrabberBackground), kTopGrabber},
+    {View::kBottomGrabberBackground, kLockTint, "bottom grabber background",
+     row(cls::SBLockScreenView, sel::p_updateBottomGrabberBackground), kBottomGrabber},
+    {View::kVibrantBackground, kLockTint, "vibrant view background",
+     row(cls::SBLockScreenView, sel::p_updateVibrantViewBackgrounds), kNone},
+    {View::kLegibilityPrimary, kLockTint, "legibility primary colour",
+     row(cls::p_UILegibilitySettings, sel::setPrimaryColor_), kNone},
+    {View::kLegibilitySecondary, kLockTint, "legibility secondary colour",
+     row(cls::p_UILegibilitySettings, sel::setSecondaryColor_), kNone},
+    {View::kLegibilityShadow, kLockTint, "legibility shadow alpha",
+     row(cls::p_UILegibilitySettings, sel::shadowAlpha), kNone},
+    {View::kLegibilityContrast, kLockTint, "legibility contrast",
+     row(cls::p_UILegibilitySettingsProvider, sel::hasContrast), kNone},
+    {View::kLegibilityBrightness, kLockTint, "legibility brightness",
+     row(cls::p_UILegibilitySettingsProvider, sel::accumulatedBrightness), kNone},
+    {View::kLegibilityLuminance, kLockTint, "legibility luminance",
+     row(cls::p_UILegibilitySettingsProvider, sel::accumulatedLuminance), kNone},
+    {View::kLegibilityViewSecondary, kLockTint, "legibility view secondary colour",
+     row(cls::p_UILegibilityView, sel::usesSecondaryColor), kNone},
+    {View::kLegibilityLabelSecondary, kLockTint, "legibility label secondary colour",
+     row(cls::p_UILegibilityLabel, sel::usesSecondaryColor), kNone},
 
-      {View::kStatusTextDefault,
-       kStatusTint,
-       "status-bar text (default style)",
-       {1, 2},
-       kSignalArea},
-      {View::kStatusTextLight, kStatusTint, "status-bar text (light style)", {1, 2}, kSignalArea},
-      {View::kBatteryHalf, kStatusTint, "battery (50%)", {1}, kBatteryArea},
-      {View::kBatteryCharging, kStatusTint, "battery (charging)", {1}, kBatteryArea},
-      {View::kStyleRequestKept, kStatusTint, "style request kept", {1, 2}, kNone},
-      {View::kStyleBackground, kStatusTint, "style background", {1, 2}, kStatusBar},
-      {View::kStyleForeground, kStatusTint, "style foreground", {1, 2}, kTimeArea},
-      {View::kActivityIndicator, kStatusTint, "activity indicator", {1, 2}, kActivityArea},
-      {View::kActivityIndicatorSets, kStatusTint, "activity indicator colour set", {1, 2}, kNone},
-      {View::kRefreshTint, kStatusTint, "refresh control tint", {1}, kNone},
+    {View::kStatusTextDefault, kStatusTint, "status-bar text (default style)",
+     row(cls::UIStatusBarNewUIForegroundStyleAttributes, sel::textColorForStyle_), kSignalArea},
+    {View::kStatusTextLight, kStatusTint, "status-bar text (light style)",
+     row(cls::UIStatusBarNewUIForegroundStyleAttributes, sel::textColorForStyle_), kSignalArea},
+    {View::kBatteryHalf, kStatusTint, "battery (50%)",
+     row(cls::UIStatusBarNewUIForegroundStyleAttributes,
+         sel::p_batteryColorForCapacity_lowCapacity_charging_),
+     kBatteryArea},
+    {View::kBatteryCharging, kStatusTint, "battery (charging)",
+     row(cls::UIStatusBarNewUIForegroundStyleAttributes,
+         sel::p_batteryColorForCapacity_lowCapacity_charging_),
+     kBatteryArea},
+    {View::kStyleRequestKept, kStatusTint, "style request kept",
+     row(cls::UIStatusBarNewUIStyleAttributes,
+         sel::initWithRequest_backgroundColor_foregroundColor_),
+     kNone},
+    {View::kStyleBackground, kStatusTint, "style background",
+     row(cls::UIStatusBarNewUIStyleAttributes,
+         sel::initWithRequest_backgroundColor_foregroundColor_),
+     kStatusBar},
+    {View::kStyleForeground, kStatusTint, "style foreground",
+     row(cls::UIStatusBarNewUIStyleAttributes,
+         sel::initWithRequest_backgroundColor_foregroundColor_),
+     kTimeArea},
+    {View::kActivityIndicator, kStatusTint, "activity indicator",
+     row(cls::UIActivityIndicatorView, sel::setColor_), kActivityArea},
+    {View::kActivityIndicatorSets, kStatusTint, "activity indicator colour set",
+     row(cls::UIActivityIndicatorView, sel::setColor_), kNone},
+    {View::kRefreshTint, kStatusTint, "refresh control tint",
+     row(cls::p_UIRefreshControlModernContentView, sel::setTintColor_), kNone},
 
-      {View::kBadgeRadius, kItems, "badge corner radius", {24}, kBadge},
-      {View::kBadgeBackground, kItems, "badge layer background", {24}, kBadge},
-      {View::kBadgeBorderWidth, kItems, "badge border width", {24}, kBadge},
-      {View::kBadgeBorderColour, kItems, "badge border colour", {24}, kBadge},
-      {View::kIconRadius, kItems, "icon image corner radius", {21}, kIconImage},
-      {View::kIconBackground, kItems, "icon image layer background", {21}, kIconImage},
-      {View::kIconBorderWidth, kItems, "icon image border width", {21}, kIconImage},
-      {View::kIconBorderColour, kItems, "icon image border colour", {21}, kIconImage},
-      {View::kIconLabelText, kItems, "icon label text", {8}, kIconLabel},
-      {View::kPageControl, kItems, "page control", {7}, kPageDots},
-      {View::kActivityItem, kItems, "activity item", {15}, kActivityArea},
-      {View::kAirplaneItem, kItems, "airplane-mode item", {13}, kAirplaneArea},
-      {View::kTimeItem, kItems, "time item", {12}, kTimeArea},
-      {View::kBatteryAccessory, kItems, "battery accessory (unplugged)", {3}, kBatteryArea},
-  };
-  return table;
+    {View::kBadgeRadius, kItems, "badge corner radius", row(cls::SBIconBadgeView, sel::setFrame_),
+     kBadge},
+    {View::kBadgeBackground, kItems, "badge layer background",
+     row(cls::SBIconBadgeView, sel::setFrame_), kBadge},
+    {View::kBadgeBorderWidth, kItems, "badge border width",
+     row(cls::SBIconBadgeView, sel::setFrame_), kBadge},
+    {View::kBadgeBorderColour, kItems, "badge border colour",
+     row(cls::SBIconBadgeView, sel::setFrame_), kBadge},
+    {View::kIconRadius, kItems, "icon image corner radius",
+     row(cls::SBIconImageView, sel::setFrame_), kIconImage},
+    {View::kIconBackground, kItems, "icon image layer background",
+     row(cls::SBIconImageView, sel::setFrame_), kIconImage},
+    {View::kIconBorderWidth, kItems, "icon image border width",
+     row(cls::SBIconImageView, sel::setFrame_), kIconImage},
+    {View::kIconBorderColour, kItems, "icon image border colour",
+     row(cls::SBIconImageView, sel::setFrame_), kIconImage},
+    {View::kIconLabelText, kItems, "icon label text",
+     row(cls::SBIconLabelImageParameters, sel::text), kIconLabel},
+    {View::kPageControl, kItems, "page control",
+     row(cls::SBIconListPageControl, sel::initWithFrame_), kPageDots},
+    {View::kActivityItem, kItems, "activity item",
+     row(cls::SBStatusBarStateAggregator, sel::p_updateActivityItem), kActivityArea},
+    {View::kAirplaneItem, kItems, "airplane-mode item",
+     row(cls::SBStatusBarStateAggregator, sel::p_updateAirplaneMode), kAirplaneArea},
+    {View::kTimeItem, kItems, "time item",
+     row(cls::SBStatusBarStateAggregator, sel::p_updateTimeItems), kTimeArea},
+    {View::kBatteryAccessory, kItems, "battery accessory (unplugged)",
+     row(cls::UIStatusBarBatteryItemView, sel::p_needsAccessoryImage), kBatteryArea},
+};
+static_assert(std::size(kEntries) == kViewCount, "one entry per view");
+
+constexpr bool everyViewHasItsRow() {
+  for (size_t i = 0; i < std::size(kEntries); ++i)
+    if (kEntries[i].id != static_cast<View>(i) || kEntries[i].row == nullptr) return false;
+  return true;
+}
+static_assert(everyViewHasItsRow(),
+              "each view stands at its place and names a method the hook list replaces");
+
+std::vector<int> flagsOf(const HookKeys& row) {
+  std::vector<int> flags;
+  for (int n : row.flags)
+    if (n != 0) flags.push_back(n);
+  return flags;
 }
 
 Answer make(Answer::Kind kind) {
@@ -192,8 +289,9 @@ Answer absent(const std::string& why) {
 
 Scene::Scene() {
   views_.reserve(kViewCount);
-  for (const Entry& entry : entries())
-    views_.push_back(SceneView{entry.id, entry.group, entry.name, entry.flags, entry.frame, {}});
+  for (const Entry& entry : kEntries)
+    views_.push_back(
+        SceneView{entry.id, entry.group, entry.name, flagsOf(*entry.row), entry.frame, {}});
 }
 
 void Scene::set(View id, Answer answer) {
@@ -201,7 +299,7 @@ void Scene::set(View id, Answer answer) {
 }
 
 Frame frameOf(View id) {
-  return entries()[static_cast<size_t>(id)].frame;
+  return kEntries[static_cast<size_t>(id)].frame;
 }
 
 }  // namespace springboard

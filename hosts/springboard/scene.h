@@ -128,7 +128,7 @@ struct SceneView {
   View id;
   const char* group;       // the report's heading
   const char* name;        // the report's label
-  std::vector<int> flags;  // the ENABLEDn switches that drive it
+  std::vector<int> flags;  // the ENABLEDn switches that drive it: those its hook row reads
   Frame frame;             // where it sits on its screen (lock or home, 320 x 568 points)
   Answer answer;
 };

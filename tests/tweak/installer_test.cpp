@@ -12,6 +12,7 @@
 #include "tests/support/hook_probe.h"
 #include "tests/tweak/springboard_process.h"
 #include "tweak/feature_flags.h"
+#include "tweak/hook_keys.h"
 #include "tweak/hook_list.h"
 #include "tweak/hook_report.h"
 #include "tweak/hook_table.h"
@@ -63,6 +64,28 @@ TEST(HookTable, TheReportNamesEachRowsFlagsAndColoursByKey) {
     EXPECT_STREQ(report[i].className, row.className);
     EXPECT_STREQ(report[i].flags, flags.c_str()) << row.className << " " << row.selector;
     EXPECT_STREQ(report[i].colours, colours.c_str()) << row.className << " " << row.selector;
+  }
+}
+
+// The constants a host reads (tweak/hook_keys.h) are the rows the tweak installs: the same
+// methods in the same order, each with the flags its replacement reads.
+TEST(HookTable, TheConstantKeysAreTheInstalledRowsWithTheirFlagNumbers) {
+  const auto& table = hookTable();
+  ASSERT_EQ(velmotint::kHookKeys.size(), table.size());
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const HookRow& row = table[i];
+    const velmotint::HookKeys& keys = velmotint::kHookKeys[i];
+    SCOPED_TRACE(std::string(row.className) + " " + row.selector);
+    EXPECT_STREQ(keys.cls->name(), row.className);
+    EXPECT_STREQ(keys.selector->name(), row.selector);
+    for (std::size_t place = 0; place < row.flags.size(); ++place) {
+      int expected = 0;
+      for (std::size_t n = 0; n < velmotint::kFeatureFlags.size(); ++n)
+        if (row.flags[place] == velmotint::kFeatureFlags[n].flag)
+          expected = static_cast<int>(n) + 1;
+      EXPECT_EQ(keys.flags[place], expected) << "flag place " << place;
+    }
+    EXPECT_EQ(velmotint::findHookKeys(*keys.cls, *keys.selector), &keys);
   }
 }
 
