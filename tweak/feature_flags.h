@@ -57,6 +57,13 @@ inline constexpr std::array<FeatureFlag, 24> kFeatureFlags{{
     {"ENABLED22", &ENABLED22}, {"ENABLED23", &ENABLED23}, {"ENABLED24", &ENABLED24},
 }};
 
+// Every flag's key in order, without the flags themselves.
+inline constexpr auto kFlagKeys = [] {
+  std::array<const char*, kFeatureFlags.size()> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = kFeatureFlags[i].key;
+  return keys;
+}();
+
 // The n of the flag "ENABLEDn" at `flag`; 0 for no flag.
 constexpr int flagNumber(const std::atomic<bool>* flag) {
   for (std::size_t i = 0; i < kFeatureFlags.size(); ++i)

@@ -3,6 +3,8 @@
 // (settings_store/settings_names.h).
 #pragma once
 
+#include <array>
+
 #include "settings_store/settings_names.h"
 
 namespace velmotint {
@@ -19,5 +21,9 @@ inline constexpr char kColour3[] = "vmColor3";
 inline constexpr char kColour4[] = "vmColor4";
 inline constexpr char kColour5[] = "vmColor5";
 inline constexpr char kColour6[] = "vmColor6";
+
+// Every colour key in order, for what lists, shows or draws each colour.
+inline constexpr std::array<const char*, 6> kColourKeys{kColour1, kColour2, kColour3,
+                                                        kColour4, kColour5, kColour6};
 
 }  // namespace velmotint

@@ -7,6 +7,8 @@
 #include "hosts/start/terminal_text.h"
 #include "linux_only/device_path.h"
 #include "linux_only/property_list_files.h"
+#include "tweak/feature_flags.h"
+#include "tweak/settings_keys.h"
 
 namespace springboard {
 namespace {
@@ -87,8 +89,8 @@ std::string optionLegend(const OptionLabels& labels) {
     std::snprintf(row, sizeof row, "  %-10s %s\n", key.c_str(), found->second.c_str());
     text += row;
   };
-  for (int n = 1; n <= 24; ++n) line("ENABLED" + std::to_string(n));
-  for (int n = 1; n <= 6; ++n) line("vmColor" + std::to_string(n));
+  for (const char* key : velmotint::kFlagKeys) line(key);
+  for (const char* key : velmotint::kColourKeys) line(key);
   return text;
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "hosts/springboard/picture_layout.h"
+#include "tweak/settings_keys.h"
 
 namespace springboard {
 namespace {
@@ -62,13 +63,13 @@ class Painter {
   }
 
   void caption(const Caption& caption) {
-    for (int n = 1; n <= 6; ++n) {
+    for (int n = 1; n <= static_cast<int>(velmotint::kColourKeys.size()); ++n) {
       Frame f = layout::swatchFrame(n);
       checkerboard(f);
       const std::optional<Colour>& c = caption.colours[n - 1];
       if (c) fill(f, *c, 4);
       stroke(f, kWhite, 1, 4);
-      std::string key = "vmColor" + std::to_string(n);
+      std::string key = velmotint::kColourKeys[n - 1];
       bool named =
           n <= static_cast<int>(caption.colourLabels.size()) && caption.colourLabels[n - 1] != key;
       text(named ? caption.colourLabels[n - 1] : key, f.x + f.width + 6, f.y + 12, 11, kWhite,

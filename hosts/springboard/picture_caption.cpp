@@ -6,6 +6,7 @@
 #include "hosts/springboard/picture_layout.h"
 #include "hosts/springboard/release_views.h"
 #include "standins/releases/ios_release.h"
+#include "tweak/settings_keys.h"
 
 namespace springboard {
 namespace {
@@ -34,10 +35,9 @@ void wrap(const std::string& words, size_t first, size_t rest, std::vector<std::
 Caption captionOf(const TweakState& tweak, const OptionLabels& labels) {
   Caption caption;
   caption.colours = tweak.colours;
-  for (int n = 1; n <= 6; ++n) {
-    auto found = labels.find("vmColor" + std::to_string(n));
-    caption.colourLabels.push_back(found != labels.end() ? found->second
-                                                         : "vmColor" + std::to_string(n));
+  for (const char* key : velmotint::kColourKeys) {
+    auto found = labels.find(key);
+    caption.colourLabels.push_back(found != labels.end() ? found->second : key);
   }
   vm::releases::Release release = vm::releases::currentRelease();
   caption.release = release == vm::releases::Release::Complete ? "Complete set"

@@ -45,13 +45,13 @@ std::string settingsLines(const SettingsFile& settings) {
 std::string colourLines(const TweakState& tweak, const SettingsFile& settings,
                         const TextStyle& style) {
   std::string text = "colours:\n";
-  for (int n = 1; n <= 6; ++n) {
-    const std::string& stored = settings.colours[n - 1];
+  for (std::size_t i = 0; i < velmotint::kColourKeys.size(); ++i) {
+    const std::string& stored = settings.colours[i];
     char line[160];
-    std::snprintf(line, sizeof line, "  vmColor%d  %-22s", n,
+    std::snprintf(line, sizeof line, "  %s  %-22s", velmotint::kColourKeys[i],
                   stored.empty() ? "(not set)" : vm::host::terminalText(stored).c_str());
     text += line;
-    const std::optional<Colour>& used = tweak.colours[n - 1];
+    const std::optional<Colour>& used = tweak.colours[i];
     if (used) {
       text += colourText(*used);
       if (style.swatches) text += " " + swatch(*used, style);
@@ -90,17 +90,17 @@ SettingsFile readSettingsFile() {
   vm::AutoreleasePool pool;
   SettingsFile settings;
   settings.path = vm::SettingsDomain::velmotint().hostPath();
-  settings.colours.resize(6);
+  settings.colours.resize(velmotint::kColourKeys.size());
   std::error_code ec;
   if (!std::filesystem::exists(settings.path, ec)) return settings;
   id values = vm::copyDictionaryAtPath(settings.path);
   settings.state = values != nil ? SettingsFile::State::kRead : SettingsFile::State::kUnreadable;
   if (values == nil) settings.oversize = vm::oversizeText(settings.path, vm::kMaxPropertyListBytes);
   if (!settings.oversize.empty()) settings.state = SettingsFile::State::kTooLarge;
-  for (int n = 1; n <= 6; ++n) {
-    id key = vm::nsString("vmColor" + std::to_string(n));
+  for (std::size_t i = 0; i < velmotint::kColourKeys.size(); ++i) {
+    id key = vm::nsString(velmotint::kColourKeys[i]);
     id stored = vm::send<id>(values, vm::sel::objectForKey_, key);
-    if (vm::isString(stored)) settings.colours[n - 1] = vm::stdString(stored);
+    if (vm::isString(stored)) settings.colours[i] = vm::stdString(stored);
   }
   vm::release(values);
   return settings;

@@ -27,7 +27,7 @@ int flagNumber(const char* key) {
 
 TweakState readTweakState(const std::vector<LoadedTweak>& tweaks) {
   TweakState state;
-  state.colours.resize(6);
+  state.colours.resize(velmotint::kColourKeys.size());
   for (const LoadedTweak& tweak : tweaks) {
     if (tweak.handle == nullptr) continue;
     std::optional<std::vector<VelmotintFlagInfo>> flags = vm::loadedFlags(tweak.handle);
@@ -38,10 +38,10 @@ TweakState readTweakState(const std::vector<LoadedTweak>& tweaks) {
     auto lookup = reinterpret_cast<ColourLookup>(dlsym(tweak.handle, kColourLookupSymbol));
     if (lookup != nullptr) {
       vm::AutoreleasePool pool;
-      for (int n = 1; n <= 6; ++n) {
-        id key = vm::nsString("vmColor" + std::to_string(n));
-        state.colours[n - 1] = coloursOf(lookup(vm::nsString(velmotint::kSettingsDomain), key,
-                                                vm::nsString(velmotint::kFallbackColour)));
+      for (std::size_t i = 0; i < velmotint::kColourKeys.size(); ++i) {
+        id key = vm::nsString(velmotint::kColourKeys[i]);
+        state.colours[i] = coloursOf(lookup(vm::nsString(velmotint::kSettingsDomain), key,
+                                            vm::nsString(velmotint::kFallbackColour)));
       }
     }
     break;

@@ -3,14 +3,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "bridge/foundation.h"
 #include "tests/prefs/pane_fixture.h"
 #include "tests/support/child_process.h"
 #include "tests/support/hostile_plists.h"
+#include "tweak/feature_flags.h"
+#include "tweak/hook_keys.h"
+#include "tweak/settings_keys.h"
 
 namespace vm::test {
 namespace {
@@ -70,12 +75,24 @@ TEST_F(SettingsApp, PagesHelpAndButtonsPrintWhatTheyShow) {
   }
 }
 
+// The pane's options: every flag a hook row reads, in key order, then every colour.
+std::vector<std::string> optionKeys() {
+  std::set<int> read;
+  for (const velmotint::HookKeys& row : velmotint::kHookKeys)
+    for (int n : row.flags)
+      if (n != 0) read.insert(n);
+  std::vector<std::string> keys;
+  for (int n : read) keys.push_back(velmotint::kFlagKeys[n - 1]);
+  keys.insert(keys.end(), velmotint::kColourKeys.begin(), velmotint::kColourKeys.end());
+  return keys;
+}
+
 TEST_F(SettingsApp, EveryOptionCanBeChangedByItsKeyAndShowsTheNewValue) {
   std::vector<std::pair<std::string, std::string>> changes;
-  for (int n = 1; n <= 24; ++n)
-    if (n != 5 && n != 20) changes.push_back({"ENABLED" + std::to_string(n), "on"});
-  for (int n = 1; n <= 6; ++n)
-    changes.push_back({"vmColor" + std::to_string(n), "#0" + std::to_string(n) + "aa0f:0.5"});
+  for (const std::string& key : optionKeys())
+    changes.push_back({key, key.rfind("vmColor", 0) == 0
+                                ? "#0" + key.substr(std::strlen("vmColor")) + "aa0f:0.5"
+                                : "on"});
   for (const auto& [key, value] : changes)
     EXPECT_EQ(settings({"set", key, value}).exitCode, 0) << key;
   for (const auto& [key, value] : changes) EXPECT_EQ(stored(key.c_str()), value) << key;
@@ -142,7 +159,7 @@ TEST_F(SettingsApp, OptionsAreNamedByKeyOrLabelAndListedWithTheirDefaults) {
     ++options;
     marked += line.find("* (default") != std::string::npos;
   }
-  EXPECT_EQ(options, 28);  // 22 switches and 6 colours
+  EXPECT_EQ(options, static_cast<int>(optionKeys().size()));
   EXPECT_EQ(marked, 3);
   EXPECT_THAT(listed.out, HasSubstr("\n  ENABLED16  Remove Date View               on   * (default "
                                     "off)\n"));
