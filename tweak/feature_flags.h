@@ -7,30 +7,15 @@
 #include <atomic>
 #include <cstddef>
 
-extern std::atomic<bool> ENABLED1;
-extern std::atomic<bool> ENABLED2;
-extern std::atomic<bool> ENABLED3;
-extern std::atomic<bool> ENABLED4;
-extern std::atomic<bool> ENABLED5;
-extern std::atomic<bool> ENABLED6;
-extern std::atomic<bool> ENABLED7;
-extern std::atomic<bool> ENABLED8;
-extern std::atomic<bool> ENABLED9;
-extern std::atomic<bool> ENABLED10;
-extern std::atomic<bool> ENABLED11;
-extern std::atomic<bool> ENABLED12;
-extern std::atomic<bool> ENABLED13;
-extern std::atomic<bool> ENABLED14;
-extern std::atomic<bool> ENABLED15;
-extern std::atomic<bool> ENABLED16;
-extern std::atomic<bool> ENABLED17;
-extern std::atomic<bool> ENABLED18;
-extern std::atomic<bool> ENABLED19;
-extern std::atomic<bool> ENABLED20;
-extern std::atomic<bool> ENABLED21;
-extern std::atomic<bool> ENABLED22;
-extern std::atomic<bool> ENABLED23;
-extern std::atomic<bool> ENABLED24;
+// The flags' numbers: ENABLED1 ... ENABLED24, each named once here.
+#define VM_FEATURE_FLAG_NUMBERS(X)                                                              \
+  X(1)                                                                                          \
+  X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14) X(15) X(16) X(17) X(18) \
+      X(19) X(20) X(21) X(22) X(23) X(24)
+
+#define VM_DECLARE_FEATURE_FLAG(n) extern std::atomic<bool> ENABLED##n;
+VM_FEATURE_FLAG_NUMBERS(VM_DECLARE_FEATURE_FLAG)
+#undef VM_DECLARE_FEATURE_FLAG
 
 namespace velmotint {
 
@@ -46,16 +31,10 @@ struct FeatureFlag {
 
 // Every flag in key order, as loadSettings walks them. Constant, so that what only needs a
 // flag's number (a host reading the hook list) can take it without linking the flags.
-inline constexpr std::array<FeatureFlag, 24> kFeatureFlags{{
-    {"ENABLED1", &ENABLED1},   {"ENABLED2", &ENABLED2},   {"ENABLED3", &ENABLED3},
-    {"ENABLED4", &ENABLED4},   {"ENABLED5", &ENABLED5},   {"ENABLED6", &ENABLED6},
-    {"ENABLED7", &ENABLED7},   {"ENABLED8", &ENABLED8},   {"ENABLED9", &ENABLED9},
-    {"ENABLED10", &ENABLED10}, {"ENABLED11", &ENABLED11}, {"ENABLED12", &ENABLED12},
-    {"ENABLED13", &ENABLED13}, {"ENABLED14", &ENABLED14}, {"ENABLED15", &ENABLED15},
-    {"ENABLED16", &ENABLED16}, {"ENABLED17", &ENABLED17}, {"ENABLED18", &ENABLED18},
-    {"ENABLED19", &ENABLED19}, {"ENABLED20", &ENABLED20}, {"ENABLED21", &ENABLED21},
-    {"ENABLED22", &ENABLED22}, {"ENABLED23", &ENABLED23}, {"ENABLED24", &ENABLED24},
-}};
+#define VM_FEATURE_FLAG_ENTRY(n) {"ENABLED" #n, &ENABLED##n},
+inline constexpr std::array<FeatureFlag, 24> kFeatureFlags{
+    {VM_FEATURE_FLAG_NUMBERS(VM_FEATURE_FLAG_ENTRY)}};
+#undef VM_FEATURE_FLAG_ENTRY
 
 // Every flag's key in order, without the flags themselves.
 inline constexpr auto kFlagKeys = [] {
@@ -64,11 +43,15 @@ inline constexpr auto kFlagKeys = [] {
   return keys;
 }();
 
-// The n of the flag "ENABLEDn" at `flag`; 0 for no flag.
-constexpr int flagNumber(const std::atomic<bool>* flag) {
-  for (std::size_t i = 0; i < kFeatureFlags.size(); ++i)
-    if (kFeatureFlags[i].flag == flag) return static_cast<int>(i) + 1;
-  return 0;
-}
+// The n of ENABLEDn, for a flag named as a template argument (as the hook rows name theirs).
+// A match on the argument rather than a compare of addresses, which is no constant where
+// the sanitizers instrument globals.
+template <std::atomic<bool>& Flag>
+inline constexpr int kFlagNumber = 0;
+#define VM_FEATURE_FLAG_NUMBER(n) \
+  template <>                     \
+  inline constexpr int kFlagNumber<ENABLED##n> = n;
+VM_FEATURE_FLAG_NUMBERS(VM_FEATURE_FLAG_NUMBER)
+#undef VM_FEATURE_FLAG_NUMBER
 
 }  // namespace velmotint

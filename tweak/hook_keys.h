@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <type_traits>
 
 #include "bridge/objc_send.h"
 #include "tweak/hook_list.h"
@@ -24,10 +26,30 @@ constexpr std::array<HookKeys, sizeof...(Row)> keysOf(HookList<Row...>) {
 inline constexpr std::array kHookKeys = keysOf(Hooks{});
 
 // The row that replaces `cls`'s `selector`; null when no row does.
-constexpr const HookKeys* findHookKeys(const vm::ClassRef& cls, const vm::SelRef& selector) {
+inline const HookKeys* findHookKeys(const vm::ClassRef& cls, const vm::SelRef& selector) {
   for (const HookKeys& keys : kHookKeys)
     if (keys.cls == &cls && keys.selector == &selector) return &keys;
   return nullptr;
+}
+
+// The place in the list of the row that replaces C's S; -1 when no row does. Matched by
+// type: comparing the references' addresses is no constant where the sanitizers instrument
+// globals.
+template <const vm::ClassRef& C, const vm::SelRef& S, typename... Row>
+constexpr int placeOf(HookList<Row...>) {
+  constexpr bool matches[] = {std::is_same_v<typename Row::Method, MethodId<C, S>>...};
+  for (std::size_t i = 0; i < sizeof...(Row); ++i)
+    if (matches[i]) return static_cast<int>(i);
+  return -1;
+}
+
+// The row that replaces C's S, for a table built at compile time; no such row does not
+// compile.
+template <const vm::ClassRef& C, const vm::SelRef& S>
+constexpr const HookKeys* hookKeysOf() {
+  constexpr int place = placeOf<C, S>(Hooks{});
+  static_assert(place >= 0, "no hook row replaces this method");
+  return &kHookKeys[place];
 }
 
 }  // namespace velmotint

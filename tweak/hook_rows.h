@@ -28,7 +28,7 @@ template <Flag&... F>
 struct FlagList {
   static RowFlags list() { return {&F...}; }
   // The n of each ENABLEDn read, in order; unused places are 0.
-  static constexpr std::array<int, 2> numbers{flagNumber(&F)...};
+  static constexpr std::array<int, 2> numbers{kFlagNumber<F>...};
 };
 
 template <const char*... Key>
@@ -39,10 +39,14 @@ struct ColourList {
 // What every row kind tells without its code: the class and selector it replaces and the
 // flags its replacement reads (a FlagList), so that a host can read the list at compile
 // time.
+template <const vm::ClassRef& C, const vm::SelRef& S>
+struct MethodId {};
+
 template <const vm::ClassRef& C, const vm::SelRef& S, typename Flags>
 struct RowKeys {
   static constexpr const vm::ClassRef& kClass = C;
   static constexpr const vm::SelRef& kSelector = S;
+  using Method = MethodId<C, S>;  // which method, as a type: comparable at compile time
   using FlagsRead = Flags;
 };
 
