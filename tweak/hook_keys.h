@@ -25,13 +25,6 @@ constexpr std::array<HookKeys, sizeof...(Row)> keysOf(HookList<Row...>) {
 
 inline constexpr std::array kHookKeys = keysOf(Hooks{});
 
-// The row that replaces `cls`'s `selector`; null when no row does.
-inline const HookKeys* findHookKeys(const vm::ClassRef& cls, const vm::SelRef& selector) {
-  for (const HookKeys& keys : kHookKeys)
-    if (keys.cls == &cls && keys.selector == &selector) return &keys;
-  return nullptr;
-}
-
 // The place in the list of the row that replaces C's S; -1 when no row does. Matched by
 // type: comparing the references' addresses is no constant where the sanitizers instrument
 // globals.
